@@ -1,0 +1,4 @@
+#pragma once
+
+// The program entry of TalvikCapture.
+int captureMain(int argc, char* argv[]);

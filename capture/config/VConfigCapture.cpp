@@ -1,0 +1,243 @@
+#include "VConfigCapture.h"
+
+#include "VVCapture.h"
+#include "app/VCaptureInfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+const QString kRegionType = QStringLiteral("RegionType");
+const QString kIncludeCursor = QStringLiteral("IncludeCursor");
+const QString kScrollingInterval = QStringLiteral("ScrollingInterval");
+const QString kShowTellFriend = QStringLiteral("ShowTellFriend");
+const QString kNameMethod = QStringLiteral("NameMethod");
+const QString kTargetFormat = QStringLiteral("TargetFormat");
+const QString kJpgQuality = QStringLiteral("JpgQuality");
+const QString kLastFilePath = QStringLiteral("LastFilePath");
+const QString kAutomaticSaveFolder = QStringLiteral("AutomaticSaveFolder");
+const QString kCreateSubfolders = QStringLiteral("CreateSubfolders");
+const QString kFileNameFormat = QStringLiteral("FileNameFormat");
+const QString kSubFolderFormat = QStringLiteral("SubFolderFormat");
+
+constexpr int kMaxScrollingInterval = 5000;
+
+std::unique_ptr<QSettings> createStore()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       VCaptureInfo::organizationName(),
+                                       VCaptureInfo::applicationName());
+}
+} // namespace
+
+VConfigCapture::VConfigCapture()
+    : VConfig(createStore())
+{
+}
+
+VConfigCapture::~VConfigCapture() = default;
+
+QString VConfigCapture::hotkeyKeyName(int mode)
+{
+    switch (mode) {
+    case VV::CaptureRegion:
+        return QStringLiteral("HotkeyRegion");
+    case VV::CaptureWindow:
+        return QStringLiteral("HotkeyWindow");
+    case VV::CaptureScrolling:
+        return QStringLiteral("HotkeyScrolling");
+    case VV::CaptureFullScreen:
+        return QStringLiteral("HotkeyFullScreen");
+    default:
+        return QStringLiteral("UnsupportedCaptuerMode");
+    }
+}
+
+VHotkey VConfigCapture::defaultHotkey(int mode)
+{
+    switch (mode) {
+    case VV::CaptureRegion:
+        return VHotkey(Qt::Key_Print);
+    case VV::CaptureWindow:
+        return VHotkey(QKeyCombination(Qt::ALT, Qt::Key_Print).toCombined());
+    case VV::CaptureScrolling:
+        return VHotkey(QKeyCombination(Qt::META, Qt::Key_Print).toCombined());
+    case VV::CaptureFullScreen:
+        return VHotkey(QKeyCombination(Qt::CTRL, Qt::Key_Print).toCombined());
+    default:
+        return VHotkey();
+    }
+}
+
+int VConfigCapture::regionType() const
+{
+    return readInt(kRegionType, 0);
+}
+
+void VConfigCapture::setRegionType(int type)
+{
+    writeValue(kRegionType, type);
+}
+
+bool VConfigCapture::isIncludeCursor() const
+{
+    return readBool(kIncludeCursor, false);
+}
+
+void VConfigCapture::setIncludeCursor(bool on)
+{
+    writeValue(kIncludeCursor, on);
+}
+
+int VConfigCapture::scrollingInterval() const
+{
+    return qBound(0, readInt(kScrollingInterval, 500), kMaxScrollingInterval);
+}
+
+void VConfigCapture::setScrollingInterval(int milliseconds)
+{
+    writeValue(kScrollingInterval, milliseconds);
+}
+
+bool VConfigCapture::isShowTellFriend() const
+{
+    return readBool(kShowTellFriend, true);
+}
+
+void VConfigCapture::setShowTellFriend(bool on)
+{
+    writeValue(kShowTellFriend, on);
+}
+
+int VConfigCapture::nameMethod() const
+{
+    return readInt(kNameMethod, 0);
+}
+
+void VConfigCapture::setNameMethod(int method)
+{
+    writeValue(kNameMethod, method);
+}
+
+int VConfigCapture::targetFormat() const
+{
+    return readInt(kTargetFormat, 0);
+}
+
+void VConfigCapture::setTargetFormat(int format)
+{
+    writeValue(kTargetFormat, format);
+}
+
+unsigned int VConfigCapture::jpgQuality() const
+{
+    return qBound(1u, readUInt(kJpgQuality, 75), 100u);
+}
+
+void VConfigCapture::setJpgQuality(unsigned int quality)
+{
+    writeValue(kJpgQuality, quality);
+}
+
+QString VConfigCapture::lastFilePath() const
+{
+    return readString(kLastFilePath, QString());
+}
+
+void VConfigCapture::setLastFilePath(const QString& path)
+{
+    writeValue(kLastFilePath, path);
+}
+
+QString VConfigCapture::defaultAutomaticSaveFolder()
+{
+    const QString folder =
+        QDir::toNativeSeparators(
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        + QDir::separator() + VCaptureInfo::productTitle();
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);
+    return folder;
+}
+
+QString VConfigCapture::automaticSaveFolder() const
+{
+    const QString fallback = defaultAutomaticSaveFolder();
+    const QString folder = readString(kAutomaticSaveFolder, fallback);
+    // An emptied setting would otherwise put captures at the root of the file system.
+    return folder.isEmpty() ? fallback : folder;
+}
+
+void VConfigCapture::setAutomaticSaveFolder(const QString& folder)
+{
+    writeValue(kAutomaticSaveFolder, folder);
+}
+
+bool VConfigCapture::isCreateSubfolders() const
+{
+    return readBool(kCreateSubfolders, false);
+}
+
+void VConfigCapture::setCreateSubfolders(bool on)
+{
+    writeValue(kCreateSubfolders, on);
+}
+
+QString VConfigCapture::fileNameFormat() const
+{
+    return readString(kFileNameFormat, QStringLiteral("Snap-Y-M-D-h-m-s"));
+}
+
+void VConfigCapture::setFileNameFormat(const QString& format)
+{
+    writeValue(kFileNameFormat, format);
+}
+
+QString VConfigCapture::subFolderFormat() const
+{
+    return readString(kSubFolderFormat, QStringLiteral("YM"));
+}
+
+void VConfigCapture::setSubFolderFormat(const QString& format)
+{
+    writeValue(kSubFolderFormat, format);
+}
+
+VHotkey VConfigCapture::hotkey(int mode) const
+{
+    const QVariant value = readValue(hotkeyKeyName(mode));
+    if (!value.isValid())
+        return defaultHotkey(mode);
+    if (value.metaType() == QMetaType::fromType<QKeySequence>())
+        return VHotkey(value.value<QKeySequence>());
+    if (value.typeId() == QMetaType::QString) {
+        // Text that names no key reads as no hotkey, not as a half-parsed one.
+        const QKeySequence sequence =
+            QKeySequence::fromString(value.toString(), QKeySequence::PortableText);
+        for (int i = 0; i < sequence.count(); ++i) {
+            if (sequence[i].key() == Qt::Key_unknown)
+                return VHotkey();
+        }
+        return VHotkey(sequence);
+    }
+    if (value.canConvert<QKeySequence>())
+        return VHotkey(value.value<QKeySequence>());
+    return VHotkey();
+}
+
+void VConfigCapture::setHotkey(int mode, const VHotkey& hotkey)
+{
+    writeValue(hotkeyKeyName(mode), hotkey.sequence());
+}
+
+bool VConfigCapture::isUseHotkey(int mode) const
+{
+    return readBool(QStringLiteral("Use") + hotkeyKeyName(mode), false);
+}
+
+void VConfigCapture::setUseHotkey(int mode, bool on)
+{
+    writeValue(QStringLiteral("Use") + hotkeyKeyName(mode), on);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "foundation/VConfig.h"
+#include "foundation/VHotkey.h"
+#include "foundation/VSingleton.h"
+
+#include <QString>
+
+// The capture application's settings: the core library's keys and its own in one INI store
+// (user scope, "Morvane", "TalvikCapture").
+class VConfigCapture : public VConfig, public VSingleton<VConfigCapture>
+{
+public:
+    static QString hotkeyKeyName(int mode);
+    static VHotkey defaultHotkey(int mode);
+
+    int regionType() const;
+    void setRegionType(int type);
+
+    bool isIncludeCursor() const;
+    void setIncludeCursor(bool on);
+
+    int scrollingInterval() const;
+    void setScrollingInterval(int milliseconds);
+
+    bool isShowTellFriend() const;
+    void setShowTellFriend(bool on);
+
+    int nameMethod() const;
+    void setNameMethod(int method);
+
+    int targetFormat() const;
+    void setTargetFormat(int format);
+
+    unsigned int jpgQuality() const;
+    void setJpgQuality(unsigned int quality);
+
+    QString lastFilePath() const;
+    void setLastFilePath(const QString& path);
+
+    // Reading creates the default folder when it is missing, whether or not it is used.
+    QString automaticSaveFolder() const;
+    void setAutomaticSaveFolder(const QString& folder);
+    static QString defaultAutomaticSaveFolder();
+
+    bool isCreateSubfolders() const;
+    void setCreateSubfolders(bool on);
+
+    QString fileNameFormat() const;
+    void setFileNameFormat(const QString& format);
+
+    QString subFolderFormat() const;
+    void setSubFolderFormat(const QString& format);
+
+    VHotkey hotkey(int mode) const;
+    void setHotkey(int mode, const VHotkey& hotkey);
+
+    bool isUseHotkey(int mode) const;
+    void setUseHotkey(int mode, bool on);
+
+protected:
+    VConfigCapture();
+    ~VConfigCapture() override;
+
+private:
+    friend class VSingleton<VConfigCapture>;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "foundation/VV.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+// The one way a finished capture leaves the application: the clipboard or an image file.
+
+// A 24-bit copy painted over white, so transparent parts become white.
+QImage flattenOnWhite(const QImage& image);
+
+// The format a file suffix names (png, jpg, jpeg, bmp; any case), or nothing.
+std::optional<VV::enumTargetFormat> targetFormatFromSuffix(const QString& suffix);
+
+// Writes through a temporary file that replaces the target only once complete, so a failure
+// never leaves a half-written file or destroys an existing one. JPEG and BMP are flattened
+// on white; JPEG uses quality. On failure pError, when given, receives a one-line reason.
+bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
+                    unsigned int quality, QString* pError = nullptr);
+
+// The automatic path from the name templates and the moment; folders are created.
+QString automaticFileName(const QDateTime& moment);
+
+// The path of the next file: asked from the user (when the naming method says so, or
+// alwaysAskName) or automatic. Empty when the user cancels or the method is unknown.
+QString outputFileName(bool alwaysAskName);
+
+// target is a VV::enumOutputTarget; false for a null image, an unknown target, a cancelled
+// name or a failed write.
+bool outputImage(const QImage& image, int target, bool alwaysAskName);

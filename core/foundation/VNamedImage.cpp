@@ -1,0 +1,15 @@
+#include "VNamedImage.h"
+
+#include "VGlobalResource.h"
+
+VNamedImage::VNamedImage(const QPixmap& image)
+    : m_id(QUuid::createUuid())
+    , m_image(image)
+{
+    VGlobalResource::instance()->addImage(this);
+}
+
+VNamedImage::~VNamedImage()
+{
+    VGlobalResource::instance()->removeImage(m_id);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+#include <QString>
+
+// The operating system's log-on entry of the current user. One implementation per platform,
+// chosen by the build.
+namespace VAutoRun {
+
+// The command the entry runs: the quoted program path and "/autorun".
+TALVIKCORE_EXPORT QString command(const QString& programPath);
+
+// Writes the entry when it is absent or differs, removes it when switched off.
+// Failures of the store are ignored: the entry is a convenience, not data.
+TALVIKCORE_EXPORT void apply(const QString& entryName, const QString& programPath, bool on);
+
+// Where the entry lives, for the user's eyes and for tests.
+TALVIKCORE_EXPORT QString location(const QString& entryName);
+
+} // namespace VAutoRun

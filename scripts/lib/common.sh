@@ -1,0 +1,73 @@
+# Shared by scripts/run and scripts/test: Debian packages, the build, a virtual X server.
+# shellcheck shell=bash
+
+TALVIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+TALVIK_BUILD="${TALVIK_BUILD:-$TALVIK_ROOT/build}"
+
+# Everything the build, the tests and the run need, by Debian package name.
+TALVIK_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libgl-dev libprotobuf-dev protobuf-compiler
+    libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev
+    libbenchmark-dev
+    xvfb xauth
+)
+
+talvik_log() { printf '==> %s\n' "$*" >&2; }
+
+talvik_missing_packages() {
+    local package status
+    for package in "$@"; do
+        status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+        [ "$status" = installed ] || printf '%s\n' "$package"
+    done
+}
+
+# Installs what is missing: as root directly, else through sudo, else says how and stops.
+talvik_ensure_packages() {
+    local missing
+    mapfile -t missing < <(talvik_missing_packages "${TALVIK_PACKAGES[@]}" "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+            apt=(sudo env DEBIAN_FRONTEND=noninteractive apt-get)
+        else
+            printf 'These Debian packages are missing. Install them with:\n' >&2
+            printf '  sudo apt-get update && sudo apt-get install -y %s\n' "${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    talvik_log "installing ${missing[*]}"
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+talvik_build() {
+    talvik_log "configuring and building in $TALVIK_BUILD"
+    cmake -S "$TALVIK_ROOT" -B "$TALVIK_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$TALVIK_BUILD" --parallel "$(nproc)"
+}
+
+# Starts a private Xvfb and exports DISPLAY; it is stopped when the calling script exits.
+talvik_start_xvfb() {
+    local displayfile
+    displayfile=$(mktemp)
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" >/dev/null 2>&1 &
+    TALVIK_XVFB_PID=$!
+    trap 'kill "$TALVIK_XVFB_PID" 2>/dev/null || true' EXIT
+    local tries=0
+    while [ ! -s "$displayfile" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ] || ! kill -0 "$TALVIK_XVFB_PID" 2>/dev/null; then
+            talvik_log "Xvfb did not start"
+            exit 1
+        fi
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$displayfile")"
+    rm -f "$displayfile"
+    talvik_log "virtual X server on $DISPLAY"
+}
