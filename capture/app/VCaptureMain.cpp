@@ -1,9 +1,9 @@
 #include "VCaptureMain.h"
 
+#include "platform/VPlatformDisplay.h"
 #include "VCaptureInfo.h"
 #include "VCommandLine.h"
 #include "VOneShotCapture.h"
-#include "platform/VPlatformDisplay.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -69,8 +69,7 @@ int captureMain(int argc, char* argv[])
     if (commandLine.action == VCommandLine::Action::Capture) {
         if (commandLine.captureMode != QLatin1String("fullscreen")) {
             err << VCaptureInfo::applicationName() << ": "
-                << tr("only the fullscreen capture works from the command line so far")
-                << Qt::endl;
+                << tr("only the fullscreen capture works from the command line so far") << Qt::endl;
             return 2;
         }
         return runOneShotCapture(commandLine, out, err);

@@ -23,17 +23,17 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
            "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption captureOption(
-        QStringLiteral("capture"), tr("Capture once and exit. Mode: fullscreen (the other modes need the interactive application)."),
-        tr("mode"));
+    const QCommandLineOption captureOption(QStringLiteral("capture"),
+                                           tr("Capture once and exit. Mode: fullscreen (the other "
+                                              "modes need the interactive application)."),
+                                           tr("mode"));
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
         tr("Write the capture to <file>; its suffix picks the format (png, jpg, jpeg, bmp). "
            "Without it the automatic file name of the settings is used."),
         tr("file"));
     const QCommandLineOption delayOption(QStringLiteral("delay"),
-                                         tr("Wait <ms> milliseconds before capturing."),
-                                         tr("ms"));
+                                         tr("Wait <ms> milliseconds before capturing."), tr("ms"));
     parser.addOption(captureOption);
     parser.addOption(outputOption);
     parser.addOption(delayOption);
@@ -90,8 +90,8 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
 
 bool VCommandLine::asksForTextOnly(int argc, char* argv[])
 {
-    static const char* const textOptions[] = {"-h", "--help", "-?", "--help-all", "-v",
-                                              "--version"};
+    static const char* const textOptions[] = {"-h",         "--help", "-?",
+                                              "--help-all", "-v",     "--version"};
     for (int i = 1; i < argc; ++i) {
         for (const char* option : textOptions) {
             if (std::strcmp(argv[i], option) == 0)

@@ -1,10 +1,10 @@
 #include "VOneShotCapture.h"
 
-#include "VCommandLine.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
 #include "grab/VScreenGrab.h"
 #include "output/VOutput.h"
+#include "VCommandLine.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "VConfigCapture.h"
 
-#include "VVCapture.h"
 #include "app/VCaptureInfo.h"
+#include "VVCapture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,10 +32,7 @@ std::unique_ptr<QSettings> createStore()
 }
 } // namespace
 
-VConfigCapture::VConfigCapture()
-    : VConfig(createStore())
-{
-}
+VConfigCapture::VConfigCapture() : VConfig(createStore()) {}
 
 VConfigCapture::~VConfigCapture() = default;
 
@@ -153,10 +150,9 @@ void VConfigCapture::setLastFilePath(const QString& path)
 
 QString VConfigCapture::defaultAutomaticSaveFolder()
 {
-    const QString folder =
-        QDir::toNativeSeparators(
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        + QDir::separator() + VCaptureInfo::productTitle();
+    const QString folder = QDir::toNativeSeparators(QStandardPaths::writableLocation(
+                               QStandardPaths::DocumentsLocation)) +
+                           QDir::separator() + VCaptureInfo::productTitle();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
     return folder;

@@ -1,8 +1,8 @@
 #include "VOutput.h"
 
-#include "VVCapture.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "VVCapture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,8 +61,9 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
 {
     const QString extension = VUtility::TargetFormatToString(targetFormat);
     if (extension.isEmpty())
-        return fail(pError, QCoreApplication::translate("VOutput", "unknown file format %1")
-                                .arg(targetFormat));
+        return fail(
+            pError,
+            QCoreApplication::translate("VOutput", "unknown file format %1").arg(targetFormat));
     if (image.isNull())
         return fail(pError, QCoreApplication::translate("VOutput", "the image is empty"));
 
@@ -75,11 +76,12 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
     if (targetFormat == VV::TargetFormatJpg)
         writer.setQuality(int(quality));
     if (!writer.write(written)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : writer.errorString();
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
         file.cancelWriting();
-        return fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
-                                .arg(path, reason));
+        return fail(
+            pError,
+            QCoreApplication::translate("VOutput", "cannot write %1: %2").arg(path, reason));
     }
     if (!file.commit())
         return fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
@@ -90,9 +92,10 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
 QString automaticFileName(const QDateTime& moment)
 {
     const VConfigCapture* pConfig = VConfigCapture::instance();
-    const QString subFolder = pConfig->isCreateSubfolders()
-                                  ? VUtility::convertTimeVariables(pConfig->subFolderFormat(), moment)
-                                  : QString();
+    const QString subFolder =
+        pConfig->isCreateSubfolders()
+            ? VUtility::convertTimeVariables(pConfig->subFolderFormat(), moment)
+            : QString();
     const QString name = VUtility::convertTimeVariables(pConfig->fileNameFormat(), moment);
     return VUtility::makeFullPath(pConfig->automaticSaveFolder(), subFolder, name,
                                   VUtility::TargetFormatToString(pConfig->targetFormat()));
@@ -104,7 +107,8 @@ QString outputFileName(bool alwaysAskName)
     const int method = pConfig->nameMethod();
     if (method == 0 || alwaysAskName) {
         const QString extension = VUtility::TargetFormatToString(pConfig->targetFormat());
-        const QString filter = QCoreApplication::translate("VOutput", "Images (*.%1)").arg(extension);
+        const QString filter =
+            QCoreApplication::translate("VOutput", "Images (*.%1)").arg(extension);
         QString name = QFileDialog::getSaveFileName(
             nullptr, QCoreApplication::translate("VOutput", "Save File"), pConfig->lastFilePath(),
             filter);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TalvikCoreExport.h"
 #include "data.pb.h"
+#include "TalvikCoreExport.h"
 
 #include <QFont>
 #include <QMatrix4x4>

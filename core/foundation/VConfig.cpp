@@ -19,8 +19,7 @@ constexpr unsigned int kDefaultBorderLineWidth = 1;
 
 VConfig* VConfig::m_pConfigInstance = nullptr;
 
-VConfig::VConfig(std::unique_ptr<QSettings> store)
-    : m_pSettings(std::move(store))
+VConfig::VConfig(std::unique_ptr<QSettings> store) : m_pSettings(std::move(store))
 {
     m_pConfigInstance = this;
 }

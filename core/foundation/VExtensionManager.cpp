@@ -5,8 +5,7 @@
 #include <QDebug>
 #include <QMetaObject>
 
-VExtensionManager::VExtensionManager(const QString& baseClassName)
-    : m_baseClassName(baseClassName)
+VExtensionManager::VExtensionManager(const QString& baseClassName) : m_baseClassName(baseClassName)
 {
 }
 

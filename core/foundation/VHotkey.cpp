@@ -1,14 +1,8 @@
 #include "VHotkey.h"
 
-VHotkey::VHotkey(int key)
-    : m_sequence(key)
-{
-}
+VHotkey::VHotkey(int key) : m_sequence(key) {}
 
-VHotkey::VHotkey(const QKeySequence& sequence)
-    : m_sequence(sequence)
-{
-}
+VHotkey::VHotkey(const QKeySequence& sequence) : m_sequence(sequence) {}
 
 int VHotkey::key() const
 {

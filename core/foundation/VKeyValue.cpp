@@ -1,10 +1,6 @@
 #include "VKeyValue.h"
 
-VKeyValue::VKeyValue(const QString& key, const QString& value)
-    : m_key(key)
-    , m_value(value)
-{
-}
+VKeyValue::VKeyValue(const QString& key, const QString& value) : m_key(key), m_value(value) {}
 
 bool VKeyValue::operator==(const VKeyValue& other) const
 {

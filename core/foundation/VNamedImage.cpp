@@ -2,9 +2,7 @@
 
 #include "VGlobalResource.h"
 
-VNamedImage::VNamedImage(const QPixmap& image)
-    : m_id(QUuid::createUuid())
-    , m_image(image)
+VNamedImage::VNamedImage(const QPixmap& image) : m_id(QUuid::createUuid()), m_image(image)
 {
     VGlobalResource::instance()->addImage(this);
 }

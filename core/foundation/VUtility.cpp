@@ -137,8 +137,8 @@ QPolygonF polygonFromLine(const QLineF& line, double width)
     return QPolygonF({p1 + o, p1 - o, p2 - o, p2 + o, p1 + o});
 }
 
-QRectF calcBestPosition(const QRectF& bounds, const QPointF& anchor, const QSizeF& size,
-                        double dx, double dy, Qt::AlignmentFlag alignment)
+QRectF calcBestPosition(const QRectF& bounds, const QPointF& anchor, const QSizeF& size, double dx,
+                        double dy, Qt::AlignmentFlag alignment)
 {
     QPointF offsets[4] = {
         {dx, dy},
