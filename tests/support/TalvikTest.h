@@ -18,8 +18,12 @@ inline QTemporaryDir& privateHome()
         qputenv("XDG_CONFIG_HOME", root + "/.config");
         qputenv("XDG_DATA_HOME", root + "/.local/share");
         qputenv("XDG_CACHE_HOME", root + "/.cache");
-        qputenv("XDG_DOCUMENTS_DIR", root + "/Documents");
+        qputenv("XDG_RUNTIME_DIR", root + "/.runtime");
         QDir(home.path()).mkpath(QStringLiteral(".config"));
+        QDir(home.path()).mkpath(QStringLiteral(".runtime"));
+        QFile::setPermissions(home.path() + QStringLiteral("/.runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
         return true;
     }();
     Q_UNUSED(prepared);

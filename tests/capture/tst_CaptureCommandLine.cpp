@@ -1,0 +1,276 @@
+#include "TalvikTest.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCapture(const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TALVIK_CAPTURE_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("timed out");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    run.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    return run;
+}
+
+QString settingsPath()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
+           QStringLiteral("/Morvane/TalvikCapture.ini");
+}
+
+void writeSettings(const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\n" + content);
+}
+
+// Four coloured quadrants with a white square in the middle, covering the whole screen
+// (there is no window manager: the window places itself).
+class Pattern : public QWidget
+{
+public:
+    Pattern() : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    {
+        setGeometry(QGuiApplication::primaryScreen()->geometry());
+    }
+
+    static QColor expectedAt(const QPoint& p, const QSize& size)
+    {
+        const QRect middle(size.width() / 2 - 50, size.height() / 2 - 50, 100, 100);
+        if (middle.contains(p))
+            return Qt::white;
+        const bool right = p.x() >= size.width() / 2;
+        const bool bottom = p.y() >= size.height() / 2;
+        if (!right && !bottom)
+            return QColor(255, 0, 0);
+        if (right && !bottom)
+            return QColor(0, 255, 0);
+        if (!right)
+            return QColor(0, 0, 255);
+        return QColor(255, 255, 0);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w / 2, h / 2, QColor(255, 0, 0));
+        painter.fillRect(w / 2, 0, w - w / 2, h / 2, QColor(0, 255, 0));
+        painter.fillRect(0, h / 2, w / 2, h - h / 2, QColor(0, 0, 255));
+        painter.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, QColor(255, 255, 0));
+        painter.fillRect(w / 2 - 50, h / 2 - 50, 100, 100, Qt::white);
+    }
+};
+
+} // namespace
+
+class tst_CaptureCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void writesTheScreen_data();
+    void writesTheScreen();
+    void automaticNameInSubFolderWithCounter();
+    void brokenSettingsFallBackAndStayUntouched();
+    void failures_data();
+    void failures();
+    void noDisplay();
+    void helpAndVersion();
+
+private:
+    Pattern m_pattern;
+    QTemporaryDir m_dir;
+};
+
+void tst_CaptureCommandLine::initTestCase()
+{
+    m_pattern.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_pattern));
+    QTest::qWait(200); // let the X server take the paint
+}
+
+void tst_CaptureCommandLine::init()
+{
+    QFile::remove(settingsPath());
+}
+
+void tst_CaptureCommandLine::writesTheScreen_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("png") << "screen.png" << 0;
+    QTest::newRow("bmp") << "screen.bmp" << 0;
+    QTest::newRow("jpeg") << "screen.jpeg" << 40;
+    QTest::newRow("upper-case suffix") << "SCREEN.JPG" << 40;
+}
+
+void tst_CaptureCommandLine::writesTheScreen()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, tolerance);
+    const QString path = m_dir.filePath(fileName);
+    const Run run = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                                QStringLiteral("--output"), path});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out, path);
+
+    const QImage image(path);
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QCOMPARE(image.size(), screen);
+    const QPoint probes[] = {{10, 10},
+                             {screen.width() - 10, 10},
+                             {10, screen.height() - 10},
+                             {screen.width() - 10, screen.height() - 10},
+                             {screen.width() / 2, screen.height() / 2},
+                             {screen.width() / 4, screen.height() / 2 + 30}};
+    for (const QPoint& p : probes) {
+        const QColor expected = Pattern::expectedAt(p, screen);
+        const QColor actual = image.pixelColor(p);
+        QVERIFY2(qAbs(actual.red() - expected.red()) <= tolerance &&
+                     qAbs(actual.green() - expected.green()) <= tolerance &&
+                     qAbs(actual.blue() - expected.blue()) <= tolerance,
+                 qPrintable(QStringLiteral("at (%1, %2): %3 instead of %4")
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(actual.name(), expected.name())));
+    }
+}
+
+void tst_CaptureCommandLine::automaticNameInSubFolderWithCounter()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("auto"));
+    writeSettings("AutomaticSaveFolder=" + folder.toUtf8() +
+                  "\nCreateSubfolders=true\nSubFolderFormat=YM\nFileNameFormat=Snap-Y-M-D\n"
+                  "TargetFormat=2\n");
+    const QDate before = QDate::currentDate();
+    const Run first = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    const Run second = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    const QDate after = QDate::currentDate();
+    QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+    QVERIFY2(second.exitCode == 0, qPrintable(second.err));
+
+    const auto expected = [&folder](const QDate& day, const QString& counter) {
+        return folder + day.toString(QStringLiteral("/yyyyMM/'Snap'-yyyy-MM-dd")) + counter +
+               QStringLiteral(".bmp");
+    };
+    QVERIFY2(first.out == expected(before, QString()) || first.out == expected(after, QString()),
+             qPrintable(first.out));
+    if (before == after)
+        QCOMPARE(second.out, expected(before, QStringLiteral("[1]")));
+    QCOMPARE(QImage(first.out).size(), QGuiApplication::primaryScreen()->geometry().size());
+    QVERIFY(QFileInfo::exists(second.out));
+}
+
+void tst_CaptureCommandLine::brokenSettingsFallBackAndStayUntouched()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("broken"));
+    writeSettings("AutomaticSaveFolder=" + folder.toUtf8() +
+                  "\nFileNameFormat=Broken\nTargetFormat=abc\nJpgQuality=-4\n");
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const Run run = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out, folder + QStringLiteral("/Broken.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void tst_CaptureCommandLine::failures_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QStringList capture{QStringLiteral("--capture"), QStringLiteral("fullscreen")};
+    QTest::newRow("missing folder")
+        << QByteArray() << (capture + QStringList{"--output", "/nonexistent-talvik/x.png"}) << 1
+        << "cannot write /nonexistent-talvik/x.png";
+    QTest::newRow("unknown suffix")
+        << QByteArray() << (capture + QStringList{"--output", "/tmp/x.gif"}) << 2
+        << "unknown file suffix \"gif\"";
+    QTest::newRow("format outside 0 to 2")
+        << QByteArray("TargetFormat=7\n") << capture << 1 << "TargetFormat=7";
+    QTest::newRow("template the system refuses")
+        << QByteArray("AutomaticSaveFolder=/tmp\nFileNameFormat=nofolder-talvik/Y\n") << capture
+        << 1 << "cannot write /tmp/nofolder-talvik/";
+    QTest::newRow("bad delay") << QByteArray() << (capture + QStringList{"--delay", "x"}) << 2
+                               << "--delay";
+    QTest::newRow("mode not available yet")
+        << QByteArray() << QStringList{"--capture", "region"} << 2 << "only the fullscreen capture";
+}
+
+void tst_CaptureCommandLine::failures()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    writeSettings(settings);
+    const Run run = runCapture(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/nofolder-talvik")));
+}
+
+void tst_CaptureCommandLine::noDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    const QString path = m_dir.filePath(QStringLiteral("never.png"));
+    const Run run = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                                QStringLiteral("--output"), path},
+                               environment);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QLatin1String("no display")), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void tst_CaptureCommandLine::helpAndVersion()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    // Text answers need no display.
+    const Run version = runCapture({QStringLiteral("--version")}, environment);
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QStringLiteral("TalvikCapture 2.5"));
+    const Run help = runCapture({QStringLiteral("--help")}, environment);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains(QLatin1String("--capture <mode>")));
+    QVERIFY(help.out.contains(QLatin1String("--output <file>")));
+}
+
+TALVIK_TEST_MAIN(tst_CaptureCommandLine)
+#include "tst_CaptureCommandLine.moc"
