@@ -1,0 +1,510 @@
+#include "VUpdateDialog.h"
+#include "ui_VUpdateDialog.h"
+
+#include "VUpdateDescription.h"
+#include "VUpdateFormat.h"
+#include "VUpdateSettings.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMovie>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+#include <limits>
+
+// The resources live in a static library, where nothing would pull them in by itself.
+static void initUpdateResources()
+{
+    Q_INIT_RESOURCE(update);
+}
+
+namespace {
+
+// Remind-later delays in minutes, in the order of the combo box items after the heading.
+constexpr int kRemindDelays[] = {10, 60, 240};
+constexpr int kMinutesPerDay = 1440;
+
+bool isUsableLink(const QString& link)
+{
+    const QUrl url(link, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty() || url.path().endsWith(QLatin1Char('/')))
+        return false;
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
+        return false;
+    return !VUpdateFormat::safeFileName(url.fileName()).isEmpty();
+}
+
+// A version that is not a finite decimal number cannot be compared.
+bool toVersion(const QString& text, float* pVersion)
+{
+    bool bOk = false;
+    *pVersion = text.toFloat(&bOk);
+    return bOk && std::isfinite(*pVersion);
+}
+
+} // namespace
+
+VUpdateDialog::VUpdateDialog(const QString& productKey, const QString& displayName,
+                             const QString& address, const QString& currentVersion,
+                             int networkTimeoutMs, QWidget* pParent)
+    : QDialog(pParent)
+    , m_pUi(std::make_unique<Ui::VUpdateDialog>())
+    , m_trayIcon(this)
+    , m_network(this)
+    , m_displayName(displayName)
+    , m_productKey(productKey)
+    , m_currentVersion(currentVersion)
+    , m_networkTimeoutMs(networkTimeoutMs)
+{
+    initUpdateResources();
+    m_pUi->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_pUi->labelFound->hide();
+    m_pUi->comboBoxRemindAfterFailure->hide();
+    m_pUi->pushButtonRetry->hide();
+
+    auto* pMovie = new QMovie(QStringLiteral(":/animation/images/loading.gif"), QByteArray(), this);
+    m_pUi->labelAnimation->setMovie(pMovie);
+    pMovie->start();
+
+    applyTexts();
+
+    QNetworkRequest request{QUrl(address)};
+    request.setRawHeader("User-Agent", "Morvane-Update 1.0");
+    m_pCheckReply = m_network.get(request);
+    connect(m_pCheckReply, &QNetworkReply::finished, this, &VUpdateDialog::onCheckVersionFinished);
+    connect(m_pCheckReply, &QNetworkReply::downloadProgress, this,
+            [this](qint64 received, qint64 total) {
+                if (m_pCheckReply &&
+                    (received > kMaxDescriptionBytes || total > kMaxDescriptionBytes))
+                    m_pCheckReply->abort();
+            });
+
+    // A server that accepts the connection and then trickles or says nothing must not keep the
+    // updater alive, so the whole check has a deadline.
+    m_pCheckDeadline = new QTimer(this);
+    m_pCheckDeadline->setSingleShot(true);
+    connect(m_pCheckDeadline, &QTimer::timeout, this, &VUpdateDialog::onCheckTimedOut);
+    m_pCheckDeadline->start(m_networkTimeoutMs);
+
+    m_trayIcon.setIcon(QIcon(QStringLiteral(":/images/images/16.png")));
+    connect(&m_trayIcon, &QSystemTrayIcon::activated, this, &VUpdateDialog::onSystemTrayActivated);
+    connect(&m_trayIcon, &QSystemTrayIcon::messageClicked, this,
+            &VUpdateDialog::onSystemTrayMessageClicked);
+}
+
+VUpdateDialog::~VUpdateDialog()
+{
+    // Replies would report their end to a half-destroyed dialog otherwise.
+    for (QNetworkReply* pReply : {m_pCheckReply, m_pDownloadReply}) {
+        if (pReply) {
+            pReply->disconnect(this);
+            pReply->abort();
+        }
+    }
+    // A download that never completed is of no use to anyone.
+    if (m_downloadState != DownloadState::Done)
+        discardDownload();
+}
+
+void VUpdateDialog::remindLater(int minutes)
+{
+    VUpdateSettings::setRemindUntil(QDateTime::currentDateTime().addSecs(qint64(minutes) * 60));
+    if (minutes >= kMinutesPerDay) {
+        emit quitRequested(0);
+        return;
+    }
+    hide();
+    if (m_reminderTimerId != 0)
+        killTimer(m_reminderTimerId);
+    m_reminderIntervalMs = minutes * 60000;
+    m_reminderTimerId = startTimer(m_reminderIntervalMs);
+}
+
+void VUpdateDialog::updateProgress(qint64 received, qint64 total, qint64 elapsedMs)
+{
+    QProgressBar* pBar = m_pUi->progressBar;
+    if (total > 0) {
+        // The bar counts in int; scale large files down rather than let the range overflow.
+        int shift = 0;
+        while ((total >> shift) > std::numeric_limits<int>::max())
+            ++shift;
+        pBar->setRange(0, int(total >> shift));
+        pBar->setValue(int(qBound(qint64(0), received, total) >> shift));
+    } else {
+        pBar->setRange(0, 0);
+    }
+    m_lastTotal = total;
+
+    if (elapsedMs <= 1000)
+        return;
+    const qint64 speed = qMax<qint64>(0, received - m_lastReceived) * 1000 / elapsedMs;
+    m_speedText = VUpdateFormat::byteCountText(speed);
+    m_pUi->labelSpeed->setText(m_speedTemplate.arg(m_speedText));
+    m_speedClock.start();
+    m_lastReceived = received;
+    refreshTrayToolTip();
+}
+
+void VUpdateDialog::reject()
+{
+    // Escape means the same as closing the window.
+    close();
+}
+
+void VUpdateDialog::on_pushButtonInstall_clicked()
+{
+    QProcess::startDetached(m_downloadPath, QStringList());
+    emit quitRequested(0);
+}
+
+void VUpdateDialog::on_comboBoxCancel_currentIndexChanged(int index)
+{
+    remindFromComboBox(m_pUi->comboBoxCancel, index);
+}
+
+void VUpdateDialog::on_pushButtonDownload_clicked()
+{
+    if (m_pDownloadReply)
+        return;
+    discardDownload();
+
+    m_pUi->labelSpeed->clear();
+    m_speedText.clear();
+    m_speedClock.start();
+    m_lastReceived = 0;
+    m_lastTotal = 0;
+    m_hash.reset();
+    m_writeError.clear();
+    m_failureReason.clear();
+    m_downloadState = DownloadState::Running;
+
+    m_pUi->labelDownloading->setText(tr("Downloading %1...").arg(m_displayName));
+    m_pUi->comboBoxRemindAfterFailure->hide();
+    m_pUi->pushButtonRetry->hide();
+    m_pUi->progressBar->setRange(0, 100);
+    m_pUi->progressBar->setValue(0);
+    m_pUi->progressBar->show();
+    m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetDownload);
+
+    // A fresh folder only we can enter: nobody can plant a file or link under the name we
+    // are about to write and later run.
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/TalvikUpdate-XXXXXX"));
+    if (!folder.isValid()) {
+        showDownloadFailed(tr("The download folder could not be created."));
+        return;
+    }
+    folder.setAutoRemove(false);
+    m_downloadFolder = folder.path();
+    QFile::setPermissions(m_downloadFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString fileName = VUpdateFormat::safeFileName(QUrl(m_downloadLink).fileName());
+    m_downloadPath = QDir::toNativeSeparators(m_downloadFolder + QLatin1Char('/') + fileName);
+    m_installer.setFileName(m_downloadPath);
+    if (!m_installer.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString reason = m_installer.errorString();
+        discardDownload();
+        showDownloadFailed(tr("The file could not be written: %1").arg(reason));
+        return;
+    }
+
+    QNetworkRequest request{QUrl(m_downloadLink)};
+    request.setTransferTimeout(m_networkTimeoutMs);
+    m_pDownloadReply = m_network.get(request);
+    connect(m_pDownloadReply, &QNetworkReply::finished, this, &VUpdateDialog::onDownloadFinished);
+    connect(m_pDownloadReply, &QNetworkReply::downloadProgress, this,
+            &VUpdateDialog::onDownloadProgress);
+    connect(m_pDownloadReply, &QNetworkReply::readyRead, this, &VUpdateDialog::onDownloadReadyRead);
+}
+
+void VUpdateDialog::onDownloadProgress(qint64 received, qint64 total)
+{
+    updateProgress(received, total, m_speedClock.elapsed());
+}
+
+void VUpdateDialog::onCheckVersionFinished()
+{
+    QNetworkReply* pReply = m_pCheckReply;
+    if (!pReply)
+        return;
+    m_pCheckReply = nullptr;
+    m_pCheckDeadline->stop();
+    pReply->deleteLater();
+
+    // Every way this can go wrong means the same to the user: there is no update to offer.
+    if (pReply->error() != QNetworkReply::NoError) {
+        emit quitRequested(0);
+        return;
+    }
+    const QByteArray body = pReply->read(kMaxDescriptionBytes + 1);
+    if (body.size() > kMaxDescriptionBytes) {
+        emit quitRequested(0);
+        return;
+    }
+
+    const VUpdateDescription description = VUpdateDescription::find(body, m_productKey);
+    m_latestVersion = description.version();
+    m_downloadLink = description.link();
+    m_expectedSha256 = description.sha256();
+
+    float current = 0;
+    float latest = 0;
+    if (m_latestVersion.isEmpty() || m_downloadLink.isEmpty() ||
+        !toVersion(m_currentVersion, &current) || !toVersion(m_latestVersion, &latest) ||
+        !(current < latest) || !isUsableLink(m_downloadLink)) {
+        emit quitRequested(0);
+        return;
+    }
+    showFound();
+}
+
+void VUpdateDialog::onDownloadReadyRead()
+{
+    if (!m_pDownloadReply || !m_writeError.isEmpty())
+        return;
+    const QByteArray chunk = m_pDownloadReply->readAll();
+    if (chunk.isEmpty())
+        return;
+    m_hash.addData(chunk);
+    if (m_installer.write(chunk) != chunk.size()) {
+        m_writeError = m_installer.errorString();
+        if (m_pDownloadReply->isRunning())
+            m_pDownloadReply->abort();
+    }
+}
+
+void VUpdateDialog::onDownloadFinished()
+{
+    if (!m_pDownloadReply)
+        return;
+    onDownloadReadyRead();
+    QNetworkReply* pReply = m_pDownloadReply;
+    m_pDownloadReply = nullptr;
+    pReply->deleteLater();
+    m_installer.close();
+
+    const QString failure = downloadFailure(pReply);
+    if (!failure.isEmpty()) {
+        discardDownload();
+        showDownloadFailed(failure);
+        return;
+    }
+
+    m_installer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ExeOwner);
+    m_downloadState = DownloadState::Done;
+    m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetInstall);
+    refreshTrayToolTip();
+    m_trayIcon.showMessage(tr("Automatic Update"), m_trayIcon.toolTip(),
+                           QSystemTrayIcon::Information, 10000);
+}
+
+void VUpdateDialog::onSystemTrayActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    Q_UNUSED(reason);
+    showDialog();
+}
+
+void VUpdateDialog::onSystemTrayMessageClicked()
+{
+    showDialog();
+}
+
+void VUpdateDialog::on_comboBoxRemindAfterFailure_currentIndexChanged(int index)
+{
+    remindFromComboBox(m_pUi->comboBoxRemindAfterFailure, index);
+}
+
+void VUpdateDialog::on_pushButtonRetry_clicked()
+{
+    on_pushButtonDownload_clicked();
+}
+
+void VUpdateDialog::onCheckTimedOut()
+{
+    if (m_pCheckReply)
+        m_pCheckReply->abort();
+}
+
+void VUpdateDialog::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange)
+        applyTexts();
+    QDialog::changeEvent(pEvent);
+}
+
+void VUpdateDialog::closeEvent(QCloseEvent* pEvent)
+{
+    pEvent->accept();
+    emit quitRequested(2);
+}
+
+void VUpdateDialog::timerEvent(QTimerEvent* pEvent)
+{
+    if (pEvent->timerId() != m_reminderTimerId || m_reminderTimerId == 0) {
+        QDialog::timerEvent(pEvent);
+        return;
+    }
+    if (isHidden())
+        showMinimized();
+    activateWindow();
+}
+
+void VUpdateDialog::applyTexts()
+{
+    // The form's texts are the templates; every placeholder is filled again from them.
+    m_pUi->retranslateUi(this);
+    m_speedTemplate = m_pUi->labelSpeed->text();
+    fillRemindItems(m_pUi->comboBoxCancel);
+    fillRemindItems(m_pUi->comboBoxRemindAfterFailure);
+
+    m_pUi->labelFound->setText(m_pUi->labelFound->text().arg(m_displayName));
+    m_pUi->labelChecking->setText(m_pUi->labelChecking->text().arg(m_displayName));
+    const QString latest =
+        m_latestVersion.isEmpty() ? QStringLiteral("%3") : m_latestVersion.toHtmlEscaped();
+    m_pUi->labelInfoBeforeDownload->setText(m_pUi->labelInfoBeforeDownload->text().arg(
+        m_displayName.toHtmlEscaped(), m_currentVersion.toHtmlEscaped(), latest));
+    m_pUi->labelInstallReady->setText(m_pUi->labelInstallReady->text().arg(m_displayName));
+
+    switch (m_downloadState) {
+    case DownloadState::Failed:
+        m_pUi->labelDownloading->setText(tr("The download of %1 failed.").arg(m_displayName));
+        m_pUi->labelSpeed->setText(m_failureReason);
+        break;
+    case DownloadState::Running:
+    case DownloadState::Done:
+        m_pUi->labelDownloading->setText(m_pUi->labelDownloading->text().arg(m_displayName));
+        m_pUi->labelSpeed->setText(m_speedText.isEmpty() ? QString()
+                                                         : m_speedTemplate.arg(m_speedText));
+        break;
+    case DownloadState::None:
+        m_pUi->labelDownloading->setText(m_pUi->labelDownloading->text().arg(m_displayName));
+        break;
+    }
+    if (m_trayIcon.isVisible())
+        refreshTrayToolTip();
+}
+
+void VUpdateDialog::fillRemindItems(QComboBox* pComboBox)
+{
+    const QSignalBlocker blocker(pComboBox);
+    pComboBox->clear();
+    pComboBox->addItem(tr("Cancel and Remind me"));
+    for (const int minutes : kRemindDelays)
+        pComboBox->addItem(VUpdateFormat::durationText(qint64(minutes) * 60, QStringLiteral(" ")) +
+                           tr(" later"));
+}
+
+void VUpdateDialog::remindFromComboBox(QComboBox* pComboBox, int index)
+{
+    if (index < 1 || index > int(std::size(kRemindDelays)))
+        return;
+    remindLater(kRemindDelays[index - 1]);
+    pComboBox->setCurrentIndex(0);
+}
+
+void VUpdateDialog::showFound()
+{
+    applyTexts();
+    m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetFoundNew);
+    m_trayIcon.setVisible(true);
+    refreshTrayToolTip();
+    m_trayIcon.showMessage(
+        tr("Automatic Update"),
+        tr("Found New version for %1, click here to download the latest version %2")
+            .arg(m_displayName, m_latestVersion),
+        QSystemTrayIcon::Information, 10000);
+}
+
+void VUpdateDialog::showDownloadFailed(const QString& reason)
+{
+    m_downloadState = DownloadState::Failed;
+    m_failureReason = reason;
+    m_pUi->labelDownloading->setText(tr("The download of %1 failed.").arg(m_displayName));
+    m_pUi->labelSpeed->setText(reason);
+    m_pUi->progressBar->hide();
+    m_pUi->comboBoxRemindAfterFailure->setCurrentIndex(0);
+    m_pUi->comboBoxRemindAfterFailure->show();
+    m_pUi->pushButtonRetry->show();
+    m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetDownload);
+    refreshTrayToolTip();
+    m_trayIcon.showMessage(tr("Automatic Update"), m_trayIcon.toolTip(), QSystemTrayIcon::Warning,
+                           10000);
+}
+
+void VUpdateDialog::refreshTrayToolTip()
+{
+    QString text;
+    switch (m_downloadState) {
+    case DownloadState::None:
+        text = tr("Found new version for %1, version %2").arg(m_displayName, m_latestVersion);
+        break;
+    case DownloadState::Running:
+        if (m_lastTotal > 0) {
+            const qint64 percent =
+                qBound(qint64(0), m_lastReceived * 100 / m_lastTotal, qint64(100));
+            text = tr("Downloading %1, version %2.\n%3B/s, %4% finished.")
+                       .arg(m_displayName, m_latestVersion, m_speedText, QString::number(percent));
+        } else {
+            text = tr("Downloading %1, version %2.\n%3B/s.")
+                       .arg(m_displayName, m_latestVersion, m_speedText);
+        }
+        break;
+    case DownloadState::Failed:
+        text = tr("Download of %1, version %2, failed.").arg(m_displayName, m_latestVersion);
+        break;
+    case DownloadState::Done:
+        text = tr("Download %1, version %2, finished. Ready to Install.")
+                   .arg(m_displayName, m_latestVersion);
+        break;
+    }
+    m_trayIcon.setToolTip(text);
+}
+
+QString VUpdateDialog::downloadFailure(const QNetworkReply* pReply) const
+{
+    if (!m_writeError.isEmpty())
+        return tr("The file could not be written: %1").arg(m_writeError);
+    if (pReply->error() == QNetworkReply::OperationCanceledError)
+        return tr("The server stopped sending.");
+    if (pReply->error() != QNetworkReply::NoError)
+        return pReply->errorString();
+
+    const qint64 size = QFileInfo(m_downloadPath).size();
+    const QVariant announced = pReply->header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid() && announced.toLongLong() != size)
+        return tr("The download is incomplete.");
+    if (size == 0)
+        return tr("The download is empty.");
+    if (!m_expectedSha256.isEmpty() && m_hash.result().toHex() != m_expectedSha256.toLatin1())
+        return tr("The downloaded file is damaged: its checksum does not match.");
+    return QString();
+}
+
+void VUpdateDialog::discardDownload()
+{
+    if (m_installer.isOpen())
+        m_installer.close();
+    if (!m_downloadPath.isEmpty())
+        QFile::remove(m_downloadPath);
+    if (!m_downloadFolder.isEmpty())
+        QDir().rmdir(m_downloadFolder);
+    m_downloadPath.clear();
+    m_downloadFolder.clear();
+}
+
+void VUpdateDialog::showDialog()
+{
+    showNormal();
+    activateWindow();
+}

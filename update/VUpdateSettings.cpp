@@ -1,0 +1,26 @@
+#include "VUpdateSettings.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString kRemindUntil = QStringLiteral("RemindUntil");
+
+QSettings store()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Morvane"),
+                     QStringLiteral("TalvikUpdate"));
+}
+
+} // namespace
+
+QDateTime VUpdateSettings::remindUntil()
+{
+    const QDateTime until = store().value(kRemindUntil).toDateTime();
+    return until.isValid() ? until : QDateTime::currentDateTime();
+}
+
+void VUpdateSettings::setRemindUntil(const QDateTime& until)
+{
+    store().setValue(kRemindUntil, until);
+}

@@ -1,0 +1,32 @@
+#include "VUpdateDialog.h"
+#include "VUpdateSettings.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(update);
+
+    // Product key, display name, description address, running version.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 5)
+        return 1;
+
+    if (QDateTime::currentDateTime().secsTo(VUpdateSettings::remindUntil()) > 60)
+        return 0;
+
+    // Lets a test stand in a quick time-out for the long one a real network needs.
+    bool bOk = false;
+    const int timeoutMs = qEnvironmentVariableIntValue("TALVIK_UPDATE_TIMEOUT_MS", &bOk);
+
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/images/48.png")));
+    VUpdateDialog dialog(arguments.at(1), arguments.at(2), arguments.at(3), arguments.at(4),
+                         bOk && timeoutMs > 0 ? timeoutMs
+                                              : VUpdateDialog::kDefaultNetworkTimeoutMs);
+    QObject::connect(&dialog, &VUpdateDialog::quitRequested, &app, &QCoreApplication::exit);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return QApplication::exec();
+}
