@@ -1,0 +1,214 @@
+#include "TalvikTest.h"
+
+#include "foundation/VConfig.h"
+#include "widgets/VShapedTrayPanel.h"
+#include "widgets/VSystemTrayIcon.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <memory>
+
+// The tray icon in a real tray host on the X server, driven with the real pointer.
+
+namespace {
+class TestConfig : public VConfig
+{
+public:
+    explicit TestConfig(const QString& path)
+        : VConfig(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    {
+    }
+    ~TestConfig() override = default;
+};
+
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+signals:
+    void shown();
+    void hidden();
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        emit shown();
+    }
+    void hideEvent(QHideEvent* event) override
+    {
+        QWidget::hideEvent(event);
+        emit hidden();
+    }
+};
+
+QIcon colourIcon(const QColor& colour)
+{
+    QPixmap picture(32, 32);
+    picture.fill(colour);
+    return QIcon(picture);
+}
+} // namespace
+
+class tst_VSystemTrayIconX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void restingOnTheIconOpensThePanelAboveIt();
+    void clickClosesThePanelUntilThePointerComesBack();
+
+private:
+    bool click(const QPoint& where);
+    void saveScreenshot(const QString& name) const;
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestConfig> m_pConfig;
+    QProcess m_trayer;
+    std::unique_ptr<MainWindow> m_pWindow;
+    VSystemTrayIcon* m_pTray = nullptr;
+};
+
+void tst_VSystemTrayIconX11::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        QSKIP("needs an X server");
+    }
+    const QString trayer = QStandardPaths::findExecutable(QStringLiteral("trayer"));
+    if (trayer.isEmpty()) {
+        QSKIP("trayer is not installed");
+    }
+    m_pConfig = std::make_unique<TestConfig>(m_dir.filePath(QStringLiteral("settings.ini")));
+    m_pConfig->setShowTrayInstantMenu(true);
+
+    QVERIFY2(!QSystemTrayIcon::isSystemTrayAvailable(), "another tray host runs on this display");
+    m_trayer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_trayer.start(trayer, {"--edge", "bottom", "--align", "right", "--widthtype", "request",
+                            "--height", "24"});
+    QVERIFY(m_trayer.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+
+    m_pWindow = std::make_unique<MainWindow>();
+    m_pWindow->resize(240, 120);
+    m_pTray = new VSystemTrayIcon(m_pWindow.get(), colourIcon(QColor(40, 120, 200)));
+    VShapedTrayPanel* panel = m_pTray->panel();
+    const QColor colours[] = {Qt::red, Qt::green, Qt::yellow, Qt::cyan};
+    for (const QColor& colour : colours) {
+        panel->addButton(colourIcon(colour), colour.name(), nullptr, nullptr);
+    }
+    m_pTray->show();
+    // Valid at once, but in the tray's strip at the bottom only once the host has embedded it.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QTRY_VERIFY_WITH_TIMEOUT(m_pTray->geometry().center().y() > screen.center().y(), 10000);
+    qDebug() << "icon at" << m_pTray->geometry();
+}
+
+void tst_VSystemTrayIconX11::cleanupTestCase()
+{
+    m_pWindow.reset();
+    if (m_trayer.state() != QProcess::NotRunning) {
+        m_trayer.terminate();
+        if (!m_trayer.waitForFinished(3000)) {
+            m_trayer.kill();
+            m_trayer.waitForFinished(3000);
+        }
+    }
+}
+
+void tst_VSystemTrayIconX11::restingOnTheIconOpensThePanelAboveIt()
+{
+    VShapedTrayPanel* panel = m_pTray->panel();
+    const QRect icon = m_pTray->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCursor::setPos(screen.center());
+    QTest::qWait(300);
+    QVERIFY(panel->isHidden());
+
+    QCursor::setPos(icon.center());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    saveScreenshot(QStringLiteral("panel.png"));
+
+    // Above the icon, wholly on the screen although the icon sits in its corner, with the
+    // pointer's tip on the icon.
+    const QRect geometry = panel->frameGeometry();
+    QVERIFY(screen.contains(geometry));
+    QCOMPARE(geometry.bottom() + 1, icon.center().y() - 8);
+    const QRegion mask = panel->mask().translated(panel->geometry().topLeft());
+    const int tipY = panel->geometry().bottom() - 3;
+    bool tipOnIcon = false;
+    for (int x = icon.left(); x <= icon.right(); ++x) {
+        tipOnIcon = tipOnIcon || mask.contains(QPoint(x, tipY));
+    }
+    QVERIFY(tipOnIcon);
+
+    // Into the panel, onto its first button: it stays.
+    const auto* button = panel->findChild<QToolButton*>();
+    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    QTest::qWait(500);
+    QVERIFY(panel->isVisible());
+    saveScreenshot(QStringLiteral("panel-hover.png"));
+
+    // Leaving both closes it.
+    QCursor::setPos(screen.center());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isHidden(), 5000);
+}
+
+void tst_VSystemTrayIconX11::clickClosesThePanelUntilThePointerComesBack()
+{
+    VShapedTrayPanel* panel = m_pTray->panel();
+    const QRect icon = m_pTray->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCursor::setPos(icon.center());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
+
+    if (!click(icon.center())) {
+        QSKIP("xdotool is not installed");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(m_pWindow->isVisible(), 5000);
+    QVERIFY(panel->isHidden());
+    QTest::qWait(500);
+    QVERIFY(panel->isHidden());
+
+    QCursor::setPos(screen.center());
+    QTest::qWait(500);
+    QCursor::setPos(icon.center());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
+
+    QCursor::setPos(screen.center());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isHidden(), 5000);
+    m_pWindow->hide();
+}
+
+// A real button press, so that the tray host's window sees it.
+bool tst_VSystemTrayIconX11::click(const QPoint& where)
+{
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xdotool.isEmpty()) {
+        return false;
+    }
+    QCursor::setPos(where);
+    return QProcess::execute(xdotool, {"click", "1"}) == 0;
+}
+
+// For looking at the panel as a user does: TALVIK_SCREENSHOT_DIR=/tmp/shots.
+void tst_VSystemTrayIconX11::saveScreenshot(const QString& name) const
+{
+    const QString folder = qEnvironmentVariable("TALVIK_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        return;
+    }
+    QTest::qWait(100);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
+}
+
+TALVIK_TEST_MAIN(tst_VSystemTrayIconX11)
+#include "tst_VSystemTrayIconX11.moc"
