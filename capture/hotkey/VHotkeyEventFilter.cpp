@@ -1,0 +1,24 @@
+#include "hotkey/VHotkeyEventFilter.h"
+
+#include "hotkey/VHotkeys.h"
+#include "platform/VPlatformBackend.h"
+
+#include <QByteArray>
+
+VHotkeyEventFilter::VHotkeyEventFilter(std::function<void(int mode)> onHotkey)
+    : m_onHotkey(std::move(onHotkey))
+{
+}
+
+bool VHotkeyEventFilter::nativeEventFilter(const QByteArray& eventType, void* message,
+                                           qintptr* result)
+{
+    const int id = hotkeyBackend().hotkeyFromNativeEvent(eventType.constData(), message);
+    if (id < kHotkeyIdBase)
+        return false; // not a hotkey, or not one of the capture modes'
+    if (result)
+        *result = 0;
+    if (m_onHotkey)
+        m_onHotkey(id - kHotkeyIdBase);
+    return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/VPlatformBackend.h"
+
+// For desktops we cannot reach beyond the toolkit (Wayland, offscreen): every hotkey is refused.
+class VPlatformBackendNull : public VPlatformBackend
+{
+public:
+    std::string name() const override { return "null"; }
+    void setHotkeyOwner(std::uintptr_t) override {}
+    bool registerHotkey(int, unsigned, unsigned) override { return false; }
+    void unregisterHotkey(int) override {}
+    int hotkeyFromNativeEvent(const char*, void*) override { return -1; }
+};

@@ -1,0 +1,252 @@
+#include "platform/x11/VPlatformBackendX11.h"
+
+#include <xcb/xcb_keysyms.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr std::uint32_t kKeysymNumLock = 0xff7f;
+constexpr std::uint32_t kKeysymF1 = 0xffbe;
+constexpr unsigned kVirtualKeyF1 = 0x70;
+constexpr unsigned kVirtualKeyF35 = kVirtualKeyF1 + 34;
+constexpr std::uint16_t kModifierBits = 0xff; // state bits above these are pointer buttons
+
+struct FreeDeleter
+{
+    void operator()(void* p) const { std::free(p); }
+};
+
+template <typename T>
+using XcbReply = std::unique_ptr<T, FreeDeleter>;
+
+struct KeySymbolsDeleter
+{
+    void operator()(xcb_key_symbols_t* p) const { xcb_key_symbols_free(p); }
+};
+
+// Every state of Lock and NumLock a grab must cover, or the hotkey dies while either is on.
+std::vector<std::uint16_t> lockCombinations(std::uint16_t numLock)
+{
+    std::vector<std::uint16_t> combinations{0, XCB_MOD_MASK_LOCK};
+    if (numLock) {
+        combinations.push_back(numLock);
+        combinations.push_back(numLock | XCB_MOD_MASK_LOCK);
+    }
+    return combinations;
+}
+
+} // namespace
+
+VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pConnection(pConnection)
+{
+    // The toolkit's default screen is the first one on all but multi-screen (Zaphod) setups.
+    const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_pConnection));
+    if (screens.rem > 0)
+        m_root = screens.data->root;
+}
+
+VPlatformBackendX11::~VPlatformBackendX11()
+{
+    for (const auto& entry : m_grabs)
+        ungrab(entry.second);
+    sync();
+}
+
+std::uint32_t VPlatformBackendX11::keysymOfVirtualKey(unsigned virtualKey)
+{
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        return 'a' + (virtualKey - 'A'); // the unshifted symbol names the key
+    if (virtualKey >= '0' && virtualKey <= '9')
+        return virtualKey;
+    if (virtualKey >= kVirtualKeyF1 && virtualKey <= kVirtualKeyF35)
+        return kKeysymF1 + (virtualKey - kVirtualKeyF1);
+    switch (virtualKey) {
+    case 13:
+        return 0xff0d; // Return
+    case 19:
+        return 0xff13; // Pause
+    case 27:
+        return 0xff1b; // Escape
+    case 32:
+        return 0x20; // space
+    case 33:
+        return 0xff55; // Prior
+    case 34:
+        return 0xff56; // Next
+    case 35:
+        return 0xff57; // End
+    case 36:
+        return 0xff50; // Home
+    case 37:
+        return 0xff51; // Left
+    case 38:
+        return 0xff52; // Up
+    case 39:
+        return 0xff53; // Right
+    case 40:
+        return 0xff54; // Down
+    case 44:
+        return 0xff61; // Print
+    case 45:
+        return 0xff63; // Insert
+    default:
+        return 0;
+    }
+}
+
+std::uint16_t VPlatformBackendX11::modifierMask(unsigned modifiers)
+{
+    std::uint16_t mask = 0;
+    if (modifiers & ModAlt)
+        mask |= XCB_MOD_MASK_1;
+    if (modifiers & ModControl)
+        mask |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & ModShift)
+        mask |= XCB_MOD_MASK_SHIFT;
+    if (modifiers & ModWin)
+        mask |= XCB_MOD_MASK_4;
+    return mask;
+}
+
+std::vector<xcb_keycode_t> VPlatformBackendX11::keycodesOf(std::uint32_t keysym) const
+{
+    // Read afresh each time, so a keyboard mapping changed since start-up is honoured.
+    const std::unique_ptr<xcb_key_symbols_t, KeySymbolsDeleter> symbols(
+        xcb_key_symbols_alloc(m_pConnection));
+    std::vector<xcb_keycode_t> keycodes;
+    if (!symbols)
+        return keycodes;
+    const std::unique_ptr<xcb_keycode_t, FreeDeleter> found(
+        xcb_key_symbols_get_keycode(symbols.get(), keysym));
+    for (const xcb_keycode_t* p = found.get(); p && *p != XCB_NO_SYMBOL; ++p) {
+        if (std::find(keycodes.begin(), keycodes.end(), *p) == keycodes.end())
+            keycodes.push_back(*p);
+    }
+    return keycodes;
+}
+
+std::uint16_t VPlatformBackendX11::numLockMask() const
+{
+    const std::vector<xcb_keycode_t> numLockKeys = keycodesOf(kKeysymNumLock);
+    if (numLockKeys.empty())
+        return 0;
+    const XcbReply<xcb_get_modifier_mapping_reply_t> reply(xcb_get_modifier_mapping_reply(
+        m_pConnection, xcb_get_modifier_mapping(m_pConnection), nullptr));
+    if (!reply)
+        return 0;
+    const xcb_keycode_t* pMap = xcb_get_modifier_mapping_keycodes(reply.get());
+    const int perModifier = reply->keycodes_per_modifier;
+    for (int modifier = 0; modifier < 8; ++modifier) {
+        for (int i = 0; i < perModifier; ++i) {
+            const xcb_keycode_t keycode = pMap[modifier * perModifier + i];
+            if (keycode != XCB_NO_SYMBOL &&
+                std::find(numLockKeys.begin(), numLockKeys.end(), keycode) != numLockKeys.end())
+                return std::uint16_t(1u << modifier);
+        }
+    }
+    return 0;
+}
+
+bool VPlatformBackendX11::conflictsWithOtherId(int id, const Grab& grab) const
+{
+    // The server lets a client grab its own combination twice; a second id must not have it.
+    for (const auto& [otherId, other] : m_grabs) {
+        if (otherId == id || other.modifiers != grab.modifiers)
+            continue;
+        for (const xcb_keycode_t keycode : grab.keycodes) {
+            if (std::find(other.keycodes.begin(), other.keycodes.end(), keycode) !=
+                other.keycodes.end())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool VPlatformBackendX11::registerHotkey(int id, unsigned modifiers, unsigned virtualKey)
+{
+    unregisterHotkey(id);
+    const std::uint32_t keysym = keysymOfVirtualKey(virtualKey);
+    if (!keysym || m_root == XCB_NONE || xcb_connection_has_error(m_pConnection))
+        return false;
+
+    Grab grab;
+    grab.modifiers = modifierMask(modifiers);
+    grab.keycodes = keycodesOf(keysym);
+    if (grab.keycodes.empty() || conflictsWithOtherId(id, grab))
+        return false;
+    grab.numLock = numLockMask();
+
+    std::vector<xcb_void_cookie_t> cookies;
+    for (const xcb_keycode_t keycode : grab.keycodes) {
+        for (const std::uint16_t locks : lockCombinations(grab.numLock)) {
+            cookies.push_back(xcb_grab_key_checked(m_pConnection, 1, m_root, grab.modifiers | locks,
+                                                   keycode, XCB_GRAB_MODE_ASYNC,
+                                                   XCB_GRAB_MODE_ASYNC));
+        }
+    }
+    bool granted = true;
+    for (const xcb_void_cookie_t cookie : cookies) {
+        // Every cookie is checked, so that no error is left to surface as an event.
+        const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_pConnection, cookie));
+        if (error)
+            granted = false;
+    }
+    if (!granted) {
+        // Ungrabbing leaves another client's grabs alone, so undoing every combination is safe.
+        ungrab(grab);
+        sync();
+        return false;
+    }
+    m_grabs.emplace(id, std::move(grab));
+    return true;
+}
+
+void VPlatformBackendX11::unregisterHotkey(int id)
+{
+    const auto found = m_grabs.find(id);
+    if (found == m_grabs.end())
+        return;
+    ungrab(found->second);
+    m_grabs.erase(found);
+    sync();
+}
+
+void VPlatformBackendX11::ungrab(const Grab& grab)
+{
+    for (const xcb_keycode_t keycode : grab.keycodes) {
+        for (const std::uint16_t locks : lockCombinations(grab.numLock))
+            xcb_ungrab_key(m_pConnection, keycode, m_root, grab.modifiers | locks);
+    }
+}
+
+void VPlatformBackendX11::sync()
+{
+    // A round trip: once it returns, the server has given the keys back, so a key pressed or
+    // grabbed by anyone after a withdrawal never meets the old grab.
+    const XcbReply<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(m_pConnection, xcb_get_input_focus(m_pConnection), nullptr));
+}
+
+int VPlatformBackendX11::hotkeyFromNativeEvent(const char* eventType, void* message)
+{
+    if (!eventType || !message || std::strcmp(eventType, "xcb_generic_event_t") != 0)
+        return -1;
+    const auto* pEvent = static_cast<const xcb_generic_event_t*>(message);
+    if ((pEvent->response_type & ~0x80) != XCB_KEY_PRESS)
+        return -1;
+    const auto* pPress = static_cast<const xcb_key_press_event_t*>(message);
+    if (pPress->event != m_root)
+        return -1;
+    for (const auto& [id, grab] : m_grabs) {
+        const std::uint16_t state =
+            pPress->state & kModifierBits & ~(XCB_MOD_MASK_LOCK | grab.numLock);
+        if (state == grab.modifiers && std::find(grab.keycodes.begin(), grab.keycodes.end(),
+                                                 pPress->detail) != grab.keycodes.end())
+            return id;
+    }
+    return -1;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/VPlatformBackend.h"
+
+#include <xcb/xcb.h>
+
+#include <map>
+#include <vector>
+
+// Hotkeys as passive key grabs on the root window. The connection is borrowed (the toolkit's,
+// so that the key presses arrive in its native event stream) and must outlive this object.
+class VPlatformBackendX11 : public VPlatformBackend
+{
+public:
+    explicit VPlatformBackendX11(xcb_connection_t* pConnection);
+    ~VPlatformBackendX11() override;
+
+    std::string name() const override { return "x11"; }
+    void setHotkeyOwner(std::uintptr_t) override {}
+    bool registerHotkey(int id, unsigned modifiers, unsigned virtualKey) override;
+    void unregisterHotkey(int id) override;
+    int hotkeyFromNativeEvent(const char* eventType, void* message) override;
+
+    // The keysym a virtual key of the hotkey tables stands for, 0 for none.
+    static std::uint32_t keysymOfVirtualKey(unsigned virtualKey);
+    // The X modifier mask of the interface's modifier flags (Win is Mod4, Alt is Mod1).
+    static std::uint16_t modifierMask(unsigned modifiers);
+
+private:
+    struct Grab
+    {
+        std::uint16_t modifiers = 0;
+        // The NumLock modifier when the grab was made, ignored like Lock in key presses.
+        std::uint16_t numLock = 0;
+        std::vector<xcb_keycode_t> keycodes;
+    };
+
+    std::vector<xcb_keycode_t> keycodesOf(std::uint32_t keysym) const;
+    std::uint16_t numLockMask() const;
+    bool conflictsWithOtherId(int id, const Grab& grab) const;
+    void ungrab(const Grab& grab);
+    void sync();
+
+    xcb_connection_t* const m_pConnection;
+    xcb_window_t m_root = XCB_NONE;
+    std::map<int, Grab> m_grabs;
+};

@@ -1,0 +1,20 @@
+#include "platform/VPlatformFactory.h"
+
+#include "platform/x11/VPlatformBackendX11.h"
+
+#include <QGuiApplication>
+
+namespace VPlatform {
+
+std::unique_ptr<VPlatformBackend> createNativeBackend(const std::string& toolkitPlatform)
+{
+    if (toolkitPlatform != "xcb")
+        return nullptr;
+    const auto* pX11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!pX11 || !pX11->connection())
+        return nullptr;
+    return std::make_unique<VPlatformBackendX11>(pX11->connection());
+}
+
+} // namespace VPlatform
