@@ -29,7 +29,6 @@ private slots:
     void factoryChoosesX11();
     void keysyms_data();
     void keysyms();
-    void modifierMasks();
     void recognisesPress_data();
     void recognisesPress();
     void grabIsHeldUntilUnregistered();
@@ -95,14 +94,6 @@ void tst_VPlatformBackendX11::keysyms()
     QFETCH(unsigned, virtualKey);
     QFETCH(unsigned, keysym);
     QCOMPARE(unsigned(VPlatformBackendX11::keysymOfVirtualKey(virtualKey)), keysym);
-}
-
-void tst_VPlatformBackendX11::modifierMasks()
-{
-    QCOMPARE(VPlatformBackendX11::modifierMask(VPlatformBackend::ModWin), XCB_MOD_MASK_4);
-    QCOMPARE(VPlatformBackendX11::modifierMask(VPlatformBackend::ModAlt), XCB_MOD_MASK_1);
-    QCOMPARE(VPlatformBackendX11::modifierMask(0xf),
-             XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4);
 }
 
 void tst_VPlatformBackendX11::recognisesPress_data()
