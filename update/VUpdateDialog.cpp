@@ -82,6 +82,9 @@ VUpdateDialog::VUpdateDialog(const QString& productKey, const QString& displayNa
     QNetworkRequest request{QUrl(address)};
     request.setRawHeader("User-Agent", "Morvane-Update 1.0");
     m_pCheckReply = m_network.get(request);
+    // Without a bound the network thread would keep buffering a runaway body while the abort
+    // below is on its way.
+    m_pCheckReply->setReadBufferSize(2 * kMaxDescriptionBytes);
     connect(m_pCheckReply, &QNetworkReply::finished, this, &VUpdateDialog::onCheckVersionFinished);
     connect(m_pCheckReply, &QNetworkReply::downloadProgress, this,
             [this](qint64 received, qint64 total) {
@@ -211,7 +214,9 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
     const QString fileName = VUpdateFormat::safeFileName(QUrl(m_downloadLink).fileName());
     m_downloadPath = QDir::toNativeSeparators(m_downloadFolder + QLatin1Char('/') + fileName);
     m_installer.setFileName(m_downloadPath);
-    if (!m_installer.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    // Unbuffered: the network hands us large chunks already, and the file on disk then always
+    // holds everything that has arrived.
+    if (!m_installer.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         const QString reason = m_installer.errorString();
         discardDownload();
         showDownloadFailed(tr("The file could not be written: %1").arg(reason));
@@ -270,7 +275,7 @@ void VUpdateDialog::onCheckVersionFinished()
 
 void VUpdateDialog::onDownloadReadyRead()
 {
-    if (!m_pDownloadReply || !m_writeError.isEmpty())
+    if (!m_pDownloadReply || !m_pDownloadReply->isOpen() || !m_writeError.isEmpty())
         return;
     const QByteArray chunk = m_pDownloadReply->readAll();
     if (chunk.isEmpty())
@@ -305,8 +310,7 @@ void VUpdateDialog::onDownloadFinished()
     m_downloadState = DownloadState::Done;
     m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetInstall);
     refreshTrayToolTip();
-    m_trayIcon.showMessage(tr("Automatic Update"), m_trayIcon.toolTip(),
-                           QSystemTrayIcon::Information, 10000);
+    showTrayMessage(m_trayIcon.toolTip(), QSystemTrayIcon::Information);
 }
 
 void VUpdateDialog::onSystemTrayActivated(QSystemTrayIcon::ActivationReason reason)
@@ -419,11 +423,9 @@ void VUpdateDialog::showFound()
     m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetFoundNew);
     m_trayIcon.setVisible(true);
     refreshTrayToolTip();
-    m_trayIcon.showMessage(
-        tr("Automatic Update"),
-        tr("Found New version for %1, click here to download the latest version %2")
-            .arg(m_displayName, m_latestVersion),
-        QSystemTrayIcon::Information, 10000);
+    showTrayMessage(tr("Found New version for %1, click here to download the latest version %2")
+                        .arg(m_displayName, m_latestVersion),
+                    QSystemTrayIcon::Information);
 }
 
 void VUpdateDialog::showDownloadFailed(const QString& reason)
@@ -438,8 +440,7 @@ void VUpdateDialog::showDownloadFailed(const QString& reason)
     m_pUi->pushButtonRetry->show();
     m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetDownload);
     refreshTrayToolTip();
-    m_trayIcon.showMessage(tr("Automatic Update"), m_trayIcon.toolTip(), QSystemTrayIcon::Warning,
-                           10000);
+    showTrayMessage(m_trayIcon.toolTip(), QSystemTrayIcon::Warning);
 }
 
 void VUpdateDialog::refreshTrayToolTip()
@@ -507,4 +508,11 @@ void VUpdateDialog::showDialog()
 {
     showNormal();
     activateWindow();
+}
+
+void VUpdateDialog::showTrayMessage(const QString& message, QSystemTrayIcon::MessageIcon icon)
+{
+    const QString title = tr("Automatic Update");
+    m_trayIcon.showMessage(title, message, icon, 10000);
+    emit trayMessageShown(title, message);
 }

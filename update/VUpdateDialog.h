@@ -50,6 +50,8 @@ public:
 
 signals:
     void quitRequested(int exitCode);
+    // Also where no tray can show it, so that the announcement can be followed.
+    void trayMessageShown(const QString& title, const QString& message);
 
 public slots:
     void reject() override;
@@ -91,6 +93,7 @@ private:
     QString downloadFailure(const QNetworkReply* pReply) const;
     void discardDownload();
     void showDialog();
+    void showTrayMessage(const QString& message, QSystemTrayIcon::MessageIcon icon);
 
     std::unique_ptr<Ui::VUpdateDialog> m_pUi;
     QSystemTrayIcon m_trayIcon;

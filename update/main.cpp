@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
     if (arguments.size() < 5)
         return 1;
 
-    if (QDateTime::currentDateTime().secsTo(VUpdateSettings::remindUntil()) > 60)
+    // In milliseconds: whole seconds would let "61 s ahead", read a moment later, pass as 60.
+    if (QDateTime::currentDateTime().msecsTo(VUpdateSettings::remindUntil()) > 60000)
         return 0;
 
     // Lets a test stand in a quick time-out for the long one a real network needs.
