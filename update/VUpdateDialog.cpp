@@ -115,8 +115,8 @@ VUpdateDialog::~VUpdateDialog()
             pReply->abort();
         }
     }
-    // A download that never completed is of no use to anyone.
-    if (m_downloadState != DownloadState::Done)
+    // Only a started installer still needs its file; anything else would be left lying around.
+    if (!m_bInstallerStarted)
         discardDownload();
 }
 
@@ -167,7 +167,7 @@ void VUpdateDialog::reject()
 
 void VUpdateDialog::on_pushButtonInstall_clicked()
 {
-    QProcess::startDetached(m_downloadPath, QStringList());
+    m_bInstallerStarted = QProcess::startDetached(m_downloadPath, QStringList());
     emit quitRequested(0);
 }
 

@@ -119,6 +119,7 @@ private:
     QString m_speedText;
     QString m_failureReason;
     DownloadState m_downloadState = DownloadState::None;
+    bool m_bInstallerStarted = false;
     QTimer* m_pCheckDeadline = nullptr;
     int m_networkTimeoutMs;
     int m_reminderTimerId = 0;

@@ -629,16 +629,29 @@ private slots:
         QFile written(marker);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().trimmed(), QByteArray("0")); // started without arguments
+        // The running installer keeps its file.
+        const QString installer = m_pDialog->downloadPath();
+        m_pDialog.reset();
+        QVERIFY(QFile::exists(installer));
     }
 
-    void unfinishedDownloadIsRemovedOnExit()
+    void downloadNotStartedIsRemovedOnExit_data()
     {
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("unfinished") << false;
+        QTest::newRow("finished, never installed") << true;
+    }
+    void downloadNotStartedIsRemovedOnExit()
+    {
+        QFETCH(bool, complete);
         m_timeoutMs = kWaitMs;
-        QVERIFY(startFound({200, QByteArray(1000, 'x'), Mode::Stall}));
+        QVERIFY(startFound({200, QByteArray(1000, 'x'), complete ? Mode::Normal : Mode::Stall}));
         clickDownload();
         const QString path = m_pDialog->downloadPath();
         // Written straight through, so the file shows what has arrived.
         QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(path).size(), qint64(1000), kWaitMs);
+        if (complete)
+            QTRY_COMPARE_WITH_TIMEOUT(page(), QStringLiteral("widgetInstall"), kWaitMs);
         m_pDialog.reset();
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(QFileInfo(path).path()));
