@@ -26,6 +26,10 @@ inline QString version()
 {
     return QStringLiteral("2.5");
 }
+inline QString makerSiteUrl()
+{
+    return QStringLiteral("https://www.morvane.example/");
+}
 inline QString updateDescriptionUrl()
 {
     return QStringLiteral("https://www.morvane.example/d/talvikcapture.xml");

@@ -1,11 +1,16 @@
 #include "VCaptureMain.h"
 
+#include "config/VConfigCapture.h"
+#include "dialogs/VMainDialog.h"
+#include "hotkey/VHotkeyEventFilter.h"
 #include "platform/VPlatformDisplay.h"
+#include "VApplication.h"
 #include "VCaptureInfo.h"
+#include "VCaptureResources.h"
 #include "VCommandLine.h"
 #include "VOneShotCapture.h"
+#include "VUpdaterLauncher.h"
 
-#include <QApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -17,7 +22,7 @@ QString tr(const char* text)
     return QCoreApplication::translate("VCaptureMain", text);
 }
 
-// Help, version and usage errors; returns the exit code.
+// Help, version and usage errors; returns the exit code, or -1 for anything else.
 int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
 {
     switch (commandLine.action) {
@@ -35,6 +40,55 @@ int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream&
     default:
         return -1;
     }
+}
+
+// The interactive application, or a word to the one already running.
+int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream& err)
+{
+    const bool capture = commandLine.action == VCommandLine::Action::Capture;
+    if (app.isRunning()) {
+        if (!capture) {
+            // Delivered or not, the second copy has nothing more to do.
+            app.sendMessage(QString(), 5000);
+            return 0;
+        }
+        if (!app.sendMessage(VApplication::captureMessage(commandLine.captureMode), 5000)) {
+            err << VCaptureInfo::applicationName() << ": "
+                << tr("the running instance did not answer") << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
+
+    VMainDialog* pDialog = nullptr;
+    VHotkeyEventFilter hotkeyFilter([&pDialog](int mode) {
+        if (pDialog)
+            pDialog->startCapture(mode);
+    });
+    app.installNativeEventFilter(&hotkeyFilter);
+
+    VMainDialog dialog;
+    pDialog = &dialog;
+    QObject::connect(
+        &app, &VSingleApplication::messageReceived, &dialog, [&dialog](const QString& message) {
+            const int mode = VCommandLine::captureModeIndex(VApplication::captureModeOf(message));
+            if (mode >= 0)
+                dialog.startCapture(mode);
+        });
+    // A capture asked from the command line runs from the tray, like a log-on start.
+    if (!commandLine.autorun && !capture)
+        dialog.show();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/App48.png")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    app.setActivationWindow(&dialog, true);
+    startUpdater();
+    if (capture)
+        dialog.startCapture(VCommandLine::captureModeIndex(commandLine.captureMode));
+
+    const int result = QApplication::exec();
+    app.removeNativeEventFilter(&hotkeyFilter);
+    pDialog = nullptr;
+    return result;
 }
 
 } // namespace
@@ -60,22 +114,15 @@ int captureMain(int argc, char* argv[])
         return 1;
     }
 
-    QApplication app(argc, argv);
+    VApplication app(argc, argv);
+    initCaptureResources();
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
     const int answered = answerInText(commandLine, out, err);
     if (answered >= 0)
         return answered;
-
-    if (commandLine.action == VCommandLine::Action::Capture) {
-        if (commandLine.captureMode != QLatin1String("fullscreen")) {
-            err << VCaptureInfo::applicationName() << ": "
-                << tr("only the fullscreen capture works from the command line so far") << Qt::endl;
-            return 2;
-        }
+    // The settings exist before any window or item does.
+    VConfigCapture::instance();
+    if (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot())
         return runOneShotCapture(commandLine, out, err);
-    }
-
-    err << VCaptureInfo::applicationName() << ": "
-        << tr("the main window is not built yet; run with --capture fullscreen") << Qt::endl;
-    return 2;
+    return runInstance(app, commandLine, err);
 }

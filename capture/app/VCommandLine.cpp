@@ -23,19 +23,26 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
            "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption captureOption(QStringLiteral("capture"),
-                                           tr("Capture once and exit. Mode: fullscreen (the other "
-                                              "modes need the interactive application)."),
-                                           tr("mode"));
+    const QCommandLineOption captureOption(
+        QStringLiteral("capture"),
+        tr("Start a capture (%1) in the running instance, starting one when none runs.")
+            .arg(kCaptureModes.join(QLatin1Char('|'))),
+        tr("mode"));
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
-        tr("Write the capture to <file>; its suffix picks the format (png, jpg, jpeg, bmp). "
-           "Without it the automatic file name of the settings is used."),
+        tr("With --capture fullscreen: write the capture to <file> and exit, without a window; "
+           "its suffix picks the format (png, jpg, jpeg, bmp)."),
         tr("file"));
-    const QCommandLineOption delayOption(QStringLiteral("delay"),
-                                         tr("Wait <ms> milliseconds before capturing."), tr("ms"));
+    const QCommandLineOption autoNameOption(
+        QStringLiteral("auto-name"),
+        tr("With --capture fullscreen: write the capture under the automatic file name of the "
+           "settings and exit, without a window."));
+    const QCommandLineOption delayOption(
+        QStringLiteral("delay"),
+        tr("With --output or --auto-name: wait <ms> milliseconds before capturing."), tr("ms"));
     parser.addOption(captureOption);
     parser.addOption(outputOption);
+    parser.addOption(autoNameOption);
     parser.addOption(delayOption);
     // The log-on entry starts the program with this word.
     parser.addPositionalArgument(QStringLiteral("/autorun"),
@@ -60,13 +67,12 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         result.action = Action::Version;
         return result;
     }
-    for (const QString& word : parser.positionalArguments()) {
-        if (word != QLatin1String("/autorun"))
-            return invalid(tr("unexpected argument: %1").arg(word));
-    }
+    // Other words are left alone: only the exact word keeps the dialog hidden.
+    result.autorun = parser.positionalArguments().contains(QLatin1String("/autorun"));
+    const bool oneShot = parser.isSet(outputOption) || parser.isSet(autoNameOption);
     if (!parser.isSet(captureOption)) {
-        if (parser.isSet(outputOption) || parser.isSet(delayOption))
-            return invalid(tr("--output and --delay need --capture"));
+        if (oneShot || parser.isSet(delayOption))
+            return invalid(tr("--output, --auto-name and --delay need --capture"));
         return result;
     }
 
@@ -76,8 +82,15 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         return invalid(tr("unknown capture mode \"%1\" (expected %2)")
                            .arg(result.captureMode, kCaptureModes.join(QLatin1Char('|'))));
     result.outputFile = parser.value(outputOption);
+    result.autoName = parser.isSet(autoNameOption);
     if (parser.isSet(outputOption) && result.outputFile.isEmpty())
         return invalid(tr("--output needs a file name"));
+    if (parser.isSet(outputOption) && result.autoName)
+        return invalid(tr("--output and --auto-name exclude each other"));
+    if (oneShot && result.captureMode != QLatin1String("fullscreen"))
+        return invalid(tr("--output and --auto-name work with --capture fullscreen only"));
+    if (parser.isSet(delayOption) && !oneShot)
+        return invalid(tr("--delay needs --output or --auto-name"));
     if (parser.isSet(delayOption)) {
         bool ok = false;
         result.delayMs = parser.value(delayOption).toInt(&ok);
@@ -86,6 +99,11 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
                                .arg(parser.value(delayOption)));
     }
     return result;
+}
+
+int VCommandLine::captureModeIndex(const QString& mode)
+{
+    return int(kCaptureModes.indexOf(mode));
 }
 
 bool VCommandLine::asksForTextOnly(int argc, char* argv[])

@@ -9,18 +9,26 @@ struct VCommandLine
     enum class Action
     {
         Start,   // the interactive application
-        Capture, // one capture, then exit
+        Capture, // a capture: one-shot, or asked from the running instance
         Help,
         Version,
         Invalid,
     };
 
     Action action = Action::Start;
-    QString captureMode; // "region", "window", "scrolling" or "fullscreen"
-    QString outputFile;  // empty: the automatic name
+    QString captureMode;   // "region", "window", "scrolling" or "fullscreen"
+    QString outputFile;    // a one-shot capture into this file
+    bool autoName = false; // a one-shot capture under the automatic name
+    bool autorun = false;  // started at log-on: the dialog stays hidden
     int delayMs = 0;
     QString error;    // for Invalid
     QString helpText; // for Help and Invalid
+
+    // A capture written straight to a file, without the interactive application.
+    bool isOneShot() const { return !outputFile.isEmpty() || autoName; }
+
+    // 0 region, 1 window, 2 scrolling, 3 full screen; -1 for any other word.
+    static int captureModeIndex(const QString& mode);
 
     // arguments includes the program path, as QCoreApplication::arguments() does.
     static VCommandLine parse(const QStringList& arguments);

@@ -60,7 +60,7 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         return 1;
     }
 
-    const QString path = commandLine.outputFile.isEmpty()
+    const QString path = commandLine.autoName
                              ? automaticFileName(QDateTime::currentDateTime())
                              : QFileInfo(commandLine.outputFile).absoluteFilePath();
     QString error;

@@ -126,7 +126,7 @@ QString outputFileName(bool alwaysAskName)
     return QString();
 }
 
-bool outputImage(const QImage& image, int target, bool alwaysAskName)
+bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError)
 {
     if (image.isNull())
         return false;
@@ -140,5 +140,5 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName)
     if (name.isEmpty())
         return false;
     const VConfigCapture* pConfig = VConfigCapture::instance();
-    return writeImageFile(image, name, pConfig->targetFormat(), pConfig->jpgQuality());
+    return writeImageFile(image, name, pConfig->targetFormat(), pConfig->jpgQuality(), pError);
 }

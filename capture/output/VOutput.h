@@ -30,5 +30,6 @@ QString automaticFileName(const QDateTime& moment);
 QString outputFileName(bool alwaysAskName);
 
 // target is a VV::enumOutputTarget; false for a null image, an unknown target, a cancelled
-// name or a failed write.
-bool outputImage(const QImage& image, int target, bool alwaysAskName);
+// name or a failed write. Only a failed write fills pError, so callers can tell it from a
+// cancelled name.
+bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError = nullptr);

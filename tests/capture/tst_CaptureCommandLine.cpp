@@ -170,8 +170,10 @@ void tst_CaptureCommandLine::automaticNameInSubFolderWithCounter()
                   "\nCreateSubfolders=true\nSubFolderFormat=YM\nFileNameFormat=Snap-Y-M-D\n"
                   "TargetFormat=2\n");
     const QDate before = QDate::currentDate();
-    const Run first = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
-    const Run second = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    const QStringList arguments{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                                QStringLiteral("--auto-name")};
+    const Run first = runCapture(arguments);
+    const Run second = runCapture(arguments);
     const QDate after = QDate::currentDate();
     QVERIFY2(first.exitCode == 0, qPrintable(first.err));
     QVERIFY2(second.exitCode == 0, qPrintable(second.err));
@@ -198,7 +200,8 @@ void tst_CaptureCommandLine::brokenSettingsFallBackAndStayUntouched()
     const QByteArray before = file.readAll();
     file.close();
 
-    const Run run = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    const Run run = runCapture(
+        {QStringLiteral("--capture"), QStringLiteral("fullscreen"), QStringLiteral("--auto-name")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out, folder + QStringLiteral("/Broken.png"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -211,12 +214,14 @@ void tst_CaptureCommandLine::failures_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    const QStringList capture{QStringLiteral("--capture"), QStringLiteral("fullscreen")};
+    const QStringList capture{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                              QStringLiteral("--auto-name")};
     QTest::newRow("missing folder")
-        << QByteArray() << (capture + QStringList{"--output", "/nonexistent-talvik/x.png"}) << 1
+        << QByteArray()
+        << QStringList{"--capture", "fullscreen", "--output", "/nonexistent-talvik/x.png"} << 1
         << "cannot write /nonexistent-talvik/x.png";
     QTest::newRow("unknown suffix")
-        << QByteArray() << (capture + QStringList{"--output", "/tmp/x.gif"}) << 2
+        << QByteArray() << QStringList{"--capture", "fullscreen", "--output", "/tmp/x.gif"} << 2
         << "unknown file suffix \"gif\"";
     QTest::newRow("format outside 0 to 2")
         << QByteArray("TargetFormat=7\n") << capture << 1 << "TargetFormat=7";
@@ -225,8 +230,9 @@ void tst_CaptureCommandLine::failures_data()
         << 1 << "cannot write /tmp/nofolder-talvik/";
     QTest::newRow("bad delay") << QByteArray() << (capture + QStringList{"--delay", "x"}) << 2
                                << "--delay";
-    QTest::newRow("mode not available yet")
-        << QByteArray() << QStringList{"--capture", "region"} << 2 << "only the fullscreen capture";
+    QTest::newRow("one-shot of a region")
+        << QByteArray() << QStringList{"--capture", "region", "--auto-name"} << 2
+        << "fullscreen only";
 }
 
 void tst_CaptureCommandLine::failures()

@@ -23,44 +23,50 @@ void tst_VCommandLine::parse_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("delay");
+    QTest::addColumn<bool>("oneShot");
+    QTest::addColumn<bool>("autorun");
+    const QStringList fullscreen{"--capture", "fullscreen"};
     QTest::newRow("nothing") << QStringList{} << Action::Start << ""
-                             << "" << 0;
+                             << "" << 0 << false << false;
     QTest::newRow("autorun") << QStringList{"/autorun"} << Action::Start << ""
-                             << "" << 0;
-    QTest::newRow("capture") << QStringList{"--capture", "fullscreen"} << Action::Capture
-                             << "fullscreen"
-                             << "" << 0;
-    QTest::newRow("capture with = form")
+                             << "" << 0 << false << true;
+    QTest::newRow("autorun in capitals shows the dialog")
+        << QStringList{"/AUTORUN"} << Action::Start << ""
+        << "" << 0 << false << false;
+    QTest::newRow("other words are ignored")
+        << QStringList{"hello", "/autorun"} << Action::Start << ""
+        << "" << 0 << false << true;
+    QTest::newRow("capture in the instance") << fullscreen << Action::Capture << "fullscreen"
+                                             << "" << 0 << false << false;
+    QTest::newRow("region in the instance")
+        << QStringList{"--capture", "region"} << Action::Capture << "region"
+        << "" << 0 << false << false;
+    QTest::newRow("one-shot into a file, = form")
         << QStringList{"--capture=fullscreen", "--output=/tmp/a.png", "--delay=250"}
         << Action::Capture << "fullscreen"
-        << "/tmp/a.png" << 250;
-    QTest::newRow("other mode parses")
-        << QStringList{"--capture", "region"} << Action::Capture << "region"
-        << "" << 0;
+        << "/tmp/a.png" << 250 << true << false;
+    QTest::newRow("one-shot automatic name")
+        << (fullscreen + QStringList{"--auto-name"}) << Action::Capture << "fullscreen"
+        << "" << 0 << true << false;
     QTest::newRow("help") << QStringList{"--help"} << Action::Help << ""
-                          << "" << 0;
+                          << "" << 0 << false << false;
     QTest::newRow("version") << QStringList{"--version"} << Action::Version << ""
-                             << "" << 0;
-    QTest::newRow("unknown mode") << QStringList{"--capture", "everything"} << Action::Invalid << ""
-                                  << "" << 0;
-    QTest::newRow("missing mode") << QStringList{"--capture"} << Action::Invalid << ""
-                                  << "" << 0;
-    QTest::newRow("negative delay")
-        << QStringList{"--capture", "fullscreen", "--delay", "-5"} << Action::Invalid << ""
-        << "" << 0;
-    QTest::newRow("delay as text")
-        << QStringList{"--capture", "fullscreen", "--delay", "soon"} << Action::Invalid << ""
-        << "" << 0;
-    QTest::newRow("empty output") << QStringList{"--capture", "fullscreen", "--output", ""}
-                                  << Action::Invalid << ""
-                                  << "" << 0;
-    QTest::newRow("output without capture")
-        << QStringList{"--output", "/tmp/a.png"} << Action::Invalid << ""
-        << "" << 0;
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << Action::Invalid << ""
-                                    << "" << 0;
-    QTest::newRow("stray word") << QStringList{"/AUTORUN"} << Action::Invalid << ""
-                                << "" << 0;
+                             << "" << 0 << false << false;
+    const auto invalid = [](const char* name, const QStringList& arguments) {
+        QTest::newRow(name) << arguments << Action::Invalid << ""
+                            << "" << 0 << false << false;
+    };
+    invalid("unknown mode", {"--capture", "everything"});
+    invalid("missing mode", {"--capture"});
+    invalid("negative delay", fullscreen + QStringList{"--auto-name", "--delay", "-5"});
+    invalid("delay as text", fullscreen + QStringList{"--auto-name", "--delay", "soon"});
+    invalid("delay without one-shot", fullscreen + QStringList{"--delay", "5"});
+    invalid("empty output", fullscreen + QStringList{"--output", ""});
+    invalid("output and automatic name",
+            fullscreen + QStringList{"--output", "a.png", "--auto-name"});
+    invalid("one-shot of a region", {"--capture", "region", "--auto-name"});
+    invalid("output without capture", {"--output", "/tmp/a.png"});
+    invalid("unknown option", {"--frobnicate"});
 }
 
 void tst_VCommandLine::parse()
@@ -70,6 +76,8 @@ void tst_VCommandLine::parse()
     QFETCH(QString, mode);
     QFETCH(QString, output);
     QFETCH(int, delay);
+    QFETCH(bool, oneShot);
+    QFETCH(bool, autorun);
     arguments.prepend(QStringLiteral("TalvikCapture"));
     const VCommandLine line = VCommandLine::parse(arguments);
     QCOMPARE(line.action, action);
@@ -80,6 +88,8 @@ void tst_VCommandLine::parse()
     QCOMPARE(line.captureMode, mode);
     QCOMPARE(line.outputFile, output);
     QCOMPARE(line.delayMs, delay);
+    QCOMPARE(line.isOneShot(), oneShot);
+    QCOMPARE(line.autorun, autorun);
 }
 
 void tst_VCommandLine::textOnlyRequests_data()

@@ -1,0 +1,37 @@
+#include "VApplication.h"
+
+#include "VCaptureInfo.h"
+
+#include <QWidget>
+
+namespace {
+const QString kCapturePrefix = QStringLiteral("capture:");
+}
+
+VApplication::VApplication(int& argc, char** argv)
+    : VSingleApplication(VCaptureInfo::applicationName(), argc, argv)
+{
+}
+
+QString VApplication::captureMessage(const QString& mode)
+{
+    return kCapturePrefix + mode;
+}
+
+QString VApplication::captureModeOf(const QString& message)
+{
+    return message.startsWith(kCapturePrefix) ? message.mid(kCapturePrefix.size()) : QString();
+}
+
+void VApplication::activateWindow()
+{
+    QWidget* pWindow = activationWindow();
+    if (pWindow && !pWindow->isVisible())
+        pWindow->show();
+    VSingleApplication::activateWindow();
+}
+
+bool VApplication::activatesWindow(const QString& message) const
+{
+    return captureModeOf(message).isEmpty();
+}

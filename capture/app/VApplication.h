@@ -1,0 +1,24 @@
+#pragma once
+
+#include "VSingleApplication.h"
+
+// The capture application object: one instance per user; a second start wakes the first.
+// The empty message shows the main dialog; "capture:<mode>" asks for a capture.
+class VApplication : public VSingleApplication
+{
+    Q_OBJECT
+
+public:
+    VApplication(int& argc, char** argv);
+
+    static QString captureMessage(const QString& mode);
+    // The mode word of a capture message, or empty for any other message.
+    static QString captureModeOf(const QString& message);
+
+protected slots:
+    // Shows the dialog first when it is hidden (in the tray), then restores and raises it.
+    void activateWindow() override;
+
+protected:
+    bool activatesWindow(const QString& message) const override;
+};

@@ -1,0 +1,57 @@
+#include "VDialogFileOptions.h"
+
+#include "config/VConfigCapture.h"
+#include "foundation/VUtility.h"
+#include "ui_VDialogFileOptions.h"
+
+VDialogFileOptions::VDialogFileOptions(QWidget* parent)
+    : QDialog(parent, Qt::WindowSystemMenuHint), m_pUi(std::make_unique<Ui::VDialogFileOptions>())
+{
+    m_pUi->setupUi(this);
+    const VConfigCapture* pConfig = VConfigCapture::instance();
+    m_pUi->groupBoxCreateSubfolders->setChecked(pConfig->isCreateSubfolders());
+    m_pUi->lineEditFileNameFormat->setText(pConfig->fileNameFormat());
+    on_lineEditFileNameFormat_textChanged(m_pUi->lineEditFileNameFormat->text());
+    m_pUi->lineEditSubFolderFormat->setText(pConfig->subFolderFormat());
+    on_lineEditSubFolderFormat_textChanged(m_pUi->lineEditSubFolderFormat->text());
+}
+
+VDialogFileOptions::~VDialogFileOptions() = default;
+
+QString VDialogFileOptions::preview(const QString& format)
+{
+    QString text = format;
+    VUtility::removeFileNameInvalidChar(text);
+    return VUtility::convertTimeVariables(text);
+}
+
+void VDialogFileOptions::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The form's own texts would replace what the user typed.
+        const QString fileName = m_pUi->lineEditFileNameFormat->text();
+        const QString subFolder = m_pUi->lineEditSubFolderFormat->text();
+        m_pUi->retranslateUi(this);
+        m_pUi->lineEditFileNameFormat->setText(fileName);
+        m_pUi->lineEditSubFolderFormat->setText(subFolder);
+    }
+    QDialog::changeEvent(event);
+}
+
+void VDialogFileOptions::on_lineEditSubFolderFormat_textChanged(const QString& text)
+{
+    m_pUi->lineEditSubFolderPreview->setText(preview(text));
+}
+
+void VDialogFileOptions::on_lineEditFileNameFormat_textChanged(const QString& text)
+{
+    m_pUi->lineEditFileNamePreview->setText(preview(text));
+}
+
+void VDialogFileOptions::on_buttonBox_accepted()
+{
+    VConfigCapture* pConfig = VConfigCapture::instance();
+    pConfig->setCreateSubfolders(m_pUi->groupBoxCreateSubfolders->isChecked());
+    pConfig->setFileNameFormat(m_pUi->lineEditFileNameFormat->text());
+    pConfig->setSubFolderFormat(m_pUi->lineEditSubFolderFormat->text());
+}

@@ -1,0 +1,43 @@
+#include "VDialogPromptTarget.h"
+
+#include "output/VOutput.h"
+#include "ui_VDialogPromptTarget.h"
+#include "VVCapture.h"
+
+#include <QMessageBox>
+
+VDialogPromptTarget::VDialogPromptTarget(QWidget* parent, QImage* pImage)
+    : QDialog(parent), m_pUi(std::make_unique<Ui::VDialogPromptTarget>()), m_pImage(pImage)
+{
+    m_pUi->setupUi(this);
+}
+
+VDialogPromptTarget::~VDialogPromptTarget() = default;
+
+void VDialogPromptTarget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_pUi->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
+void VDialogPromptTarget::on_buttonCancel_clicked()
+{
+    close();
+}
+
+void VDialogPromptTarget::on_buttonFile_clicked()
+{
+    // Always asks for a name here, whatever the naming method. A capture that could not be
+    // written must not vanish without a word.
+    QString error;
+    if (!outputImage(*m_pImage, VV::OutputFile, true, &error) && !error.isEmpty())
+        QMessageBox::warning(this, tr("Error"), tr("Failed to save the file: %1").arg(error));
+    close();
+}
+
+void VDialogPromptTarget::on_buttonClipboard_clicked()
+{
+    outputImage(*m_pImage, VV::OutputClipboard, true);
+    close();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class VDialogPromptTarget;
+}
+
+// Asks where a full-screen or scrolling capture goes: the clipboard, a file, or nowhere.
+class VDialogPromptTarget : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The caller keeps the image alive while the dialog runs.
+    VDialogPromptTarget(QWidget* parent, QImage* pImage);
+    ~VDialogPromptTarget() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_buttonCancel_clicked();
+    void on_buttonFile_clicked();
+    void on_buttonClipboard_clicked();
+
+private:
+    std::unique_ptr<Ui::VDialogPromptTarget> m_pUi;
+    QImage* m_pImage;
+};

@@ -1,0 +1,585 @@
+#include "VMainDialog.h"
+
+#include "app/VCaptureInfo.h"
+#include "config/VConfigCapture.h"
+#include "foundation/VUtility.h"
+#include "hotkey/VHotkeyEdit.h"
+#include "hotkey/VHotkeys.h"
+#include "ui_VMainDialog.h"
+#include "VDialogFileOptions.h"
+#include "VDialogPromptTarget.h"
+#include "VVCapture.h"
+#include "widgets/VShapedTrayPanel.h"
+#include "widgets/VSystemTrayIcon.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QIntValidator>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+namespace {
+QIcon regionIcon(int regionType)
+{
+    switch (regionType) {
+    case 0:
+        return QIcon(QStringLiteral(":/images/profile-region-rectangle.png"));
+    case 1:
+        return QIcon(QStringLiteral(":/images/profile-region-polygon.png"));
+    default:
+        return QIcon();
+    }
+}
+
+VConfigCapture* config()
+{
+    return VConfigCapture::instance();
+}
+} // namespace
+
+VMainDialog::VMainDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
+    , m_pUi(std::make_unique<Ui::VMainDialog>())
+{
+    m_pUi->setupUi(this);
+    m_pHelpMenu = new QMenu(this);
+    m_pRegionMenu = new QMenu(this);
+    m_pTrayIcon = new VSystemTrayIcon(this, QIcon(QStringLiteral(":/images/App16.png")));
+
+    QCoreApplication::setApplicationName(VCaptureInfo::applicationName());
+    setHotkeyOwnerWindow(winId());
+
+    fillMenus();
+
+    m_pUi->tabWidgetSettings->hide();
+    m_pUi->widgetJpegOptions->hide();
+    m_pUi->widgetAutomaticSaveOptions->hide();
+    m_pUi->lineEditScorllingInterval->setValidator(new QIntValidator(0, 5000, this));
+    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode)
+        hotkeyEdit(mode)->setMode(mode);
+    connect(m_pUi->labelTellFriend, &QLabel::linkActivated, this, &VMainDialog::onHelpTellFriend);
+    if (!config()->isShowTellFriend())
+        hideTellFriend();
+
+    const struct
+    {
+        const char* text;
+        QIcon icon;
+        const char* slot;
+    } modes[] = {
+        {QT_TR_NOOP("Capture Region"), regionIcon(config()->regionType()),
+         SLOT(on_toolButtonModeRegion_clicked())},
+        {QT_TR_NOOP("Capture Window"), QIcon(QStringLiteral(":/images/profile-window.png")),
+         SLOT(on_toolButtonModeWindow_clicked())},
+        {QT_TR_NOOP("Scrolling Window"), QIcon(QStringLiteral(":/images/profile-scrolling.png")),
+         SLOT(on_toolButtonModeScrolling_clicked())},
+        {QT_TR_NOOP("Capture Full Screen"),
+         QIcon(QStringLiteral(":/images/profile-fullscreen.png")),
+         SLOT(on_toolButtonModeFullScreen_clicked())},
+    };
+    for (const auto& mode : modes) {
+        QAction* pAction =
+            m_pTrayIcon->addAction(mode.icon, tr(mode.text), this, mode.slot, QKeySequence());
+        QToolButton* pButton =
+            m_pTrayIcon->panel()->addButton(mode.icon, tr(mode.text), this, mode.slot);
+        if (!m_pTrayRegionAction) {
+            m_pTrayRegionAction = pAction;
+            m_pPanelRegionButton = pButton;
+        }
+    }
+    m_pTrayIcon->show();
+
+    m_pUi->toolButtonModeRegion->setMenu(m_pRegionMenu);
+    m_pUi->toolButtonHelp->setMenu(m_pHelpMenu);
+
+    updateFromConfig();
+    shrinkHeight();
+}
+
+VMainDialog::~VMainDialog() = default;
+
+void VMainDialog::fillMenus()
+{
+    m_pHelpMenu->addAction(QIcon(QStringLiteral(":/images/mail_post_to.png")), tr("Email Support"),
+                           this, &VMainDialog::onHelpEmail);
+    m_pHelpMenu->addAction(QIcon(QStringLiteral(":/images/form.png")), tr("Submit Issue Online"),
+                           this, &VMainDialog::onHelpTicket);
+    m_pHelpMenu->addAction(QIcon(QStringLiteral(":/images/internet.png")), tr("Product Homepage"),
+                           this, &VMainDialog::onHelpProductWebPage);
+    m_pRegionMenu->addAction(QIcon(QStringLiteral(":/images/profile-region-rectangle.png")),
+                             tr("Rectangle"), this,
+                             &VMainDialog::onToolButtonModeRegionMenuRectangle);
+    m_pRegionMenu->addAction(QIcon(QStringLiteral(":/images/profile-region-polygon.png")),
+                             tr("Polyggon"), this, &VMainDialog::onToolButtonModeRegionMenuPolygon);
+}
+
+// ---- dispatch ----
+
+void VMainDialog::startCapture(int mode)
+{
+    if (m_bCaptureRunning)
+        return;
+    // A request still waiting for its tick is replaced, keeping the state it saved.
+    if (m_captureTimerId != 0) {
+        killTimer(m_captureTimerId);
+        m_captureTimerId = 0;
+        m_captureMode = mode;
+        m_captureTimerId = startTimer(m_captureDelay);
+        return;
+    }
+    m_pTrayIcon->hide();
+    m_restoreFlags = 0;
+    m_savedSize = size();
+    m_savedPosition = pos();
+    m_captureMode = mode;
+    m_captureDelay = 200;
+    if (isVisible()) {
+        m_restoreFlags |= RestoreVisible;
+        if (isMinimized()) {
+            hide();
+            m_captureDelay = 400;
+        } else {
+            m_restoreFlags |= RestoreNormal;
+            showMinimized();
+            m_captureDelay = 500;
+        }
+    }
+    m_captureTimerId = startTimer(m_captureDelay);
+}
+
+void VMainDialog::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_captureTimerId) {
+        if (isVisible()) {
+            // Off the screen first (minimise animation included); grab on a later tick.
+            hide();
+        } else {
+            killTimer(m_captureTimerId);
+            m_captureTimerId = 0;
+            m_bCaptureRunning = true;
+            runCapture(m_captureMode, grabDialogScreen(this));
+            restoreAfterCapture();
+            updateFromConfig();
+            m_pTrayIcon->show();
+            m_bCaptureRunning = false;
+        }
+    }
+    QDialog::timerEvent(event);
+}
+
+void VMainDialog::runCapture(int mode, const VScreenGrab& grab)
+{
+    if (mode != VV::CaptureFullScreen || grab.picture.isNull())
+        return;
+    QImage image = grab.picture.toImage();
+    VDialogPromptTarget dialog(this, &image);
+    dialog.show();
+    dialog.activateWindow();
+    dialog.exec();
+}
+
+void VMainDialog::restoreAfterCapture()
+{
+    if (m_restoreFlags & RestoreNormal) {
+        showMinimized();
+        resize(m_savedSize);
+        move(m_savedPosition);
+        showNormal();
+        activateWindow();
+    } else if (m_restoreFlags & RestoreVisible) {
+        showMinimized();
+        resize(m_savedSize);
+        move(m_savedPosition);
+    }
+}
+
+// ---- window events ----
+
+void VMainDialog::closeEvent(QCloseEvent* event)
+{
+    // Without a tray to come back from, closing has to end the program.
+    if (!config()->hasSystemTray() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        QCoreApplication::quit();
+        return;
+    }
+    event->ignore();
+    hide();
+}
+
+void VMainDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    emit shown();
+}
+
+void VMainDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    emit hidden();
+}
+
+void VMainDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_pUi->retranslateUi(this);
+        m_pHelpMenu->clear();
+        m_pRegionMenu->clear();
+        m_pTellFriendAction = nullptr;
+        fillMenus();
+        if (!config()->isShowTellFriend())
+            hideTellFriend();
+        updateFromConfig();
+    }
+    QDialog::changeEvent(event);
+}
+
+// ---- settings ----
+
+void VMainDialog::updateFromConfig()
+{
+    const VConfigCapture* pConfig = config();
+    updateRegionIcons();
+    m_pUi->checkBoxIncludeCursor->setChecked(pConfig->isIncludeCursor());
+    m_pUi->lineEditScorllingInterval->setText(QString::number(pConfig->scrollingInterval()));
+    m_pUi->checkBoxAutoRun->setChecked(pConfig->isAutoRun());
+    m_pUi->checkBoxSystemTray->setChecked(pConfig->hasSystemTray());
+    m_pUi->checkBoxInstantSystemTrayMenu->setChecked(pConfig->isShowTrayInstantMenu());
+    const int nameMethod = pConfig->nameMethod();
+    m_pUi->radioButtonAskForName->setChecked(nameMethod == 0);
+    m_pUi->radioButtonAutomaticName->setChecked(nameMethod == 1);
+    m_pUi->lineEditAutomaticSaveFolder->setText(pConfig->automaticSaveFolder());
+    updateNamePreview();
+    const int format = pConfig->targetFormat();
+    m_pUi->radioButtonBMP->setChecked(format == VV::TargetFormatBmp);
+    m_pUi->radioButtonJPG->setChecked(format == VV::TargetFormatJpg);
+    m_pUi->radioButtonPNG->setChecked(format == VV::TargetFormatPng);
+    m_pUi->horizontalSliderJpgQuality->setValue(int(pConfig->jpgQuality()));
+    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode)
+        hotkeyEdit(mode)->setText(pConfig->hotkey(mode).toString());
+    m_pUi->checkBoxUseHotkeyRegion->setChecked(pConfig->isUseHotkey(VV::CaptureRegion));
+    m_pUi->checkBoxUseHotkeyWindow->setChecked(pConfig->isUseHotkey(VV::CaptureWindow));
+    m_pUi->checkBoxUseHotkeyScrolling->setChecked(pConfig->isUseHotkey(VV::CaptureScrolling));
+    m_pUi->checkBoxUseHotkeyFullScreen->setChecked(pConfig->isUseHotkey(VV::CaptureFullScreen));
+    m_pUi->checkBoxAutoUpdate->setChecked(pConfig->isAutoUpdate());
+}
+
+void VMainDialog::updateNamePreview()
+{
+    const VConfigCapture* pConfig = config();
+    QString format = pConfig->fileNameFormat();
+    if (pConfig->isCreateSubfolders())
+        format = pConfig->subFolderFormat() + QDir::separator() + format;
+    m_pUi->labelNamePreview->setText(VUtility::convertTimeVariables(format) + QLatin1Char('.') +
+                                     VUtility::TargetFormatToString(pConfig->targetFormat()));
+}
+
+void VMainDialog::updateRegionIcons()
+{
+    const QIcon icon = regionIcon(config()->regionType());
+    m_pUi->toolButtonModeRegion->setIcon(icon);
+    if (m_pTrayRegionAction)
+        m_pTrayRegionAction->setIcon(icon);
+    if (m_pPanelRegionButton)
+        m_pPanelRegionButton->setIcon(icon);
+}
+
+void VMainDialog::hideTellFriend()
+{
+    config()->setShowTellFriend(false);
+    m_pUi->horizontalWidgetBottom->hide();
+    if (!m_pTellFriendAction)
+        m_pTellFriendAction =
+            m_pHelpMenu->addAction(QIcon(QStringLiteral(":/images/bookmark.png")),
+                                   tr("Tell a Friend"), this, &VMainDialog::onHelpTellFriend);
+    shrinkHeight();
+}
+
+void VMainDialog::shrinkHeight()
+{
+    // The layout's min-and-max constraint raises the height again to what it needs.
+    setFixedHeight(1);
+    layout()->invalidate();
+    layout()->activate();
+}
+
+// ---- hotkeys ----
+
+VHotkeyEdit* VMainDialog::hotkeyEdit(int mode) const
+{
+    switch (mode) {
+    case VV::CaptureRegion:
+        return m_pUi->lineEditHotkeyRegion;
+    case VV::CaptureWindow:
+        return m_pUi->lineEditHotkeyWindow;
+    case VV::CaptureScrolling:
+        return m_pUi->lineEditHotkeyScrolling;
+    default:
+        return m_pUi->lineEditHotkeyFullScreen;
+    }
+}
+
+QToolButton* VMainDialog::defaultHotkeyButton(int mode) const
+{
+    switch (mode) {
+    case VV::CaptureRegion:
+        return m_pUi->toolButtonDefaultHotkeyRegion;
+    case VV::CaptureWindow:
+        return m_pUi->toolButtonDefaultHotkeyWindow;
+    case VV::CaptureScrolling:
+        return m_pUi->toolButtonDefaultHotkeyScrolling;
+    default:
+        return m_pUi->toolButtonDefaultHotkeyFullScreen;
+    }
+}
+
+void VMainDialog::toggleUseHotkey(int mode, bool on)
+{
+    hotkeyEdit(mode)->setEnabled(on);
+    defaultHotkeyButton(mode)->setEnabled(on);
+    config()->setUseHotkey(mode, on);
+    if (on)
+        hotkeyEdit(mode)->applyHotkey(config()->hotkey(mode));
+    else
+        removeHotkey(mode);
+}
+
+void VMainDialog::chooseDefaultHotkey(int mode)
+{
+    QMenu menu;
+    for (int defaultMode = VV::CaptureRegion; defaultMode <= VV::CaptureFullScreen; ++defaultMode) {
+        const VHotkey hotkey = VConfigCapture::defaultHotkey(defaultMode);
+        menu.addAction(hotkey.toString(), this,
+                       [this, mode, hotkey] { hotkeyEdit(mode)->setHotkey(hotkey); });
+    }
+    menu.exec(QCursor::pos());
+}
+
+void VMainDialog::on_toolButtonDefaultHotkeyFullScreen_clicked()
+{
+    chooseDefaultHotkey(VV::CaptureFullScreen);
+}
+
+void VMainDialog::on_toolButtonDefaultHotkeyScrolling_clicked()
+{
+    chooseDefaultHotkey(VV::CaptureScrolling);
+}
+
+void VMainDialog::on_toolButtonDefaultHotkeyWindow_clicked()
+{
+    chooseDefaultHotkey(VV::CaptureWindow);
+}
+
+void VMainDialog::on_toolButtonDefaultHotkeyRegion_clicked()
+{
+    chooseDefaultHotkey(VV::CaptureRegion);
+}
+
+void VMainDialog::on_checkBoxUseHotkeyFullScreen_toggled(bool on)
+{
+    toggleUseHotkey(VV::CaptureFullScreen, on);
+}
+
+void VMainDialog::on_checkBoxUseHotkeyWindow_toggled(bool on)
+{
+    toggleUseHotkey(VV::CaptureWindow, on);
+}
+
+void VMainDialog::on_checkBoxUseHotkeyScrolling_toggled(bool on)
+{
+    toggleUseHotkey(VV::CaptureScrolling, on);
+}
+
+void VMainDialog::on_checkBoxUseHotkeyRegion_toggled(bool on)
+{
+    toggleUseHotkey(VV::CaptureRegion, on);
+}
+
+// ---- mode buttons and menus ----
+
+void VMainDialog::on_toolButtonModeFullScreen_clicked()
+{
+    startCapture(VV::CaptureFullScreen);
+}
+
+void VMainDialog::on_toolButtonModeWindow_clicked()
+{
+    startCapture(VV::CaptureWindow);
+}
+
+void VMainDialog::on_toolButtonModeScrolling_clicked()
+{
+    startCapture(VV::CaptureScrolling);
+}
+
+void VMainDialog::on_toolButtonModeRegion_clicked()
+{
+    startCapture(VV::CaptureRegion);
+}
+
+void VMainDialog::onToolButtonModeRegionMenuRectangle()
+{
+    config()->setRegionType(0);
+    startCapture(VV::CaptureRegion);
+}
+
+void VMainDialog::onToolButtonModeRegionMenuPolygon()
+{
+    config()->setRegionType(1);
+    startCapture(VV::CaptureRegion);
+}
+
+void VMainDialog::onHelpEmail()
+{
+    QDesktopServices::openUrl(QUrl(VCaptureInfo::supportMailUrl()));
+}
+
+void VMainDialog::onHelpTicket()
+{
+    QDesktopServices::openUrl(QUrl(VCaptureInfo::issueFormUrl()));
+}
+
+void VMainDialog::onHelpProductWebPage()
+{
+    QDesktopServices::openUrl(QUrl(VCaptureInfo::productPageUrl()));
+}
+
+void VMainDialog::onHelpTellFriend()
+{
+    QDesktopServices::openUrl(QUrl(VCaptureInfo::sharePageUrl()));
+}
+
+// ---- settings controls ----
+
+void VMainDialog::on_checkBoxInstantSystemTrayMenu_toggled(bool on)
+{
+    config()->setShowTrayInstantMenu(on);
+}
+
+void VMainDialog::on_lineEditScorllingInterval_textEdited(const QString& text)
+{
+    bool ok = false;
+    const int interval = text.toInt(&ok);
+    if (ok)
+        config()->setScrollingInterval(interval);
+}
+
+void VMainDialog::on_checkBoxAutoUpdate_toggled(bool on)
+{
+    config()->setAutoUpdate(on);
+}
+
+void VMainDialog::on_horizontalSliderJpgQuality_valueChanged(int value)
+{
+    config()->setJpgQuality(unsigned(value));
+}
+
+void VMainDialog::on_radioButtonPNG_toggled(bool on)
+{
+    if (on) {
+        config()->setTargetFormat(VV::TargetFormatPng);
+        updateNamePreview();
+    }
+}
+
+void VMainDialog::on_radioButtonJPG_toggled(bool on)
+{
+    if (on) {
+        config()->setTargetFormat(VV::TargetFormatJpg);
+        updateNamePreview();
+    }
+}
+
+void VMainDialog::on_radioButtonBMP_toggled(bool on)
+{
+    if (on) {
+        config()->setTargetFormat(VV::TargetFormatBmp);
+        updateNamePreview();
+    }
+}
+
+void VMainDialog::on_pushButtonAutomaticOptions_clicked()
+{
+    VDialogFileOptions dialog(this);
+    dialog.exec();
+    updateNamePreview();
+}
+
+void VMainDialog::on_toolButtonSelectAutomaticSaveFolder_clicked()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Select a directory"), config()->automaticSaveFolder(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (!folder.isEmpty())
+        m_pUi->lineEditAutomaticSaveFolder->setText(QDir::toNativeSeparators(folder));
+}
+
+void VMainDialog::on_lineEditAutomaticSaveFolder_textChanged(const QString& text)
+{
+    config()->setAutomaticSaveFolder(text);
+}
+
+void VMainDialog::on_radioButtonAutomaticName_toggled(bool on)
+{
+    if (on)
+        config()->setNameMethod(1);
+}
+
+void VMainDialog::on_radioButtonAskForName_toggled(bool on)
+{
+    if (on)
+        config()->setNameMethod(0);
+}
+
+void VMainDialog::on_checkBoxSystemTray_toggled(bool on)
+{
+    config()->setSystemTray(on);
+}
+
+void VMainDialog::on_checkBoxAutoRun_toggled(bool on)
+{
+    config()->setAutoRun(on);
+}
+
+void VMainDialog::on_checkBoxIncludeCursor_toggled(bool on)
+{
+    config()->setIncludeCursor(on);
+}
+
+void VMainDialog::on_toolButtonAdvancedOptions_clicked()
+{
+    if (m_pUi->tabWidgetSettings->isVisible()) {
+        m_pUi->tabWidgetSettings->hide();
+        m_pUi->toolButtonAdvancedOptions->setIcon(
+            QIcon(QStringLiteral(":/images/TalvikCapture-More-Show.png")));
+        shrinkHeight();
+    } else {
+        m_pUi->tabWidgetSettings->show();
+        m_pUi->toolButtonAdvancedOptions->setIcon(
+            QIcon(QStringLiteral(":/images/TalvikCapture-More-Hide.png")));
+    }
+    layout()->activate();
+    resize(width(), minimumSizeHint().height());
+}
+
+void VMainDialog::on_toolButtonAbout_clicked()
+{
+    QMessageBox box(this);
+    box.setWindowTitle(tr("About Morvane Screen Capture"));
+    box.setIconPixmap(QPixmap(QStringLiteral(":/images/App48.png")));
+    box.setTextFormat(Qt::RichText);
+    box.setText(tr("<h3>%1</h3><p>Version %2</p><p><a href=\"%3\">%3</a></p>")
+                    .arg(VCaptureInfo::displayName(), VCaptureInfo::version(),
+                         VCaptureInfo::makerSiteUrl()));
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    box.exec();
+}
+
+void VMainDialog::on_toolButtonDontShowTellFriend_clicked()
+{
+    hideTellFriend();
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "grab/VScreenGrab.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QSize>
+
+#include <memory>
+
+class QMenu;
+class QAction;
+class QToolButton;
+class VHotkeyEdit;
+class VSystemTrayIcon;
+
+namespace Ui {
+class VMainDialog;
+}
+
+// The application's window: the mode buttons, the settings tabs, the banner. It owns the tray
+// icon, the hotkeys and the capture dispatcher. Every control writes its setting at once.
+class VMainDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Bits of the dialog's state before a capture, restored afterwards.
+    enum RestoreFlag
+    {
+        RestoreNormal = 1,  // it was shown normally
+        RestoreVisible = 8, // it was visible, normal or minimised
+    };
+
+    explicit VMainDialog(QWidget* parent = nullptr);
+    ~VMainDialog() override;
+
+    // Asks for a capture; the grab happens later on the dialog's timer, once the dialog has
+    // left the screen. Ignored while a capture is running; replaces one still pending.
+    void startCapture(int mode);
+
+    void updateFromConfig();
+    void updateNamePreview();
+
+    VSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
+    QMenu* helpMenu() const { return m_pHelpMenu; }
+    QMenu* regionMenu() const { return m_pRegionMenu; }
+    bool isCapturePending() const { return m_captureTimerId != 0; }
+    bool isCaptureRunning() const { return m_bCaptureRunning; }
+    int pendingCaptureDelay() const { return m_captureDelay; }
+    int restoreFlags() const { return m_restoreFlags; }
+
+signals:
+    void shown();
+    void hidden();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    // What follows the grab: the output chooser for a full screen; the other modes end like
+    // a cancelled capture until the capture overlay exists.
+    virtual void runCapture(int mode, const VScreenGrab& grab);
+
+private slots:
+    void on_checkBoxInstantSystemTrayMenu_toggled(bool on);
+    void on_lineEditScorllingInterval_textEdited(const QString& text);
+    void on_toolButtonModeFullScreen_clicked();
+    void on_toolButtonModeWindow_clicked();
+    void on_toolButtonModeScrolling_clicked();
+    void on_toolButtonModeRegion_clicked();
+    void on_toolButtonDefaultHotkeyFullScreen_clicked();
+    void on_toolButtonDefaultHotkeyScrolling_clicked();
+    void on_toolButtonDefaultHotkeyWindow_clicked();
+    void on_toolButtonDefaultHotkeyRegion_clicked();
+    void on_checkBoxUseHotkeyFullScreen_toggled(bool on);
+    void on_checkBoxUseHotkeyWindow_toggled(bool on);
+    void on_checkBoxUseHotkeyScrolling_toggled(bool on);
+    void on_checkBoxUseHotkeyRegion_toggled(bool on);
+    void on_checkBoxAutoUpdate_toggled(bool on);
+    void on_horizontalSliderJpgQuality_valueChanged(int value);
+    void on_radioButtonPNG_toggled(bool on);
+    void on_radioButtonJPG_toggled(bool on);
+    void on_radioButtonBMP_toggled(bool on);
+    void on_pushButtonAutomaticOptions_clicked();
+    void on_toolButtonSelectAutomaticSaveFolder_clicked();
+    void on_lineEditAutomaticSaveFolder_textChanged(const QString& text);
+    void on_radioButtonAutomaticName_toggled(bool on);
+    void on_radioButtonAskForName_toggled(bool on);
+    void on_checkBoxSystemTray_toggled(bool on);
+    void on_checkBoxAutoRun_toggled(bool on);
+    void on_checkBoxIncludeCursor_toggled(bool on);
+    void on_toolButtonAdvancedOptions_clicked();
+    void on_toolButtonAbout_clicked();
+    void on_toolButtonDontShowTellFriend_clicked();
+    void onHelpEmail();
+    void onHelpTicket();
+    void onHelpProductWebPage();
+    void onHelpTellFriend();
+    void onToolButtonModeRegionMenuRectangle();
+    void onToolButtonModeRegionMenuPolygon();
+
+private:
+    void fillMenus();
+    void hideTellFriend();
+    void shrinkHeight();
+    void restoreAfterCapture();
+    void updateRegionIcons();
+    void toggleUseHotkey(int mode, bool on);
+    void chooseDefaultHotkey(int mode);
+    VHotkeyEdit* hotkeyEdit(int mode) const;
+    QToolButton* defaultHotkeyButton(int mode) const;
+
+    std::unique_ptr<Ui::VMainDialog> m_pUi;
+    QMenu* m_pHelpMenu = nullptr;
+    QMenu* m_pRegionMenu = nullptr;
+    QAction* m_pTellFriendAction = nullptr;
+    VSystemTrayIcon* m_pTrayIcon = nullptr;
+    QAction* m_pTrayRegionAction = nullptr;
+    QToolButton* m_pPanelRegionButton = nullptr;
+
+    int m_captureMode = 0;
+    int m_restoreFlags = 0;
+    QSize m_savedSize;
+    QPoint m_savedPosition;
+    int m_captureTimerId = 0;
+    int m_captureDelay = 0;
+    bool m_bCaptureRunning = false;
+};

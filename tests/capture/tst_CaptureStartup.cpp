@@ -1,0 +1,186 @@
+#include "TalvikTest.h"
+
+#include <QProcess>
+
+namespace {
+
+QString settingsPath()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
+           QStringLiteral("/Morvane/TalvikCapture.ini");
+}
+
+void writeSettings(const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\n" + content);
+}
+
+// How many mapped top-level windows carry exactly this title.
+int visibleWindows(const QString& title)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+    if (!xdotool.waitForFinished(5000))
+        return -1;
+    return int(QString::fromLatin1(xdotool.readAllStandardOutput())
+                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                   .size());
+}
+
+const QString kDialogTitle = QStringLiteral("Morvane Screen Capture");
+
+} // namespace
+
+// The program as a user starts it: one instance, the log-on word, the updater beside it.
+class tst_CaptureStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void autorunKeepsTheDialogHidden_data();
+    void autorunKeepsTheDialogHidden();
+    void secondCopyWakesTheFirst();
+    void updaterIsNotStartedWhenSwitchedOff();
+    void captureFromTheCommandLine();
+
+private:
+    QProcess* start(const QStringList& arguments);
+    bool updaterStarted() const { return QFileInfo::exists(m_updaterLog); }
+
+    QTemporaryDir m_dir;
+    QString m_program;
+    QString m_updaterLog;
+    QList<QProcess*> m_processes;
+};
+
+void tst_CaptureStartup::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed");
+    // A copy of the program with a recording stand-in for the updater beside it.
+    m_program = m_dir.filePath(QStringLiteral("TalvikCapture"));
+    QVERIFY(QFile::copy(QStringLiteral(TALVIK_CAPTURE_BINARY), m_program));
+    m_updaterLog = m_dir.filePath(QStringLiteral("updater.log"));
+    QFile updater(m_dir.filePath(QStringLiteral("TalvikUpdate")));
+    QVERIFY(updater.open(QIODevice::WriteOnly));
+    updater.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + m_updaterLog.toLocal8Bit() +
+                  ".part\"\n"
+                  "mv \"" +
+                  m_updaterLog.toLocal8Bit() + ".part\" \"" + m_updaterLog.toLocal8Bit() + "\"\n");
+    updater.close();
+    QVERIFY(updater.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                   QFileDevice::ExeOwner));
+}
+
+void tst_CaptureStartup::init()
+{
+    QFile::remove(settingsPath());
+    QFile::remove(m_updaterLog);
+}
+
+void tst_CaptureStartup::cleanup()
+{
+    for (QProcess* pProcess : std::as_const(m_processes)) {
+        pProcess->kill();
+        pProcess->waitForFinished(5000);
+        delete pProcess;
+    }
+    m_processes.clear();
+    QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
+}
+
+QProcess* tst_CaptureStartup::start(const QStringList& arguments)
+{
+    auto* pProcess = new QProcess;
+    pProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pProcess->start(m_program, arguments);
+    m_processes.append(pProcess);
+    return pProcess;
+}
+
+void tst_CaptureStartup::autorunKeepsTheDialogHidden_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("windows");
+    QTest::newRow("/autorun") << QStringList{"/autorun"} << 0;
+    QTest::newRow("/AUTORUN") << QStringList{"/AUTORUN"} << 1;
+    QTest::newRow("no argument") << QStringList{} << 1;
+}
+
+void tst_CaptureStartup::autorunKeepsTheDialogHidden()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, windows);
+    QProcess* pProcess = start(arguments);
+    QVERIFY(pProcess->waitForStarted());
+    // The updater starts last, once the dialog is shown or not: a sign that start-up is over.
+    QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
+    QTRY_COMPARE(visibleWindows(kDialogTitle), windows);
+    QVERIFY(pProcess->state() == QProcess::Running);
+
+    QFile log(m_updaterLog);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList updaterArguments =
+        QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(updaterArguments.size(), 4);
+    QCOMPARE(updaterArguments.at(0), QStringLiteral("TalvikCapture"));
+    QCOMPARE(updaterArguments.at(1), QStringLiteral("Morvane Screen Capture"));
+    QVERIFY(updaterArguments.at(2).endsWith(QLatin1String("/d/talvikcapture.xml")));
+    QCOMPARE(updaterArguments.at(3), QStringLiteral("2.5"));
+}
+
+void tst_CaptureStartup::secondCopyWakesTheFirst()
+{
+    start({QStringLiteral("/autorun")});
+    QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
+    QCOMPARE(visibleWindows(kDialogTitle), 0);
+
+    QProcess second;
+    second.start(m_program, {});
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_COMPARE(visibleWindows(kDialogTitle), 1);
+}
+
+void tst_CaptureStartup::updaterIsNotStartedWhenSwitchedOff()
+{
+    writeSettings("AutoUpdate=false\n");
+    start({QStringLiteral("/autorun")});
+    // The wake-up answer proves start-up has finished, updater step included.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [this] {
+            QProcess second;
+            second.start(m_program, {});
+            second.waitForFinished(15000);
+            return visibleWindows(kDialogTitle) == 1;
+        }(),
+        15000);
+    QVERIFY(!updaterStarted());
+}
+
+void tst_CaptureStartup::captureFromTheCommandLine()
+{
+    writeSettings("AutoUpdate=false\n");
+    // No instance runs: one starts in the tray and takes the capture at once.
+    start({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Select Output Target")), 1, 15000);
+    QCOMPARE(visibleWindows(kDialogTitle), 0);
+
+    // A later request reaches that instance and the asking copy ends at once.
+    QProcess second;
+    second.start(m_program, {QStringLiteral("--capture"), QStringLiteral("region")});
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitCode(), 0);
+}
+
+TALVIK_TEST_MAIN(tst_CaptureStartup)
+#include "tst_CaptureStartup.moc"
