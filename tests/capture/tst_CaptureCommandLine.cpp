@@ -1,3 +1,4 @@
+#include "TalvikCaptureSettings.h"
 #include "TalvikTest.h"
 
 #include <QPainter>
@@ -32,19 +33,8 @@ Run runCapture(const QStringList& arguments,
     return run;
 }
 
-QString settingsPath()
-{
-    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
-           QStringLiteral("/Morvane/TalvikCapture.ini");
-}
-
-void writeSettings(const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
-    QFile file(settingsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[General]\n" + content);
-}
+using TalvikTest::captureSettingsPath;
+using TalvikTest::writeCaptureSettings;
 
 // Four coloured quadrants with a white square in the middle, covering the whole screen
 // (there is no window manager: the window places itself).
@@ -118,7 +108,7 @@ void tst_CaptureCommandLine::initTestCase()
 
 void tst_CaptureCommandLine::init()
 {
-    QFile::remove(settingsPath());
+    QFile::remove(captureSettingsPath());
 }
 
 void tst_CaptureCommandLine::writesTheScreen_data()
@@ -166,9 +156,9 @@ void tst_CaptureCommandLine::writesTheScreen()
 void tst_CaptureCommandLine::automaticNameInSubFolderWithCounter()
 {
     const QString folder = m_dir.filePath(QStringLiteral("auto"));
-    writeSettings("AutomaticSaveFolder=" + folder.toUtf8() +
-                  "\nCreateSubfolders=true\nSubFolderFormat=YM\nFileNameFormat=Snap-Y-M-D\n"
-                  "TargetFormat=2\n");
+    writeCaptureSettings("AutomaticSaveFolder=" + folder.toUtf8() +
+                         "\nCreateSubfolders=true\nSubFolderFormat=YM\nFileNameFormat=Snap-Y-M-D\n"
+                         "TargetFormat=2\n");
     const QDate before = QDate::currentDate();
     const QStringList arguments{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
                                 QStringLiteral("--auto-name")};
@@ -193,9 +183,9 @@ void tst_CaptureCommandLine::automaticNameInSubFolderWithCounter()
 void tst_CaptureCommandLine::brokenSettingsFallBackAndStayUntouched()
 {
     const QString folder = m_dir.filePath(QStringLiteral("broken"));
-    writeSettings("AutomaticSaveFolder=" + folder.toUtf8() +
-                  "\nFileNameFormat=Broken\nTargetFormat=abc\nJpgQuality=-4\n");
-    QFile file(settingsPath());
+    writeCaptureSettings("AutomaticSaveFolder=" + folder.toUtf8() +
+                         "\nFileNameFormat=Broken\nTargetFormat=abc\nJpgQuality=-4\n");
+    QFile file(captureSettingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
@@ -241,7 +231,7 @@ void tst_CaptureCommandLine::failures()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    writeSettings(settings);
+    writeCaptureSettings(settings);
     const Run run = runCapture(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));

@@ -1,22 +1,12 @@
+#include "TalvikCaptureSettings.h"
 #include "TalvikTest.h"
 
 #include <QProcess>
 
 namespace {
 
-QString settingsPath()
-{
-    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
-           QStringLiteral("/Morvane/TalvikCapture.ini");
-}
-
-void writeSettings(const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
-    QFile file(settingsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[General]\n" + content);
-}
+using TalvikTest::captureSettingsPath;
+using TalvikTest::writeCaptureSettings;
 
 // How many mapped top-level windows carry exactly this title.
 int visibleWindows(const QString& title)
@@ -82,7 +72,7 @@ void tst_CaptureStartup::initTestCase()
 
 void tst_CaptureStartup::init()
 {
-    QFile::remove(settingsPath());
+    QFile::remove(captureSettingsPath());
     QFile::remove(m_updaterLog);
 }
 
@@ -153,7 +143,7 @@ void tst_CaptureStartup::secondCopyWakesTheFirst()
 
 void tst_CaptureStartup::updaterIsNotStartedWhenSwitchedOff()
 {
-    writeSettings("AutoUpdate=false\n");
+    writeCaptureSettings("AutoUpdate=false\n");
     start({QStringLiteral("/autorun")});
     // The wake-up answer proves start-up has finished, updater step included.
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -169,7 +159,7 @@ void tst_CaptureStartup::updaterIsNotStartedWhenSwitchedOff()
 
 void tst_CaptureStartup::captureFromTheCommandLine()
 {
-    writeSettings("AutoUpdate=false\n");
+    writeCaptureSettings("AutoUpdate=false\n");
     // No instance runs: one starts in the tray and takes the capture at once.
     start({QStringLiteral("--capture"), QStringLiteral("fullscreen")});
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Select Output Target")), 1, 15000);

@@ -1,4 +1,5 @@
 #include "TalvikTest.h"
+#include "TalvikTestConfig.h"
 
 #include "foundation/autorun/VAutoRun.h"
 #include "foundation/VConfig.h"
@@ -8,16 +9,7 @@
 #include <memory>
 
 namespace {
-// A settings object over an INI file of the test's own.
-class TestConfig : public VConfig
-{
-public:
-    explicit TestConfig(const QString& path)
-        : VConfig(std::make_unique<QSettings>(path, QSettings::IniFormat))
-    {
-    }
-    ~TestConfig() override = default;
-};
+using TestConfig = TalvikTest::IniConfig;
 
 QByteArray readFile(const QString& path)
 {

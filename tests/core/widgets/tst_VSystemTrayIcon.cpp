@@ -1,4 +1,5 @@
 #include "TalvikTest.h"
+#include "TalvikTestConfig.h"
 
 #include "foundation/VConfig.h"
 #include "widgets/VShapedTrayPanel.h"
@@ -14,15 +15,7 @@
 #include <memory>
 
 namespace {
-class TestConfig : public VConfig
-{
-public:
-    explicit TestConfig(const QString& path)
-        : VConfig(std::make_unique<QSettings>(path, QSettings::IniFormat))
-    {
-    }
-    ~TestConfig() override = default;
-};
+using TestConfig = TalvikTest::IniConfig;
 
 // A main window as the application's dialog is: it announces its showing and hiding.
 class MainWindow : public QWidget

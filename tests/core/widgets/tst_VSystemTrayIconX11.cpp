@@ -1,4 +1,5 @@
 #include "TalvikTest.h"
+#include "TalvikTestConfig.h"
 
 #include "foundation/VConfig.h"
 #include "widgets/VShapedTrayPanel.h"
@@ -24,15 +25,7 @@ const bool kWithoutSessionBus = [] {
     return true;
 }();
 
-class TestConfig : public VConfig
-{
-public:
-    explicit TestConfig(const QString& path)
-        : VConfig(std::make_unique<QSettings>(path, QSettings::IniFormat))
-    {
-    }
-    ~TestConfig() override = default;
-};
+using TestConfig = TalvikTest::IniConfig;
 
 class MainWindow : public QWidget
 {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "foundation/VConfig.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace TalvikTest {
+
+// The core library's settings object over an INI file of the test's own.
+class IniConfig : public VConfig
+{
+public:
+    explicit IniConfig(const QString& path)
+        : VConfig(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    {
+    }
+    ~IniConfig() override = default;
+};
+
+} // namespace TalvikTest
