@@ -211,6 +211,11 @@ void VMainDialog::closeEvent(QCloseEvent* event)
     hide();
 }
 
+void VMainDialog::reject()
+{
+    close();
+}
+
 void VMainDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -42,6 +42,10 @@ public:
     void updateFromConfig();
     void updateNamePreview();
 
+    // Escape closes like the window's close button, so it never hides the dialog where there
+    // is no tray to bring it back from.
+    void reject() override;
+
     VSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
     QMenu* helpMenu() const { return m_pHelpMenu; }
     QMenu* regionMenu() const { return m_pRegionMenu; }

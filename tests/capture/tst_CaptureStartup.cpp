@@ -2,6 +2,7 @@
 #include "TalvikTest.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 
 namespace {
 
@@ -40,6 +41,9 @@ private slots:
     void secondCopyWakesTheFirst();
     void updaterIsNotStartedWhenSwitchedOff();
     void captureFromTheCommandLine();
+    void hotkeyStartsACapture();
+    void closing_data();
+    void closing();
 
 private:
     QProcess* start(const QStringList& arguments);
@@ -91,6 +95,11 @@ QProcess* tst_CaptureStartup::start(const QStringList& arguments)
 {
     auto* pProcess = new QProcess;
     pProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The tray must be the one on the test's X server, never a desktop's over the session bus.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent/talvik-test-no-bus"));
+    pProcess->setProcessEnvironment(environment);
     pProcess->start(m_program, arguments);
     m_processes.append(pProcess);
     return pProcess;
@@ -144,16 +153,9 @@ void tst_CaptureStartup::secondCopyWakesTheFirst()
 void tst_CaptureStartup::updaterIsNotStartedWhenSwitchedOff()
 {
     writeCaptureSettings("AutoUpdate=false\n");
-    start({QStringLiteral("/autorun")});
-    // The wake-up answer proves start-up has finished, updater step included.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [this] {
-            QProcess second;
-            second.start(m_program, {});
-            second.waitForFinished(15000);
-            return visibleWindows(kDialogTitle) == 1;
-        }(),
-        15000);
+    start({});
+    // The window is mapped from the event loop, after the updater step of start-up.
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(kDialogTitle), 1, 15000);
     QVERIFY(!updaterStarted());
 }
 
@@ -170,6 +172,73 @@ void tst_CaptureStartup::captureFromTheCommandLine()
     second.start(m_program, {QStringLiteral("--capture"), QStringLiteral("region")});
     QVERIFY(second.waitForFinished(15000));
     QCOMPARE(second.exitCode(), 0);
+}
+
+void tst_CaptureStartup::hotkeyStartsACapture()
+{
+    writeCaptureSettings("UseHotkeyFullScreen=true\nHotkeyFullScreen=Ctrl+Shift+F11\n");
+    start({QStringLiteral("/autorun")});
+    QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
+    QVERIFY(QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("key"), QStringLiteral("ctrl+shift+F11")}) == 0);
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Select Output Target")), 1, 15000);
+}
+
+void tst_CaptureStartup::closing_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("withTray");
+    QTest::addColumn<bool>("keepsRunning");
+    QTest::newRow("to the tray") << QByteArray() << true << true;
+    QTest::newRow("tray switched off") << QByteArray("SystemTray=false\n") << true << false;
+    QTest::newRow("no tray on this desktop") << QByteArray() << false << false;
+}
+
+void tst_CaptureStartup::closing()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, withTray);
+    QFETCH(bool, keepsRunning);
+    QProcess trayer;
+    if (withTray) {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("trayer"));
+        if (program.isEmpty())
+            QSKIP("trayer is not installed");
+        trayer.start(program,
+                     {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                      QStringLiteral("right"), QStringLiteral("--widthtype"),
+                      QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("24")});
+        QVERIFY(trayer.waitForStarted());
+    }
+    const auto stopTrayer = qScopeGuard([&trayer] {
+        trayer.kill();
+        trayer.waitForFinished(3000);
+    });
+    writeCaptureSettings(settings);
+    QProcess* pProcess = start({});
+    QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
+    QTRY_COMPARE(visibleWindows(kDialogTitle), 1);
+
+    // Escape in the focused dialog closes it as its close button would.
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                  QStringLiteral("--name"), QLatin1Char('^') + kDialogTitle + QLatin1Char('$')});
+    QVERIFY(search.waitForFinished(5000));
+    const QString window = QString::fromLatin1(search.readAllStandardOutput()).trimmed();
+    QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"),
+                                                          QStringLiteral("--sync"), window}) == 0);
+    QVERIFY(QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("key"), QStringLiteral("Escape")}) == 0);
+    QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
+    if (keepsRunning) {
+        QTest::qWait(500);
+        QCOMPARE(pProcess->state(), QProcess::Running);
+    } else {
+        QVERIFY(pProcess->waitForFinished(10000));
+        QCOMPARE(pProcess->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(pProcess->exitCode(), 0);
+    }
 }
 
 TALVIK_TEST_MAIN(tst_CaptureStartup)
