@@ -16,8 +16,9 @@ QString command(const QString& programPath)
 
 QString location(const QString& entryName)
 {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\")
-           + entryName;
+    return QStringLiteral(
+               "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\") +
+           entryName;
 }
 
 void apply(const QString& entryName, const QString& programPath, bool on)

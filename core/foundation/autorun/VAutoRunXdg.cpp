@@ -46,8 +46,8 @@ QString command(const QString& programPath)
 
 QString location(const QString& entryName)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QLatin1String("/autostart/") + entryName + QLatin1String(".desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1String("/autostart/") + entryName + QLatin1String(".desktop");
 }
 
 void apply(const QString& entryName, const QString& programPath, bool on)
