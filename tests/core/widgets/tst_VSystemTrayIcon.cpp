@@ -1,5 +1,6 @@
 #include "TalvikTest.h"
 #include "TalvikTestConfig.h"
+#include "TalvikTestMainWindow.h"
 
 #include "foundation/VConfig.h"
 #include "widgets/VShapedTrayPanel.h"
@@ -17,27 +18,7 @@
 namespace {
 using TestConfig = TalvikTest::IniConfig;
 
-// A main window as the application's dialog is: it announces its showing and hiding.
-class MainWindow : public QWidget
-{
-    Q_OBJECT
-
-signals:
-    void shown();
-    void hidden();
-
-protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QWidget::showEvent(event);
-        emit shown();
-    }
-    void hideEvent(QHideEvent* event) override
-    {
-        QWidget::hideEvent(event);
-        emit hidden();
-    }
-};
+using TalvikTest::MainWindow;
 
 // A tray icon whose pointer and icon position the test decides.
 class TrayIcon : public VSystemTrayIcon

@@ -1,5 +1,6 @@
 #include "TalvikTest.h"
 #include "TalvikTestConfig.h"
+#include "TalvikTestMainWindow.h"
 
 #include "foundation/VConfig.h"
 #include "widgets/VShapedTrayPanel.h"
@@ -27,26 +28,7 @@ const bool kWithoutSessionBus = [] {
 
 using TestConfig = TalvikTest::IniConfig;
 
-class MainWindow : public QWidget
-{
-    Q_OBJECT
-
-signals:
-    void shown();
-    void hidden();
-
-protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QWidget::showEvent(event);
-        emit shown();
-    }
-    void hideEvent(QHideEvent* event) override
-    {
-        QWidget::hideEvent(event);
-        emit hidden();
-    }
-};
+using TalvikTest::MainWindow;
 
 QIcon colourIcon(const QColor& colour)
 {
