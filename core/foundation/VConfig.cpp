@@ -93,6 +93,16 @@ QString VConfig::readString(const QString& key, const QString& defaultValue) con
     return value.toString();
 }
 
+QColor VConfig::defaultBorderLineColor()
+{
+    return kDefaultBorderLineColor;
+}
+
+unsigned int VConfig::defaultBorderLineWidth()
+{
+    return kDefaultBorderLineWidth;
+}
+
 QColor VConfig::borderLineColor() const
 {
     const QVariant value = readValue(kBorderLineColor);

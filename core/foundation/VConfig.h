@@ -21,6 +21,11 @@ public:
     // The settings object constructed last; null before any.
     static VConfig* _instance();
 
+    // What the border accessors give for a missing or broken value; also what items use when
+    // no settings object exists.
+    static QColor defaultBorderLineColor();
+    static unsigned int defaultBorderLineWidth();
+
     QColor borderLineColor() const;
     void setBorderLineColor(const QColor& color);
 

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QLineF>
+#include <QList>
 #include <QMatrix4x4>
 #include <QPolygonF>
 #include <QRectF>
@@ -14,6 +15,7 @@
 #include <QVector>
 
 class QPainter;
+class VGraphicsItem;
 struct QMetaObject;
 
 namespace VUtility {
@@ -61,6 +63,9 @@ TALVIKCORE_EXPORT QPolygonF polygonFromLine(const QLineF& line, double width);
 TALVIKCORE_EXPORT QRectF calcBestPosition(const QRectF& bounds, const QPointF& anchor,
                                           const QSizeF& size, double dx, double dy,
                                           Qt::AlignmentFlag alignment);
+
+// The union of the items' boundaries on the scene.
+TALVIKCORE_EXPORT QRectF calcSceneBoundary(const QList<VGraphicsItem*>& items);
 
 // Moves the painter's origin onto a pixel centre, so odd-width lines are not smeared.
 TALVIKCORE_EXPORT void FixPainterAlias(QPainter* painter);

@@ -11,4 +11,13 @@ enum enumTargetFormat
     TargetFormatBmp = 2,
 };
 
+// Where an event filter stands in its scene's list: smaller values are asked first.
+enum enumFilterPriority
+{
+    FilterPriorityCreatePrompt = 0,
+    FilterPriorityHigh = 1,
+    FilterPriorityNormal = 2,
+    FilterPriorityLow = 3,
+};
+
 } // namespace VV

@@ -1,0 +1,11 @@
+#include "VGraphicsBackgroundImage.h"
+
+#include "interaction/VRestorePenBrush.h"
+
+void VGraphicsBackgroundImage::paint(QPainter* painter, const QRectF& rect)
+{
+    VRestorePenBrush restore(*painter);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QBrush(m_image));
+    painter->drawRect(rect);
+}

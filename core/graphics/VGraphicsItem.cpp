@@ -1,0 +1,310 @@
+#include "VGraphicsItem.h"
+
+#include "data/VDataConvert.h"
+#include "foundation/VConfig.h"
+#include "foundation/VConstants.h"
+#include "foundation/VGlobalResource.h"
+#include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsLayer.h"
+#include "VGraphicsScene.h"
+
+#include <QPainter>
+#include <QUuid>
+
+#include <typeinfo>
+
+VGraphicsItem::VGraphicsItem(VGraphicsItem* parent) : QObject(nullptr), QGraphicsItem(parent)
+{
+    setFlag(ItemIsSelectable);
+    suppressChangeNotification();
+    const VConfig* config = VConfig::_instance();
+    setStrokeWidth(config ? config->borderLineWidth() : VConfig::defaultBorderLineWidth());
+    QColor color = config ? config->borderLineColor() : VConfig::defaultBorderLineColor();
+    color.setAlpha(255);
+    setStrokeColor(color);
+    unsuppressChangeNotification();
+}
+
+VGraphicsItem::~VGraphicsItem()
+{
+    setSelected(false);
+    m_pFillImage.reset();
+}
+
+VGraphicsItem* VGraphicsItem::clone() const
+{
+    QObject* object = metaObject()->newInstance();
+    auto* item = qobject_cast<VGraphicsItem*>(object);
+    if (!item) {
+        delete object;
+        return nullptr;
+    }
+    item->copy(this);
+    return item;
+}
+
+VGraphicsLayer* VGraphicsItem::layer() const
+{
+    return m_bPersistent ? qobject_cast<VGraphicsLayer*>(scene()) : nullptr;
+}
+
+QRectF VGraphicsItem::boundary()
+{
+    return shape().boundingRect();
+}
+
+QRectF VGraphicsItem::sceneBoundary()
+{
+    return mapRectToScene(boundary());
+}
+
+QVector3D VGraphicsItem::center()
+{
+    return m_ecs.map(QVector3D(boundary().center()));
+}
+
+void VGraphicsItem::setCenter(const QVector3D& p)
+{
+    setTranslation(p - center(), true);
+}
+
+QVector3D VGraphicsItem::translation() const
+{
+    return VDataConvert::toVector3D(m_data.translation());
+}
+
+QVector3D VGraphicsItem::scale() const
+{
+    return m_data.has_scale() ? VDataConvert::toVector3D(m_data.scale()) : QVector3D(1, 1, 1);
+}
+
+QVector3D VGraphicsItem::rotation() const
+{
+    return VDataConvert::toVector3D(m_data.rotation());
+}
+
+double VGraphicsItem::rotation_z() const
+{
+    return rotation().z();
+}
+
+void VGraphicsItem::setTranslation(const QVector3D& v, bool relative)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    VDataConvert::assign(m_data.mutable_translation(), relative ? v + translation() : v);
+    updateTransform(false);
+}
+
+void VGraphicsItem::setScale(const QVector3D& v, bool relative)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    QVector3D s = relative ? v * scale() : v;
+    s.setZ(1.0f);
+    VDataConvert::assign(m_data.mutable_scale(), s);
+    updateTransform(false);
+}
+
+void VGraphicsItem::setRotation(const QVector3D& v, bool relative)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    VDataConvert::assign(m_data.mutable_rotation(), relative ? v + rotation() : v);
+    updateTransform(false);
+}
+
+void VGraphicsItem::setRotation_z(double degrees, bool relative)
+{
+    QVector3D r = rotation();
+    r.setZ(float(degrees));
+    setRotation(r, relative);
+}
+
+void VGraphicsItem::updateTransform(bool keepPlacement)
+{
+    const QVector3D c(boundary().center());
+    QMatrix4x4 m;
+    m.translate(-c);
+    if (m_data.has_scale()) {
+        QMatrix4x4 s;
+        s.scale(scale());
+        m = s * m;
+    }
+    if (m_data.has_rotation()) {
+        QMatrix4x4 r;
+        r.rotate(rotation().z(), VConstants::Z_AXIS);
+        m = r * m;
+    }
+    QVector3D p = c;
+    if (m_data.has_translation())
+        p += translation();
+    QMatrix4x4 t;
+    t.translate(p);
+    m = t * m;
+    if (keepPlacement) {
+        const QVector3D d = m_ecs.map(p) - m.map(p);
+        if (d != QVector3D(0, 0, 0)) {
+            VDataConvert::assign(m_data.mutable_translation(), translation() + d);
+            QMatrix4x4 shift;
+            shift.translate(d);
+            m = shift * m;
+        }
+    }
+    setTransform(m.toTransform());
+    m_ecs = m;
+    m_ecsInverse = m.inverted();
+}
+
+double VGraphicsItem::opacity() const
+{
+    return m_data.opacity();
+}
+
+void VGraphicsItem::setOpacity(double opacity)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_data.set_opacity(float(opacity));
+    QGraphicsItem::setOpacity(opacity);
+}
+
+unsigned int VGraphicsItem::strokeWidth() const
+{
+    // A stored document may hold anything; a negative width reads as none.
+    const float width = m_data.strokewidth();
+    return width > 0 ? static_cast<unsigned int>(width) : 0u;
+}
+
+void VGraphicsItem::setStrokeWidth(unsigned int width)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_data.set_strokewidth(float(width));
+}
+
+QColor VGraphicsItem::strokeColor() const
+{
+    return QColor::fromRgba(static_cast<QRgb>(m_data.stroke().color()));
+}
+
+void VGraphicsItem::setStrokeColor(const QColor& color)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_data.mutable_stroke()->set_color(static_cast<qint32>(color.rgba()));
+}
+
+bool VGraphicsItem::isFill() const
+{
+    return m_data.fill().type() != VFileFormat::Paint::none;
+}
+
+void VGraphicsItem::setFillImage(const QPixmap& image, const QPixmap& second)
+{
+    Q_UNUSED(second);
+    if (image.isNull())
+        return;
+    m_data.mutable_fill()->set_type(VFileFormat::Paint::byURI);
+    m_pFillImage = QExplicitlySharedDataPointer<VNamedImage>(new VNamedImage(image));
+    m_data.mutable_fill()->set_uri(m_pFillImage->id().toString().toStdString());
+}
+
+void VGraphicsItem::notifyWillChange()
+{
+    if (m_nChangeDepth == 0) {
+        prepareGeometryChange();
+        if (!m_bPersistent && scene())
+            scene()->invalidate(sceneBoundingRect(), QGraphicsScene::ItemLayer);
+    }
+    ++m_nChangeDepth;
+}
+
+void VGraphicsItem::notifyHasChanged()
+{
+    --m_nChangeDepth;
+    if (m_nChangeDepth != 0 || m_bSuppressChange)
+        return;
+    m_bSuppressChange = true;
+    updateTransform(true);
+    if (m_bPersistent) {
+        onChanged();
+        if (VGraphicsLayer* pLayer = layer())
+            pLayer->onItemChanged(this);
+        emit changed(this);
+    }
+    m_bSuppressChange = false;
+}
+
+QRectF VGraphicsItem::boundingRect() const
+{
+    const double margin = strokeWidth() / 2 + 2;
+    return const_cast<VGraphicsItem*>(this)->boundary().adjusted(-margin, -margin, margin, margin);
+}
+
+QPainterPath VGraphicsItem::shape() const
+{
+    return QPainterPath();
+}
+
+double VGraphicsItem::viewScale() const
+{
+    if (auto* pScene = qobject_cast<const VGraphicsScene*>(scene()))
+        return pScene->scale();
+    if (const VGraphicsLayer* pLayer = qobject_cast<const VGraphicsLayer*>(scene()))
+        return pLayer->scene() ? pLayer->scene()->scale() : 1.0;
+    return 1.0;
+}
+
+void VGraphicsItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                          QWidget* widget)
+{
+    Q_UNUSED(option);
+    Q_UNUSED(widget);
+    const double h = 0.5 / viewScale();
+    // Persistent items get the same shift from the scene when it draws its layers.
+    if (scene() && scene()->metaObject() == &VGraphicsScene::staticMetaObject)
+        painter->translate(h, h);
+
+    QPen pen;
+    pen.setColor(strokeColor());
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (strokeWidth() > 0) {
+        pen.setWidth(int(strokeWidth()));
+    } else if (m_bPersistent && !isSelected()) {
+        pen = QPen(Qt::NoPen);
+    } else {
+        // An invisible outline still shows while it is selected or being drawn.
+        pen.setWidth(1);
+        pen.setStyle(Qt::DotLine);
+    }
+    painter->setPen(pen);
+
+    if (m_data.fill().type() == VFileFormat::Paint::byURI && m_pFillImage) {
+        QBrush brush(m_pFillImage->image());
+        // Keeps the picture on scene pixels despite the half-pixel shift.
+        brush.setTransform(QTransform::fromTranslate(-h, -h));
+        painter->setBrush(brush);
+    }
+}
+
+QVector<QVector3D> VGraphicsItem::snapPoints()
+{
+    return {QVector3D(boundary().center())};
+}
+
+bool VGraphicsItem::copy(const VGraphicsItem* other)
+{
+    if (!other || typeid(*other) != typeid(*this))
+        return false;
+    setData(other->m_data);
+    m_ecs = other->m_ecs;
+    m_ecsInverse = other->m_ecsInverse;
+    return true;
+}
+
+void VGraphicsItem::setData(const VFileFormat::GraphicsItem& data)
+{
+    m_data.CopyFrom(data);
+    if (m_data.fill().type() == VFileFormat::Paint::byURI)
+        m_pFillImage = VGlobalResource::instance()->image(
+            QUuid::fromString(QString::fromStdString(m_data.fill().uri())));
+    else
+        m_pFillImage.reset();
+    QGraphicsItem::setOpacity(m_data.opacity());
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "data.pb.h"
+#include "foundation/VNamedImage.h"
+#include "TalvikCoreExport.h"
+
+#include <QColor>
+#include <QExplicitlySharedDataPointer>
+#include <QGraphicsItem>
+#include <QMatrix4x4>
+#include <QObject>
+#include <QVector3D>
+#include <QVector>
+
+class VGraphicsLayer;
+class VGraphicsScene;
+
+// The base of every annotation item. Its common state lives in one document message, so an
+// item is always exactly what a stored document would hold. Every edit runs inside a change
+// bracket; when the outermost bracket of a persistent item closes, the item, its layer and the
+// scene hear of it once.
+class TALVIKCORE_EXPORT VGraphicsItem : public QObject, public QGraphicsItem
+{
+    Q_OBJECT
+    Q_INTERFACES(QGraphicsItem)
+    Q_PROPERTY(
+        QVector3D position READ center WRITE setCenter DESIGNABLE true SCRIPTABLE true STORED true)
+    Q_PROPERTY(
+        QVector3D scale READ scale WRITE setScale DESIGNABLE true SCRIPTABLE true STORED true)
+    Q_PROPERTY(qreal rotation READ rotation_z WRITE setRotation_z
+                   DESIGNABLE true SCRIPTABLE true STORED true)
+    Q_PROPERTY(
+        qreal opacity READ opacity WRITE setOpacity DESIGNABLE true SCRIPTABLE true STORED true)
+    Q_PROPERTY(uint strokeWidth READ strokeWidth WRITE setStrokeWidth
+                   DESIGNABLE true SCRIPTABLE true STORED true)
+    Q_PROPERTY(QColor strokeColor READ strokeColor WRITE setStrokeColor
+                   DESIGNABLE true SCRIPTABLE true STORED true)
+
+    friend class VGraphicsItemChangeNotifier;
+    friend class VGraphicsLayer;
+
+public:
+    enum
+    {
+        Type = QGraphicsItem::UserType + 2
+    };
+
+    explicit VGraphicsItem(VGraphicsItem* parent = nullptr);
+    ~VGraphicsItem() override;
+
+    // A new item of the same class with the same content, owned by the caller; null for a
+    // class without an invokable default constructor.
+    VGraphicsItem* clone() const;
+
+    // The layer holding the item; null while the item is not persistent.
+    VGraphicsLayer* layer() const;
+    bool isPersistent() const { return m_bPersistent; }
+
+    // Geometric extent in item coordinates, without the stroke.
+    virtual QRectF boundary();
+    QRectF sceneBoundary();
+
+    QVector3D center();
+    void setCenter(const QVector3D& p);
+
+    QVector3D translation() const;
+    QVector3D scale() const;
+    double rotation_z() const;
+    bool hasTranslation() const { return m_data.has_translation(); }
+    bool hasRotation() const { return m_data.has_rotation(); }
+    bool hasScale() const { return m_data.has_scale(); }
+
+    void setTranslation(const QVector3D& v, bool relative = false);
+    void setScale(const QVector3D& v, bool relative = false);
+    void setRotation_z(double degrees, bool relative = false);
+
+    const QMatrix4x4& ecs() const { return m_ecs; }
+    const QMatrix4x4& ecsInverse() const { return m_ecsInverse; }
+
+    double opacity() const;
+    void setOpacity(double opacity);
+    unsigned int strokeWidth() const;
+    void setStrokeWidth(unsigned int width);
+    QColor strokeColor() const;
+    void setStrokeColor(const QColor& color);
+    bool isFill() const;
+    // second is accepted for callers that pass a hover picture; it has no effect.
+    void setFillImage(const QPixmap& image, const QPixmap& second = QPixmap());
+
+    void notifyWillChange();
+    void notifyHasChanged();
+
+    int type() const override { return Type; }
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    // Prepares the painter (pen, half-pixel shift, fill brush); subclasses call it, then draw.
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget = nullptr) override;
+
+signals:
+    void changed(const VGraphicsItem* pItem);
+
+protected:
+    virtual QVector<QVector3D> snapPoints();
+    // Takes over other's content; false (and nothing changed) for an item of another class.
+    virtual bool copy(const VGraphicsItem* other);
+    virtual void onChanged() {}
+
+    void setPersistent(bool persistent) { m_bPersistent = persistent; }
+    void updateTransform(bool keepPlacement);
+    void suppressChangeNotification() { m_bSuppressChange = true; }
+    void unsuppressChangeNotification() { m_bSuppressChange = false; }
+
+    // The scale of the view that shows this item, through its layer's scene when persistent.
+    double viewScale() const;
+
+private:
+    QVector3D rotation() const;
+    void setRotation(const QVector3D& v, bool relative);
+    void setData(const VFileFormat::GraphicsItem& data);
+
+    VFileFormat::GraphicsItem m_data;
+    QExplicitlySharedDataPointer<VNamedImage> m_pFillImage;
+    QMatrix4x4 m_ecs;
+    QMatrix4x4 m_ecsInverse;
+    bool m_bPersistent = false;
+    int m_nChangeDepth = 0;
+    bool m_bSuppressChange = false;
+};

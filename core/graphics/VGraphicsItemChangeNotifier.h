@@ -1,0 +1,20 @@
+#pragma once
+
+#include "VGraphicsItem.h"
+
+// One change bracket around an edit of an item; brackets nest.
+class VGraphicsItemChangeNotifier
+{
+public:
+    explicit VGraphicsItemChangeNotifier(VGraphicsItem* pItem) : m_pItem(pItem)
+    {
+        m_pItem->notifyWillChange();
+    }
+    ~VGraphicsItemChangeNotifier() { m_pItem->notifyHasChanged(); }
+
+    VGraphicsItemChangeNotifier(const VGraphicsItemChangeNotifier&) = delete;
+    VGraphicsItemChangeNotifier& operator=(const VGraphicsItemChangeNotifier&) = delete;
+
+private:
+    VGraphicsItem* m_pItem;
+};

@@ -1,0 +1,77 @@
+#include "VGraphicsLayer.h"
+
+#include "VGraphicsItem.h"
+#include "VGraphicsScene.h"
+
+VGraphicsLayer::VGraphicsLayer(VGraphicsScene* scene) : m_pScene(scene)
+{
+    connect(this, &VGraphicsLayer::itemChanged, scene, &VGraphicsScene::onPersistentItemChanged,
+            Qt::QueuedConnection);
+    connect(this, &QGraphicsScene::changed, scene, &VGraphicsScene::onLayerChanged);
+    connect(this, &QGraphicsScene::selectionChanged, this, &VGraphicsLayer::onSelectionChanged);
+}
+
+VGraphicsLayer::~VGraphicsLayer()
+{
+    // The items go with the layer; their deselection must not reach a scene being destroyed.
+    blockSignals(true);
+    clear();
+}
+
+void VGraphicsLayer::addItem(VGraphicsItem* item)
+{
+    QGraphicsScene::addItem(item);
+    item->setPersistent(true);
+}
+
+void VGraphicsLayer::removeItem(VGraphicsItem* item)
+{
+    QGraphicsScene::removeItem(item);
+    item->setPersistent(false);
+}
+
+namespace {
+QList<VGraphicsItem*> itemsOf(const QList<QGraphicsItem*>& all)
+{
+    QList<VGraphicsItem*> result;
+    result.reserve(all.size());
+    for (QGraphicsItem* item : all) {
+        if (auto* vItem = qgraphicsitem_cast<VGraphicsItem*>(item))
+            result.append(vItem);
+    }
+    return result;
+}
+} // namespace
+
+QList<VGraphicsItem*> VGraphicsLayer::items() const
+{
+    return itemsOf(QGraphicsScene::items());
+}
+
+QList<VGraphicsItem*> VGraphicsLayer::selectedItems() const
+{
+    return itemsOf(QGraphicsScene::selectedItems());
+}
+
+void VGraphicsLayer::setVisible(bool bVisibile)
+{
+    m_bVisible = bVisibile;
+    if (!bVisibile) {
+        const QList<VGraphicsItem*> selected = selectedItems();
+        for (VGraphicsItem* item : selected)
+            item->setSelected(false);
+    }
+    m_pScene->invalidate(QRectF(0, 0, m_pScene->width(), m_pScene->height()),
+                         QGraphicsScene::BackgroundLayer);
+}
+
+void VGraphicsLayer::onItemChanged(VGraphicsItem* item)
+{
+    if (item->layer() == this)
+        emit itemChanged(item);
+}
+
+void VGraphicsLayer::onSelectionChanged()
+{
+    m_pScene->onPersistentSelectionChanged(this);
+}

@@ -1,0 +1,328 @@
+#include "VGraphicsScene.h"
+
+#include "foundation/VUtility.h"
+#include "interaction/VRestorePenBrush.h"
+#include "VGraphicsBackgroundColor.h"
+#include "VGraphicsItem.h"
+#include "VGraphicsLayer.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
+
+#include <QGraphicsSceneMouseEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPrinter>
+#include <QRadialGradient>
+
+VGraphicsScene::VGraphicsScene()
+    : m_cursor(this)
+    , m_eventFilters(this)
+    , m_pBackground(std::make_unique<VGraphicsBackgroundColor>(Qt::white))
+{
+    installEventFilter(&m_eventFilters);
+    // Only a few dynamic items ever live here.
+    setItemIndexMethod(QGraphicsScene::NoIndex);
+}
+
+VGraphicsScene::~VGraphicsScene()
+{
+    m_eventFilters.clearFilters();
+    QObject::removeEventFilter(&m_eventFilters);
+    qDeleteAll(m_layers);
+    m_layers.clear();
+}
+
+VGraphicsLayer* VGraphicsScene::activeLayer() const
+{
+    if (m_layers.isEmpty())
+        createLayer();
+    return m_layers.first();
+}
+
+void VGraphicsScene::createLayer() const
+{
+    auto* self = const_cast<VGraphicsScene*>(this);
+    auto* layer = new VGraphicsLayer(self);
+    m_layers.append(layer);
+    layer->setSceneRect(sceneRect());
+    connect(self, &QGraphicsScene::sceneRectChanged, layer, &VGraphicsLayer::onSceneRectChanged);
+}
+
+void VGraphicsScene::addPersistenItem(VGraphicsItem* item, bool select)
+{
+    activeLayer()->addItem(item);
+    item->setSelected(select);
+    invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
+    emit persistentItemAdded(item);
+}
+
+void VGraphicsScene::removePersistenItem(VGraphicsItem* item)
+{
+    VGraphicsLayer* layer = item ? item->layer() : nullptr;
+    if (!layer)
+        return;
+    invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
+    emit persistentItemRemoving(item);
+    layer->removeItem(item);
+    item->deleteLater();
+}
+
+void VGraphicsScene::addActiveItem(VGraphicsItem* item)
+{
+    QGraphicsScene::addItem(item);
+}
+
+void VGraphicsScene::removeActiveItem(VGraphicsItem* item)
+{
+    QGraphicsScene::removeItem(item);
+}
+
+void VGraphicsScene::setBackground(VGraphicsBackground* background)
+{
+    m_pBackground.reset(background);
+    invalidate(QRectF(0, 0, width(), height()), QGraphicsScene::BackgroundLayer);
+}
+
+void VGraphicsScene::setSize(int w, int h)
+{
+    setSceneRect(0, 0, w, h);
+    for (VGraphicsLayer* layer : std::as_const(m_layers))
+        layer->setSceneRect(0, 0, w, h);
+}
+
+VGraphicsView* VGraphicsScene::view() const
+{
+    const QList<QGraphicsView*> all = views();
+    return all.isEmpty() ? nullptr : qobject_cast<VGraphicsView*>(all.first());
+}
+
+double VGraphicsScene::scale() const
+{
+    const VGraphicsView* v = view();
+    return v ? v->scale() : 1.0;
+}
+
+QRectF VGraphicsScene::visibleRect() const
+{
+    const VGraphicsView* v = view();
+    if (!v)
+        return QRectF();
+    return v->mapToScene(v->viewport()->rect()).boundingRect().adjusted(0, 0, -1, -1);
+}
+
+bool VGraphicsScene::isFilterAllowed(QEvent* event) const
+{
+    const int type = event->type();
+    const bool input =
+        type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+        (type >= QEvent::GraphicsSceneMouseMove && type <= QEvent::GraphicsSceneWheel);
+    return input && view();
+}
+
+void VGraphicsScene::onPersistentItemChanged(VGraphicsItem* pItem)
+{
+    if (!pItem->isPersistent())
+        return;
+    emit persistentItemChanged(pItem);
+    // A scene shown by no view has no pointer to follow the new geometry.
+    if (VGraphicsView* v = view())
+        v->replayMouseMoveEvent();
+}
+
+void VGraphicsScene::onPersistentSelectionChanged(const VGraphicsLayer* layer)
+{
+    emit persistentSelectionChanged(layer);
+    if (VGraphicsView* v = view()) {
+        v->replayMouseMoveEvent();
+        v->canvas()->onPersistentSelectionChanged(layer);
+    }
+}
+
+void VGraphicsScene::onLayerChanged(const QList<QRectF>& region)
+{
+    for (const QRectF& rect : region)
+        invalidate(rect, QGraphicsScene::BackgroundLayer);
+}
+
+bool VGraphicsScene::event(QEvent* e)
+{
+    const bool result = QGraphicsScene::event(e);
+    // Presses reached the layers in mousePressEvent already.
+    if (e->isAccepted() || e->type() == QEvent::GraphicsSceneMousePress)
+        return result;
+    for (VGraphicsLayer* layer : std::as_const(m_layers)) {
+        layer->event(e);
+        if (e->isAccepted())
+            break;
+    }
+    return result;
+}
+
+void VGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    if (m_cursor.isBinded()) {
+        // The press happens where the cursor shows, not where the pointer is.
+        const QPointF d = m_cursor.pos() - e->scenePos();
+        e->setScenePos(m_cursor.pos());
+        e->setScreenPos((QPointF(e->screenPos()) + d).toPoint());
+    }
+    QGraphicsScene::mousePressEvent(e);
+    for (VGraphicsLayer* layer : std::as_const(m_layers)) {
+        if (e->isAccepted())
+            break;
+        layer->mousePressEvent(e);
+    }
+}
+
+void VGraphicsScene::drawSurround(QPainter* painter, const QRectF& e) const
+{
+    VRestorePenBrush restore(*painter);
+    const QRectF s = sceneRect();
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(205, 209, 214));
+    QPainterPath outside;
+    outside.addRect(e);
+    QPainterPath document;
+    document.addRect(s);
+    painter->drawPath(outside.subtracted(document));
+
+    // A shadow of 10 device pixels at any zoom.
+    const QTransform& world = painter->worldTransform();
+    const double w = 10 / world.m11();
+    const double h = 10 / world.m22();
+    const QColor c0(167, 174, 182, 255);
+    const QColor c1(167, 174, 182, 0);
+
+    auto strip = [&](const QRectF& r, const QPointF& from, const QPointF& to) {
+        if (!r.intersects(e))
+            return;
+        QLinearGradient gradient(from, to);
+        gradient.setColorAt(0, c0);
+        gradient.setColorAt(1, c1);
+        painter->setBrush(gradient);
+        painter->drawRect(r);
+    };
+    const QRectF top(s.left(), s.top() - h, s.width(), h);
+    const QRectF bottom(s.left(), s.bottom(), s.width(), h);
+    const QRectF left(s.left() - w, s.top(), w, s.height());
+    const QRectF right(s.right(), s.top(), w, s.height());
+    strip(top, top.bottomLeft(), top.topLeft());
+    strip(bottom, bottom.topLeft(), bottom.bottomLeft());
+    strip(left, left.topRight(), left.topLeft());
+    strip(right, right.topLeft(), right.topRight());
+
+    auto corner = [&](const QRectF& r, const QPointF& centre) {
+        if (!r.intersects(e))
+            return;
+        QRadialGradient gradient(centre, w, centre);
+        gradient.setColorAt(0, c0);
+        gradient.setColorAt(1, c1);
+        painter->setBrush(gradient);
+        painter->drawRect(r);
+    };
+    const QRectF topLeft(s.left() - w, s.top() - h, w, h);
+    const QRectF topRight(s.right(), s.top() - h, w, h);
+    const QRectF bottomLeft(s.left() - w, s.bottom(), w, h);
+    const QRectF bottomRight(s.right(), s.bottom(), w, h);
+    corner(topLeft, topLeft.bottomRight());
+    corner(topRight, topRight.bottomLeft());
+    corner(bottomLeft, bottomLeft.topRight());
+    corner(bottomRight, bottomRight.topLeft());
+}
+
+void VGraphicsScene::drawBackground(QPainter* painter, const QRectF& rect)
+{
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    const QRectF e = rect.adjusted(-1, -1, 1, 1);
+    const QRectF s = sceneRect();
+    if (!s.contains(e))
+        drawSurround(painter, e);
+    if (m_pBackground)
+        m_pBackground->paint(painter, e & s);
+
+    // One-pixel lines of the items fall on device pixels.
+    const double h2 = 0.5 / scale();
+    painter->translate(h2, h2);
+    for (VGraphicsLayer* layer : std::as_const(m_layers)) {
+        if (layer->isVisible())
+            layer->render(painter, e, e, Qt::KeepAspectRatio);
+    }
+    painter->translate(-h2, -h2);
+}
+
+void VGraphicsScene::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    Q_UNUSED(rect);
+    m_cursor.paint(painter, nullptr, nullptr);
+}
+
+QRectF VGraphicsScene::contentBoundary() const
+{
+    QRectF r;
+    for (VGraphicsLayer* layer : std::as_const(m_layers))
+        r |= VUtility::calcSceneBoundary(layer->items());
+    return r;
+}
+
+void VGraphicsScene::renderContentTo(QPainter& painter)
+{
+    QRectF r = contentBoundary();
+    if (r.isEmpty())
+        return;
+    r.translate(-0.5, -0.5);
+    r.setSize(r.size() + QSizeF(1, 1));
+    for (VGraphicsLayer* layer : std::as_const(m_layers)) {
+        // No selection feedback in the picture; the selection is back before anyone looks.
+        const QSignalBlocker blocker(layer);
+        const QList<VGraphicsItem*> selected = layer->selectedItems();
+        for (VGraphicsItem* item : selected)
+            item->setSelected(false);
+        layer->render(&painter, QRectF(QPointF(0, 0), r.size()), r, Qt::KeepAspectRatio);
+        for (VGraphicsItem* item : selected)
+            item->setSelected(true);
+    }
+}
+
+void VGraphicsScene::renderContentTo(QImage& image)
+{
+    QRectF r = contentBoundary();
+    if (r.isEmpty())
+        return;
+    r.setSize(r.size() + QSizeF(1, 1));
+    image = QImage(r.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    renderContentTo(painter);
+}
+
+QRect VGraphicsScene::printPlacement(const QSize& image, const QSizeF& page)
+{
+    const double rx = image.width() / page.width();
+    const double ry = image.height() / page.height();
+    if (rx <= 1 && ry <= 1)
+        return QRect(int((page.width() - image.width()) * 0.5),
+                     int((page.height() - image.height()) * 0.5), image.width(), image.height());
+    if (rx > ry) {
+        const double height = image.height() / rx;
+        return QRect(0, int((page.height() - height) * 0.5), int(page.width()), int(height));
+    }
+    const double width = image.width() / ry;
+    return QRect(int((page.width() - width) * 0.5), 0, int(width), int(page.height()));
+}
+
+void VGraphicsScene::printTo(QPaintDevice* device, const QSizeF& page)
+{
+    QImage image;
+    renderContentTo(image);
+    if (image.isNull() || page.isEmpty())
+        return;
+    QPainter painter(device);
+    painter.drawImage(printPlacement(image.size(), page), image);
+}
+
+void VGraphicsScene::onPrint(QPrinter* printer)
+{
+    printTo(printer, printer->pageRect(QPrinter::DevicePixel).size());
+}

@@ -1,0 +1,117 @@
+#include "VCursor.h"
+
+#include "foundation/VUtility.h"
+#include "graphics/VGraphicsScene.h"
+#include "VCursorGraphicsCross.h"
+#include "VPainterAntiScale.h"
+#include "VRestorePainter.h"
+#include "widgets/VGraphicsView.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+
+VCursor::VCursor(VGraphicsScene* scene) : m_pScene(scene) {}
+
+VCursor::~VCursor() = default;
+
+void VCursor::repaint()
+{
+    if (!m_graphics.empty())
+        m_pScene->invalidate(sceneBoundingRect(), QGraphicsScene::ForegroundLayer);
+}
+
+void VCursor::moveHotSpot(const QPointF& pos)
+{
+    repaint();
+    setPos(pos);
+    repaint();
+}
+
+void VCursor::setGraphics(VCursorGraphics* g, bool blankViewCursor)
+{
+    VGraphicsView* view = m_pScene->view();
+    if (blankViewCursor && !m_bViewCursorBlanked && view) {
+        m_bViewCursorBlanked = true;
+        m_savedViewCursor = view->viewport()->cursor();
+        view->viewport()->setCursor(Qt::BlankCursor);
+    }
+    repaint();
+    m_graphics.emplace_back(g);
+    if (view && !isBinded())
+        setPos(view->mapToScene(view->viewport()->mapFromGlobal(QCursor::pos())));
+    repaint();
+}
+
+void VCursor::unsetGraphics(bool restoreViewCursor)
+{
+    if (m_graphics.empty())
+        return;
+    repaint();
+    m_graphics.pop_back();
+    if (restoreViewCursor && m_bViewCursorBlanked) {
+        m_bViewCursorBlanked = false;
+        if (VGraphicsView* view = m_pScene->view())
+            view->viewport()->setCursor(m_savedViewCursor);
+    }
+}
+
+void VCursor::updateText(const QString& text)
+{
+    repaint();
+    m_text = text;
+    repaint();
+}
+
+void VCursor::setTextAlignment(QFlags<Qt::AlignmentFlag> alignment)
+{
+    if (m_graphics.empty())
+        return;
+    repaint();
+    m_graphics.back()->setTextAlignment(alignment);
+    repaint();
+}
+
+void VCursor::updateScenePos(const QPointF& pos)
+{
+    if (!m_graphics.empty() && !isBinded())
+        moveHotSpot(pos);
+}
+
+QRectF VCursor::boundingRect() const
+{
+    if (m_graphics.empty())
+        return QRectF();
+    QRectF r = m_graphics.back()->boundingRect();
+    const double s = m_pScene->scale();
+    if (!m_text.isEmpty()) {
+        const QSizeF textSize = QFontMetrics(QApplication::font()).size(0, m_text);
+        const QPointF hotSpot = pos() * s;
+        const QRectF visible(m_pScene->visibleRect().topLeft() * s,
+                             m_pScene->visibleRect().size() * s);
+        m_textRect = VUtility::calcBestPosition(visible, hotSpot, textSize, 5, 5, Qt::AlignLeft)
+                         .adjusted(-2, -2, 3, 3)
+                         .translated(-hotSpot);
+        r |= m_textRect;
+    }
+    return QRectF(r.topLeft() / s, r.size() / s);
+}
+
+QRectF VCursor::sceneBoundingRect() const
+{
+    return boundingRect().translated(pos());
+}
+
+void VCursor::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+{
+    Q_UNUSED(option);
+    Q_UNUSED(widget);
+    if (m_graphics.empty())
+        return;
+    VRestorePainter restore(*painter);
+    painter->translate(pos());
+    VPainterAntiScale antiScale(*painter);
+    VUtility::FixPainterAlias(painter);
+    // The text box follows the visible area, which may have scrolled since the last repaint.
+    boundingRect();
+    m_graphics.back()->paint(painter, m_text, m_textRect);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+#include "VCursorGraphics.h"
+
+#include <QCursor>
+#include <QGraphicsObject>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class VGrip;
+class VGraphicsScene;
+
+// The pointer a scene draws while a tool runs: a graphics of constant screen size at the hot
+// spot (its pos(), in scene units) with an optional text box that stays inside the visible
+// part of the scene. It is painted in the scene's foreground and is never one of its items.
+class TALVIKCORE_EXPORT VCursor : public QGraphicsObject
+{
+    Q_OBJECT
+
+public:
+    explicit VCursor(VGraphicsScene* scene);
+    ~VCursor() override;
+
+    // Pushes g, taking ownership; the first push that asks blanks the view's own pointer.
+    void setGraphics(VCursorGraphics* g, bool blankViewCursor);
+    // Pops and deletes the top graphics; the first pop that asks restores the view's pointer.
+    void unsetGraphics(bool restoreViewCursor);
+    bool hasGraphics() const { return !m_graphics.empty(); }
+
+    const QString& text() const { return m_text; }
+    void updateText(const QString& text);
+    void setTextAlignment(QFlags<Qt::AlignmentFlag> alignment);
+    // Ignored while nothing is shown or while a grip holds the cursor.
+    void updateScenePos(const QPointF& pos);
+
+    bool isBinded() const { return !m_boundGrips.isEmpty(); }
+
+    QRectF boundingRect() const override;
+    QRectF sceneBoundingRect() const;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget = nullptr) override;
+
+private:
+    void repaint();
+    void moveHotSpot(const QPointF& pos);
+
+    QVector<VGrip*> m_boundGrips;
+    std::vector<std::unique_ptr<VCursorGraphics>> m_graphics;
+    VGraphicsScene* m_pScene;
+    QCursor m_savedViewCursor;
+    QString m_text;
+    // Screen pixels relative to the hot spot; placed by boundingRect().
+    mutable QRectF m_textRect;
+    bool m_bViewCursorBlanked = false;
+};

@@ -1,0 +1,93 @@
+#include "VCanvas.h"
+
+#include "graphics/VGraphicsItem.h"
+#include "graphics/VGraphicsLayer.h"
+#include "graphics/VGraphicsScene.h"
+#include "VCanvasRulerHorizontal.h"
+#include "VCanvasRulerVertical.h"
+#include "VGraphicsView.h"
+
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <cmath>
+
+VCanvas::VCanvas(QWidget* parent)
+    : QWidget(parent)
+    , m_pView(new VGraphicsView(this))
+    , m_pRulerHorizontal(new VCanvasRulerHorizontal(this))
+    , m_pRulerVertical(new VCanvasRulerVertical(this))
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* layout = new QGridLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pRulerHorizontal, 0, 1);
+    layout->addWidget(m_pRulerVertical, 1, 0);
+    layout->addWidget(m_pView, 1, 1);
+    setCanvasSize(600, 500);
+}
+
+VCanvas::~VCanvas() = default;
+
+VGraphicsScene* VCanvas::scene() const
+{
+    return m_pView->scene();
+}
+
+void VCanvas::setCanvasSize(int w, int h)
+{
+    scene()->setSize(w, h);
+}
+
+void VCanvas::setRulerVisible(bool visible)
+{
+    m_pRulerHorizontal->setVisible(visible);
+    m_pRulerVertical->setVisible(visible);
+}
+
+bool VCanvas::isRulerVisible() const
+{
+    return m_pRulerHorizontal->isVisible();
+}
+
+QPoint VCanvas::mapFromScene(const QPointF& point) const
+{
+    return m_pView->mapTo(this, m_pView->mapFromScene(point));
+}
+
+bool VCanvas::onViewMouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    m_pRulerHorizontal->setMarkerPosition(p.x());
+    m_pRulerVertical->setMarkerPosition(p.y());
+    return false;
+}
+
+bool VCanvas::onViewWheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    // Halves go up: half a notch forward is a step, half a notch back is none.
+    const int steps = int(std::floor(event->angleDelta().y() / 120.0 + 0.5));
+    m_pView->setScale(m_pView->scale() + steps * 0.2);
+    m_pRulerHorizontal->update();
+    m_pRulerVertical->update();
+    event->accept();
+    return true;
+}
+
+void VCanvas::onPersistentSelectionChanged(const VGraphicsLayer* layer)
+{
+    const QList<VGraphicsItem*> selected = layer->selectedItems();
+    for (qsizetype i = m_selection.size() - 1; i >= 0; --i) {
+        // An item just taken out of its layer reports no layer any more; it must go too,
+        // or the list would keep it after its deletion.
+        const VGraphicsLayer* itemLayer = m_selection.at(i)->layer();
+        if (itemLayer == layer || !itemLayer)
+            m_selection.removeAt(i);
+    }
+    m_selection.append(selected);
+    emit selectionChanged(m_selection);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+#include <QList>
+#include <QWidget>
+
+class QMouseEvent;
+class QWheelEvent;
+class VCanvasRulerHorizontal;
+class VCanvasRulerVertical;
+class VGraphicsItem;
+class VGraphicsLayer;
+class VGraphicsScene;
+class VGraphicsView;
+
+// The widget an application embeds to show and edit a drawing: a zoomable view with rulers
+// along its top and left edges. It gathers the selection of every layer into one list.
+class TALVIKCORE_EXPORT VCanvas : public QWidget
+{
+    Q_OBJECT
+    friend class VGraphicsScene;
+    friend class VGraphicsView;
+
+public:
+    explicit VCanvas(QWidget* parent = nullptr);
+    ~VCanvas() override;
+
+    VGraphicsScene* scene() const;
+    VGraphicsView* view() const { return m_pView; }
+
+    void setCanvasSize(int w, int h);
+    void setCanvasSize(const QSize& size) { setCanvasSize(size.width(), size.height()); }
+
+    void setRulerVisible(bool visible);
+    bool isRulerVisible() const;
+
+    // A scene point in this widget's coordinates.
+    QPoint mapFromScene(const QPointF& point) const;
+
+    const QList<VGraphicsItem*>& selection() const { return m_selection; }
+
+signals:
+    void selectionChanged(QList<VGraphicsItem*> items);
+
+protected:
+    // Called by the view before it handles the event; true when the canvas consumed it.
+    bool onViewMouseMoveEvent(QMouseEvent* event);
+    bool onViewWheelEvent(QWheelEvent* event);
+    void onPersistentSelectionChanged(const VGraphicsLayer* layer);
+
+private:
+    VGraphicsView* m_pView;
+    VCanvasRulerHorizontal* m_pRulerHorizontal;
+    VCanvasRulerVertical* m_pRulerVertical;
+    QList<VGraphicsItem*> m_selection;
+};

@@ -1,0 +1,76 @@
+#include "VCanvasRuler.h"
+
+#include "VCanvas.h"
+#include "VGraphicsView.h"
+
+VCanvasRuler::VCanvasRuler(VCanvas* canvas) : QWidget(canvas), m_pCanvas(canvas) {}
+
+VGraphicsView* VCanvasRuler::view() const
+{
+    return m_pCanvas->view();
+}
+
+double VCanvasRuler::majorSpacing(double width, double pixels)
+{
+    // The scene length of 50 pixels, raised to the next multiple of 10 at its magnitude.
+    double u = width * 50 / pixels;
+    double b = 1;
+    while (u < 10) {
+        u *= 10;
+        b *= 10;
+    }
+    const int d = int(u - 0.1 + 10) / 10 * 10;
+    const double e = d / b;
+    return e < 1 ? 0.5 : e;
+}
+
+namespace {
+double start(double low, double spacing)
+{
+    return spacing * int(low / spacing - 1);
+}
+
+int count(double low, double high, double spacing)
+{
+    return int((spacing * int(high / spacing + 1) - start(low, spacing)) / spacing + 1e-9) + 1;
+}
+} // namespace
+
+QList<VCanvasRuler::Tick> VCanvasRuler::ticks(double low, double high, double spacing)
+{
+    QList<Tick> result;
+    const double first = start(low, spacing);
+    const bool half = spacing >= 1 && int(spacing) % 2 == 0;
+    const int minor = spacing <= 1 ? 5 : (int(spacing) % 10 == 0 ? 10 : int(spacing));
+    const double step = spacing / minor;
+    const int n = count(low, high, spacing);
+    for (int i = 0; i < n; ++i) {
+        const double p = first + i * spacing;
+        result.append({p, 0});
+        if (half)
+            result.append({p + spacing / 2, 6});
+        for (int k = 1; k * step < spacing; ++k) {
+            // The half tick already stands there.
+            if (!(half && 2 * k == minor))
+                result.append({p + k * step, 10});
+        }
+    }
+    return result;
+}
+
+QList<double> VCanvasRuler::labels(double low, double high, double spacing)
+{
+    QList<double> result;
+    const double first = start(low, spacing);
+    const int n = count(low, high, spacing);
+    for (int i = 0; i < n; ++i)
+        result.append(first + i * spacing);
+    return result;
+}
+
+QFont VCanvasRuler::labelFont(const QFont& base)
+{
+    QFont font = base;
+    font.setPointSize(7);
+    return font;
+}

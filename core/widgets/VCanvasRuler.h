@@ -1,0 +1,43 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+#include <QWidget>
+
+class QPainter;
+class VCanvas;
+class VGraphicsView;
+
+// A ruler along one edge of a canvas's view, in scene units, with a marker at the pointer.
+class TALVIKCORE_EXPORT VCanvasRuler : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Thickness = 16;
+
+    explicit VCanvasRuler(VCanvas* canvas);
+
+    int markerPosition() const { return m_nMarker; }
+    // Pixels along the ruler in view coordinates; -1 shows none.
+    virtual void setMarkerPosition(int position) = 0;
+
+    // Scene distance between two labelled ticks when width scene units span pixels pixels.
+    static double majorSpacing(double width, double pixels);
+
+protected:
+    struct Tick
+    {
+        double position;
+        int from;
+    };
+
+    VGraphicsView* view() const;
+    // Every tick and label position of [low, high] in scene units.
+    static QList<Tick> ticks(double low, double high, double spacing);
+    static QList<double> labels(double low, double high, double spacing);
+    static QFont labelFont(const QFont& base);
+
+    VCanvas* m_pCanvas;
+    int m_nMarker = -1;
+};

@@ -1,0 +1,53 @@
+#include "VCanvasRulerHorizontal.h"
+
+#include "VGraphicsView.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+
+VCanvasRulerHorizontal::VCanvasRulerHorizontal(VCanvas* canvas) : VCanvasRuler(canvas)
+{
+    connect(view()->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            qOverload<>(&QWidget::repaint));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(Thickness);
+}
+
+void VCanvasRulerHorizontal::setMarkerPosition(int position)
+{
+    update(m_nMarker - 1, 0, 3, Thickness);
+    m_nMarker = position;
+    update(m_nMarker - 1, 0, 3, Thickness);
+}
+
+void VCanvasRulerHorizontal::paintEvent(QPaintEvent* event)
+{
+    const QRect r = event->rect();
+    if (r.width() == 0)
+        return;
+    QPainter painter(this);
+    painter.fillRect(r, Qt::white);
+
+    const QTransform toView = view()->viewportTransform();
+    const QRectF scene = toView.inverted().mapRect(QRectF(r));
+    const double spacing = majorSpacing(scene.width(), r.width());
+    auto map = [&](double v) { return int(toView.map(QPointF(v, 0)).x()); };
+
+    painter.setPen(Qt::gray);
+    for (const Tick& tick : ticks(scene.left(), scene.right(), spacing))
+        painter.drawLine(map(tick.position), tick.from, map(tick.position), Thickness - 1);
+
+    painter.setFont(labelFont(painter.font()));
+    painter.setPen(QColor(60, 60, 60, 255));
+    for (double p : labels(scene.left(), scene.right(), spacing))
+        painter.drawText(map(p) + 2, 8, QString::number(p, 'g', 6));
+
+    painter.setPen(Qt::black);
+    painter.drawLine(r.left(), Thickness - 1, r.right(), Thickness - 1);
+
+    if (r.contains(QPoint(m_nMarker, 1))) {
+        painter.setPen(QPen(Qt::blue, 0, Qt::DashLine));
+        painter.drawLine(m_nMarker, 0, m_nMarker, Thickness - 1);
+    }
+}

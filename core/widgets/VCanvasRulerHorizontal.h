@@ -1,0 +1,16 @@
+#pragma once
+
+#include "VCanvasRuler.h"
+
+class TALVIKCORE_EXPORT VCanvasRulerHorizontal : public VCanvasRuler
+{
+    Q_OBJECT
+
+public:
+    explicit VCanvasRulerHorizontal(VCanvas* canvas);
+
+    void setMarkerPosition(int position) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "VCanvasRuler.h"
+
+class TALVIKCORE_EXPORT VCanvasRulerVertical : public VCanvasRuler
+{
+    Q_OBJECT
+
+public:
+    explicit VCanvasRulerVertical(VCanvas* canvas);
+
+    void setMarkerPosition(int position) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,90 @@
+#include "VGraphicsView.h"
+
+#include "graphics/VGraphicsScene.h"
+#include "VCanvas.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+QList<double>& levels()
+{
+    static QList<double> list;
+    return list;
+}
+} // namespace
+
+VGraphicsView::VGraphicsView(VCanvas* canvas)
+    : QGraphicsView(canvas), m_pScene(std::make_unique<VGraphicsScene>())
+{
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                   QPainter::SmoothPixmapTransform);
+    setMouseTracking(true);
+    setFrameShape(QFrame::NoFrame);
+    setCacheMode(QGraphicsView::CacheBackground);
+    setInteractive(true);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setScene(m_pScene.get());
+    if (levels().isEmpty()) {
+        for (int i = 1; i <= 50; ++i)
+            levels().append(i * 0.2);
+    }
+}
+
+VGraphicsView::~VGraphicsView()
+{
+    // The scene outlives nothing that shows it.
+    setScene(nullptr);
+}
+
+VCanvas* VGraphicsView::canvas() const
+{
+    return static_cast<VCanvas*>(parentWidget());
+}
+
+const QList<double>& VGraphicsView::scaleLevels()
+{
+    return levels();
+}
+
+void VGraphicsView::setScale(double scale)
+{
+    const QList<double>& list = levels();
+    QTransform t = QTransform::fromScale(1 / m_scale, 1 / m_scale) * transform();
+    // The first level above scale; the pair below and above it brackets the request.
+    qsizetype hi = std::upper_bound(list.begin(), list.end(), scale) - list.begin();
+    hi = qBound<qsizetype>(1, hi, list.size() - 1);
+    const qsizetype lo = hi - 1;
+    const double level = scale - list[lo] < list[hi] - scale ? list[lo] : list[hi];
+    t.scale(level, level);
+    setTransform(t);
+    m_scale = level;
+}
+
+void VGraphicsView::replayMouseMoveEvent()
+{
+    const QPoint global = QCursor::pos();
+    QMouseEvent move(QEvent::MouseMove, viewport()->mapFromGlobal(QPointF(global)), QPointF(global),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    mouseMoveEvent(&move);
+}
+
+void VGraphicsView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!canvas()->onViewMouseMoveEvent(event))
+        QGraphicsView::mouseMoveEvent(event);
+}
+
+void VGraphicsView::wheelEvent(QWheelEvent* event)
+{
+    if (!canvas()->onViewWheelEvent(event))
+        QGraphicsView::wheelEvent(event);
+}
+
+void VGraphicsView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+}

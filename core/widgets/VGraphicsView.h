@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+#include <QGraphicsView>
+#include <QList>
+
+#include <memory>
+
+class VCanvas;
+class VGraphicsScene;
+
+// The zoomable view of a canvas; it creates and owns the document scene. Its background cache
+// holds the document, so edits repaint only what they touch.
+class TALVIKCORE_EXPORT VGraphicsView : public QGraphicsView
+{
+    Q_OBJECT
+    friend class VGraphicsScene;
+
+public:
+    explicit VGraphicsView(VCanvas* canvas);
+    ~VGraphicsView() override;
+
+    VGraphicsScene* scene() const { return m_pScene.get(); }
+    VCanvas* canvas() const;
+
+    double scale() const { return m_scale; }
+    // Lands on the nearest of the zoom levels 0.2, 0.4, ... 10.0.
+    void setScale(double scale);
+
+    // The zoom levels, in increasing order.
+    static const QList<double>& scaleLevels();
+
+protected:
+    // A move at the pointer's place, so hover feedback follows geometry that moved under it.
+    void replayMouseMoveEvent();
+
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<VGraphicsScene> m_pScene;
+    double m_scale = 1.0;
+};
