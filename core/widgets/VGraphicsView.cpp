@@ -68,12 +68,25 @@ void VGraphicsView::replayMouseMoveEvent()
 {
     const QPoint global = QCursor::pos();
     QMouseEvent move(QEvent::MouseMove, viewport()->mapFromGlobal(QPointF(global)), QPointF(global),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                     Qt::NoButton, m_heldButtons, Qt::NoModifier);
     mouseMoveEvent(&move);
+}
+
+void VGraphicsView::mousePressEvent(QMouseEvent* event)
+{
+    m_heldButtons = event->buttons();
+    QGraphicsView::mousePressEvent(event);
+}
+
+void VGraphicsView::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_heldButtons = event->buttons();
+    QGraphicsView::mouseReleaseEvent(event);
 }
 
 void VGraphicsView::mouseMoveEvent(QMouseEvent* event)
 {
+    m_heldButtons = event->buttons();
     if (!canvas()->onViewMouseMoveEvent(event))
         QGraphicsView::mouseMoveEvent(event);
 }

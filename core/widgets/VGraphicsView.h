@@ -35,6 +35,8 @@ protected:
     // A move at the pointer's place, so hover feedback follows geometry that moved under it.
     void replayMouseMoveEvent();
 
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,4 +44,7 @@ protected:
 private:
     std::unique_ptr<VGraphicsScene> m_pScene;
     double m_scale = 1.0;
+    // As the last mouse event left them: a replayed move must not look like a release to an
+    // item that holds the mouse in a layer.
+    Qt::MouseButtons m_heldButtons;
 };
