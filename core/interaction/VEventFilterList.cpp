@@ -16,9 +16,11 @@ void VEventFilterList::startEventFilter(VEventFilter* filter)
 {
     if (!filter || contains(filter))
         return;
+    // An entry whose filter was destroyed has no priority and would mislead the search.
+    removeAll(VEventFilterPointer());
     const auto at = std::lower_bound(begin(), end(), filter->priority(),
                                      [](const VEventFilterPointer& entry, int priority) {
-                                         return entry && entry->priority() < priority;
+                                         return entry->priority() < priority;
                                      });
     insert(at, VEventFilterPointer(filter));
 }
