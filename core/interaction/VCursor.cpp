@@ -48,6 +48,8 @@ void VCursor::unsetGraphics(bool restoreViewCursor)
         return;
     repaint();
     m_graphics.pop_back();
+    // The graphics underneath may reach beyond the one just popped.
+    repaint();
     if (restoreViewCursor && m_bViewCursorBlanked) {
         m_bViewCursorBlanked = false;
         if (VGraphicsView* view = m_pScene->view())

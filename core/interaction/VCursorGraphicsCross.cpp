@@ -11,6 +11,9 @@ void VCursorGraphicsCross::paint(QPainter* painter, const QString& text,
         painter->drawRoundedRect(textRect, 2, 2, Qt::AbsoluteSize);
         painter->drawText(textRect.adjusted(3, 0, 0, 0), int(textAlignment()), text);
     }
+    // A raster operation ignores coverage: an antialiased edge would be inverted in full and
+    // double every arm.
+    painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter->drawLine(QPointF(-20, 0), QPointF(20, 0));
     painter->drawLine(QPointF(0, -20), QPointF(0, 20));
