@@ -49,12 +49,14 @@ void VCanvas::setRulerVisible(bool visible)
 
 bool VCanvas::isRulerVisible() const
 {
-    return m_pRulerHorizontal->isVisible();
+    // Also right while the canvas itself is not shown yet.
+    return m_pRulerHorizontal->isVisibleTo(this);
 }
 
 QPoint VCanvas::mapFromScene(const QPointF& point) const
 {
-    return m_pView->mapTo(this, m_pView->mapFromScene(point));
+    // The view maps into its viewport, which a frame or margins move inside the view.
+    return m_pView->viewport()->mapTo(this, m_pView->mapFromScene(point));
 }
 
 bool VCanvas::onViewMouseMoveEvent(QMouseEvent* event)
