@@ -1,9 +1,17 @@
 #include "VCanvasRuler.h"
 
+#include "graphics/VGraphicsScene.h"
 #include "VCanvas.h"
 #include "VGraphicsView.h"
 
-VCanvasRuler::VCanvasRuler(VCanvas* canvas) : QWidget(canvas), m_pCanvas(canvas) {}
+#include <cmath>
+
+VCanvasRuler::VCanvasRuler(VCanvas* canvas) : QWidget(canvas), m_pCanvas(canvas)
+{
+    // A new document size moves the document in the view without any scrolling.
+    connect(canvas->scene(), &QGraphicsScene::sceneRectChanged, this,
+            qOverload<>(&QWidget::update));
+}
 
 VGraphicsView* VCanvasRuler::view() const
 {
@@ -14,6 +22,9 @@ double VCanvasRuler::majorSpacing(double width, double pixels)
 {
     // The scene length of 50 pixels, raised to the next multiple of 10 at its magnitude.
     double u = width * 50 / pixels;
+    // Nothing to measure: the loop below would never end.
+    if (!(u > 0) || !std::isfinite(u))
+        return 0.5;
     double b = 1;
     while (u < 10) {
         u *= 10;
