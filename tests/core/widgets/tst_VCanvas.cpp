@@ -293,7 +293,6 @@ private slots:
     {
         show();
         VGraphicsScene* scene = m_pCanvas->scene();
-        VGraphicsLayer* first = scene->activeLayer();
         // The scene offers no second layer of its own; one built on it reports to it the same.
         VGraphicsLayer second(scene);
         auto* a1 = new Box(QPointF(10, 10));
@@ -327,7 +326,6 @@ private slots:
         QCOMPARE(m_pCanvas->selection(), QList<VGraphicsItem*>{b1});
         b1->setSelected(false);
         QCOMPARE(last(), QList<VGraphicsItem*>{});
-        Q_UNUSED(first);
     }
 
     void moveNeverRepaintsTheWholeViewport_data()
