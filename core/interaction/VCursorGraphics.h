@@ -12,11 +12,11 @@ class QPainter;
 class TALVIKCORE_EXPORT VCursorGraphics
 {
 public:
-    virtual ~VCursorGraphics() = default;
-
     virtual QRectF boundingRect() const = 0;
     // Draws the graphics and, when text is given, its box at textRect.
     virtual void paint(QPainter* painter, const QString& text, const QRectF& textRect) const = 0;
+    // Last, so the two operations keep the first places in the virtual table.
+    virtual ~VCursorGraphics() = default;
 
     QFlags<Qt::AlignmentFlag> textAlignment() const { return m_textAlignment; }
     void setTextAlignment(QFlags<Qt::AlignmentFlag> alignment) { m_textAlignment = alignment; }
