@@ -1,0 +1,5 @@
+#include "VGraphicsItemDecorator.h"
+
+VGraphicsItemDecorator::VGraphicsItemDecorator(VGraphicsItem* parent) : VGraphicsItem(parent) {}
+
+VGraphicsItemDecorator::~VGraphicsItemDecorator() = default;

@@ -1,0 +1,14 @@
+#include "VGraphicsItemPolygon.h"
+
+VGraphicsItemPolygon::VGraphicsItemPolygon(VGraphicsItem* parent) : VGraphicsItemPolyline(parent) {}
+
+VGraphicsItemPolygon::VGraphicsItemPolygon() : VGraphicsItemPolygon(nullptr) {}
+
+VGraphicsItemPolygon::~VGraphicsItemPolygon() = default;
+
+void VGraphicsItemPolygon::updateCache()
+{
+    VGraphicsItemPolyline::updateCache();
+    if (!m_drawingPath.isEmpty())
+        m_drawingPath.closeSubpath();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+#include "VGraphicsItemPolyline.h"
+
+// A polyline drawn closed. The closing edge is drawn but has no hit band of its own; only a
+// filled polygon is hit there, through its inside.
+class TALVIKCORE_EXPORT VGraphicsItemPolygon : public VGraphicsItemPolyline
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE explicit VGraphicsItemPolygon(VGraphicsItem* parent);
+    Q_INVOKABLE VGraphicsItemPolygon();
+    ~VGraphicsItemPolygon() override;
+
+private:
+    void updateCache() override;
+};
