@@ -1,0 +1,200 @@
+#include "VGraphicsItemText.h"
+
+#include "data/VDataConvert.h"
+#include "interaction/VRestorePainter.h"
+#include "QTextEdit_P.h"
+#include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsLayer.h"
+#include "VGraphicsScene.h"
+
+#include <QGraphicsProxyWidget>
+#include <QPainter>
+
+#include <typeinfo>
+
+VGraphicsItemText::VGraphicsItemText(VGraphicsItem* parent)
+    : VGraphicsItemRectangle(parent), m_pDocument(std::make_unique<QTextDocument>())
+{
+    connect(m_pDocument.get(), &QTextDocument::contentsChanged, this,
+            &VGraphicsItemText::onChanged);
+    // No border; the zero-width rule still shows a dotted frame while selected or drawn.
+    setStrokeWidth(0);
+}
+
+VGraphicsItemText::VGraphicsItemText() : VGraphicsItemText(nullptr) {}
+
+VGraphicsItemText::~VGraphicsItemText()
+{
+    m_pDocument->disconnect(this);
+    // The proxy goes with its widget.
+    delete m_pEditor.data();
+}
+
+void VGraphicsItemText::setPlainText(const QString& s)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_textData.set_text(s.toStdString());
+    m_textData.set_format(VFileFormat::GraphicsItemText::Plain);
+    m_pDocument->setPlainText(s);
+}
+
+void VGraphicsItemText::setHtml(const QString& s)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_textData.set_text(s.toStdString());
+    m_textData.set_format(VFileFormat::GraphicsItemText::Html);
+    m_pDocument->setHtml(s);
+}
+
+QString VGraphicsItemText::plainText() const
+{
+    return QString::fromStdString(m_textData.text());
+}
+
+bool VGraphicsItemText::isHtml() const
+{
+    return m_textData.format() == VFileFormat::GraphicsItemText::Html;
+}
+
+QFont VGraphicsItemText::font() const
+{
+    return VDataConvert::toFont(m_textData.font());
+}
+
+void VGraphicsItemText::setFont(const QFont& font)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    VDataConvert::assign(m_textData.mutable_font(), font);
+}
+
+void VGraphicsItemText::onChanged()
+{
+    QRectF r = rectangle();
+    // A width the box gave itself keeps following the text; any other width was chosen.
+    const bool autoWidth = qFuzzyCompare(r.width(), m_autoWidth);
+    m_pDocument->setTextWidth(autoWidth ? -1 : r.width());
+    const QSize s = m_pDocument->size().toSize() + QSize(1, 1);
+    if (autoWidth) {
+        r.setWidth(s.width());
+        m_autoWidth = s.width();
+    }
+    if (s.height() > r.height())
+        r.setHeight(s.height());
+    setBoundary(r);
+    if (m_pEditor)
+        fitEditor(r, s);
+}
+
+void VGraphicsItemText::fitEditor(const QRectF& r, const QSize& s)
+{
+    m_pEditor->setFixedSize(s);
+    QGraphicsProxyWidget* proxy = m_pEditor->graphicsProxyWidget();
+    if (!proxy)
+        return;
+    if (QGraphicsScene* main = proxy->scene())
+        main->invalidate(proxy->sceneBoundingRect(), QGraphicsScene::AllLayers);
+    proxy->setMaximumSize(s);
+    proxy->resize(s);
+    // The proxy applies its position after the item's transform, so the offset inside the box
+    // is turned and scaled here, or a transformed box would lose its editor.
+    const QTransform t = sceneTransform();
+    const QPointF offset =
+        r.topLeft() + QPointF((r.width() - s.width()) * 0.5, (r.height() - s.height()) * 0.5);
+    proxy->setTransform(t);
+    proxy->setPos(t.map(offset) - t.map(QPointF(0, 0)));
+}
+
+QPainterPath VGraphicsItemText::shape() const
+{
+    QPainterPath path;
+    path.addRect(rectangle());
+    return path;
+}
+
+void VGraphicsItemText::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                              QWidget* widget)
+{
+    // Meanwhile the editor shows the text.
+    if (m_pEditor)
+        return;
+    VRestorePainter restore(*painter);
+    VGraphicsItemRectangle::paint(painter, option, widget);
+    const QRectF r = boundary();
+    const QSizeF d = m_pDocument->size();
+    painter->translate(r.left() - 1 + (r.width() - d.width()) * 0.5,
+                       r.top() - 1 + (r.height() - d.height()) * 0.5);
+    m_pDocument->drawContents(painter);
+}
+
+void VGraphicsItemText::startEditing()
+{
+    if (m_pEditor)
+        return;
+    const VGraphicsLayer* pLayer = layer();
+    VGraphicsScene* pScene = pLayer ? pLayer->scene() : nullptr;
+    if (!pScene)
+        return;
+    auto* editor = new QTextEdit_P(this);
+    m_pEditor = editor;
+    editor->setDocument(m_pDocument.get());
+    editor->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setFrameShape(QFrame::NoFrame);
+    editor->setAlignment(Qt::AlignVCenter);
+    QGraphicsProxyWidget* proxy = pScene->addWidget(editor);
+    proxy->setTransform(sceneTransform());
+    onChanged();
+    proxy->setFocus(Qt::MouseFocusReason);
+    editor->setFocus(Qt::MouseFocusReason);
+    update();
+}
+
+void VGraphicsItemText::stopEditing()
+{
+    if (!m_pEditor)
+        return;
+    VGraphicsItemChangeNotifier notifier(this);
+    // Forgotten first: hiding a focused editor sends it another focus-out.
+    QTextEdit_P* editor = m_pEditor;
+    m_pEditor = nullptr;
+    // HTML stays HTML, so the stored text still reads back as what the user sees.
+    const QString text = isHtml() ? m_pDocument->toHtml() : m_pDocument->toPlainText();
+    m_textData.set_text(text.toStdString());
+    editor->hide();
+    editor->deleteLater();
+}
+
+bool VGraphicsItemText::copy(const VGraphicsItem* other)
+{
+    // A refused copy must not look like an edit to the layer.
+    if (!other || typeid(*other) != typeid(*this))
+        return false;
+    VGraphicsItemChangeNotifier notifier(this);
+    if (!VGraphicsItemRectangle::copy(other))
+        return false;
+    const auto* source = static_cast<const VGraphicsItemText*>(other);
+    m_textData.CopyFrom(source->m_textData);
+    m_autoWidth = source->m_autoWidth;
+    // A copy, such as a drag preview, shows its text at once.
+    if (isHtml())
+        m_pDocument->setHtml(plainText());
+    else
+        m_pDocument->setPlainText(plainText());
+    return true;
+}
+
+void VGraphicsItemText::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    // Not passed to the default handling; the box still takes the press, so its release
+    // selects an unselected box.
+    Q_UNUSED(event);
+    if (isSelected())
+        startEditing();
+}
+
+void VGraphicsItemText::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    Q_UNUSED(event);
+    startEditing();
+}
