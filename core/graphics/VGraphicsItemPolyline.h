@@ -9,7 +9,8 @@
 #include <QVector>
 
 // A chain of segments through points kept in item coordinates. Its drawing and hit paths are
-// cached and rebuilt whenever the points, the stroke or the fill change.
+// cached: rebuilt when a point is added or moved, and after every change of a persistent
+// polyline.
 class TALVIKCORE_EXPORT VGraphicsItemPolyline : public VGraphicsItem
 {
     Q_OBJECT
