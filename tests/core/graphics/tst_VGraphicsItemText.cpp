@@ -103,6 +103,7 @@ private slots:
     void newBoxGrowsWithTyping();
     void chosenWidthStays_data();
     void chosenWidthStays();
+    void editingNeedsALayer();
     void mouseStartsEditing_data();
     void mouseStartsEditing();
     void focusLossStoresTheText_data();
@@ -178,6 +179,19 @@ void tst_VGraphicsItemText::chosenWidthStays()
     board.text->setPlainText(line + " five six\nseven");
     QCOMPARE(board.text->width(), chosen);
     QVERIFY(board.size().height() > height);
+}
+
+void tst_VGraphicsItemText::editingNeedsALayer()
+{
+    VGraphicsScene scene;
+    VGraphicsItemText text;
+    text.setPlainText(QStringLiteral("Sample"));
+    scene.addActiveItem(&text);
+    text.startEditing();
+    QCOMPARE(scene.items().size(), 1);
+    scene.removeActiveItem(&text);
+    text.stopEditing();
+    QVERIFY(!isBlank(render(text)));
 }
 
 void tst_VGraphicsItemText::mouseStartsEditing_data()
