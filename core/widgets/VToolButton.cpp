@@ -1,0 +1,5 @@
+#include "VToolButton.h"
+
+VToolButton::VToolButton(QWidget* parent) : QToolButton(parent) {}
+
+VToolButton::~VToolButton() = default;

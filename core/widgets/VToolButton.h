@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+#include <QToolButton>
+
+// The tool button of the canvas's panels, a class of its own so style sheets can tell it apart.
+class TALVIKCORE_EXPORT VToolButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit VToolButton(QWidget* parent = nullptr);
+    ~VToolButton() override;
+};
