@@ -20,4 +20,14 @@ enum enumFilterPriority
     FilterPriorityLow = 3,
 };
 
+// Where a grip is in its drag.
+enum enumGripDragStatus
+{
+    GripIdle = 0,
+    GripPressed = 1,
+    GripDragging = 2,
+    // Transient: the drag has just ended; the status is back to idle at once.
+    GripReleased = 3,
+};
+
 } // namespace VV

@@ -4,6 +4,9 @@
 #include "foundation/VConfig.h"
 #include "foundation/VConstants.h"
 #include "foundation/VGlobalResource.h"
+#include "interaction/VGrip.h"
+#include "interaction/VGripFactoryAbstract.h"
+#include "interaction/VGripFactoryManager.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
@@ -46,6 +49,39 @@ VGraphicsItem* VGraphicsItem::clone() const
 VGraphicsLayer* VGraphicsItem::layer() const
 {
     return m_bPersistent ? qobject_cast<VGraphicsLayer*>(scene()) : nullptr;
+}
+
+QList<VGrip*>* VGraphicsItem::createGrips() const
+{
+    auto* result = new QList<VGrip*>;
+    if (m_gripFactories.isEmpty())
+        m_gripFactories = VGripFactoryManager::instance()->find(metaObject());
+    VGraphicsLayer* pLayer = layer();
+    if (!pLayer || !pLayer->scene()) {
+        delete result;
+        return nullptr;
+    }
+    VGraphicsScene* pScene = pLayer->scene();
+    for (const QMetaObject* meta : std::as_const(m_gripFactories)) {
+        QObject* object = meta->newInstance();
+        auto* created = qobject_cast<VGripFactoryAbstract*>(object);
+        if (!created) {
+            delete object;
+            continue;
+        }
+        // The factory lives exactly as long as the grips it made.
+        const QSharedPointer<VGripFactoryAbstract> factory(created);
+        QList<VGrip*> grips;
+        factory->createGrips(grips, this);
+        for (VGrip* grip : std::as_const(grips))
+            grip->setFactory(factory);
+        result->append(grips);
+        connect(created, &VGripFactoryAbstract::dragStarted, pScene,
+                &VGraphicsScene::onGripDragStarted);
+        connect(created, &VGripFactoryAbstract::dragEnded, pScene,
+                &VGraphicsScene::onGripDragEnded);
+    }
+    return result;
 }
 
 QRectF VGraphicsItem::boundary()

@@ -14,6 +14,7 @@
 
 class VGraphicsLayer;
 class VGraphicsScene;
+class VGrip;
 
 // The base of every annotation item. Its common state lives in one document message, so an
 // item is always exactly what a stored document would hold. Every edit runs inside a change
@@ -38,6 +39,7 @@ class TALVIKCORE_EXPORT VGraphicsItem : public QObject, public QGraphicsItem
 
     friend class VGraphicsItemChangeNotifier;
     friend class VGraphicsLayer;
+    friend class VGraphicsSnapSystem;
 
 public:
     enum
@@ -55,6 +57,10 @@ public:
     // The layer holding the item; null while the item is not persistent.
     VGraphicsLayer* layer() const;
     bool isPersistent() const { return m_bPersistent; }
+
+    // The grips that edit the item, owned by the caller with the list; null unless the item is
+    // in a layer.
+    virtual QList<VGrip*>* createGrips() const;
 
     // Geometric extent in item coordinates, without the stroke.
     virtual QRectF boundary();
@@ -124,6 +130,8 @@ private:
     QMatrix4x4 m_ecs;
     QMatrix4x4 m_ecsInverse;
     bool m_bPersistent = false;
+    // The factory classes recorded for this item's class, looked up once.
+    mutable QList<const QMetaObject*> m_gripFactories;
     int m_nChangeDepth = 0;
     bool m_bSuppressChange = false;
 };

@@ -3,10 +3,10 @@
 #include "VGraphicsItem.h"
 #include "VGraphicsScene.h"
 
+#include <QPointer>
+
 VGraphicsLayer::VGraphicsLayer(VGraphicsScene* scene) : m_pScene(scene)
 {
-    connect(this, &VGraphicsLayer::itemChanged, scene, &VGraphicsScene::onPersistentItemChanged,
-            Qt::QueuedConnection);
     connect(this, &QGraphicsScene::changed, scene, &VGraphicsScene::onLayerChanged);
     connect(this, &QGraphicsScene::selectionChanged, this, &VGraphicsLayer::onSelectionChanged);
 }
@@ -67,8 +67,18 @@ void VGraphicsLayer::setVisible(bool bVisibile)
 
 void VGraphicsLayer::onItemChanged(VGraphicsItem* item)
 {
-    if (item->layer() == this)
-        emit itemChanged(item);
+    if (item->layer() != this)
+        return;
+    emit itemChanged(item);
+    // The scene hears of it once the change is complete and control is back in the event loop;
+    // guarded, because the item may be deleted before then.
+    QMetaObject::invokeMethod(
+        m_pScene,
+        [scene = m_pScene, guard = QPointer<VGraphicsItem>(item)] {
+            if (guard)
+                scene->onPersistentItemChanged(guard);
+        },
+        Qt::QueuedConnection);
 }
 
 void VGraphicsLayer::onSelectionChanged()

@@ -13,6 +13,7 @@ class VGraphicsScene;
 class TALVIKCORE_EXPORT VGraphicsLayer : public QGraphicsScene
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("graphics/VGraphicsItem.h")
     friend class VGraphicsScene;
 
 public:

@@ -1,6 +1,7 @@
 #include "VGraphicsScene.h"
 
 #include "foundation/VUtility.h"
+#include "interaction/VCreatePrompt.h"
 #include "interaction/VRestorePenBrush.h"
 #include "VGraphicsBackgroundColor.h"
 #include "VGraphicsItem.h"
@@ -17,10 +18,14 @@
 
 VGraphicsScene::VGraphicsScene()
     : m_cursor(this)
+    , m_gripManager(this)
     , m_eventFilters(this)
     , m_pBackground(std::make_unique<VGraphicsBackgroundColor>(Qt::white))
+    , m_snapSystem(this)
 {
     installEventFilter(&m_eventFilters);
+    // Installed last, so asked first: every filter sees snapped positions.
+    installEventFilter(&m_snapSystem);
     // Only a few dynamic items ever live here.
     setItemIndexMethod(QGraphicsScene::NoIndex);
 }
@@ -29,6 +34,9 @@ VGraphicsScene::~VGraphicsScene()
 {
     m_eventFilters.clearFilters();
     QObject::removeEventFilter(&m_eventFilters);
+    // Grips apply an unfinished drag to their items as they go, so they go before the items.
+    m_gripManager.clear();
+    QObject::removeEventFilter(&m_snapSystem);
     qDeleteAll(m_layers);
     m_layers.clear();
 }
@@ -55,6 +63,7 @@ void VGraphicsScene::addPersistenItem(VGraphicsItem* item, bool select)
     item->setSelected(select);
     invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
     emit persistentItemAdded(item);
+    m_snapSystem.add(item);
 }
 
 void VGraphicsScene::removePersistenItem(VGraphicsItem* item)
@@ -62,6 +71,7 @@ void VGraphicsScene::removePersistenItem(VGraphicsItem* item)
     VGraphicsLayer* layer = item ? item->layer() : nullptr;
     if (!layer)
         return;
+    m_snapSystem.remove(item);
     invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
     emit persistentItemRemoving(item);
     layer->removeItem(item);
@@ -124,7 +134,10 @@ void VGraphicsScene::onPersistentItemChanged(VGraphicsItem* pItem)
 {
     if (!pItem->isPersistent())
         return;
+    m_gripManager.updateGrips(pItem);
     emit persistentItemChanged(pItem);
+    m_snapSystem.remove(pItem);
+    m_snapSystem.add(pItem);
     // A scene shown by no view has no pointer to follow the new geometry.
     if (VGraphicsView* v = view())
         v->replayMouseMoveEvent();
@@ -132,6 +145,7 @@ void VGraphicsScene::onPersistentItemChanged(VGraphicsItem* pItem)
 
 void VGraphicsScene::onPersistentSelectionChanged(const VGraphicsLayer* layer)
 {
+    m_gripManager.createGrips(layer, layer->selectedItems());
     emit persistentSelectionChanged(layer);
     if (VGraphicsView* v = view()) {
         v->replayMouseMoveEvent();
@@ -253,8 +267,48 @@ void VGraphicsScene::drawBackground(QPainter* painter, const QRectF& rect)
 
 void VGraphicsScene::drawForeground(QPainter* painter, const QRectF& rect)
 {
-    Q_UNUSED(rect);
+    for (const VSnapLine& line : std::as_const(m_snapLines)) {
+        if (line.intersects(rect))
+            line.paint(painter, rect);
+    }
     m_cursor.paint(painter, nullptr, nullptr);
+}
+
+void VGraphicsScene::snapped(const VSnapLine& line)
+{
+    invalidate(line.rect(visibleRect()), QGraphicsScene::ForegroundLayer);
+    m_snapLines.append(line);
+}
+
+void VGraphicsScene::clearSnapLines()
+{
+    const QRectF visible = visibleRect();
+    for (const VSnapLine& line : std::as_const(m_snapLines))
+        invalidate(line.rect(visible), QGraphicsScene::ForegroundLayer);
+    m_snapLines.clear();
+}
+
+void VGraphicsScene::onCreatePromptFinished(VCreatePrompt* pPrompt)
+{
+    m_eventFilters.removeEventFilter(pPrompt);
+}
+
+void VGraphicsScene::onGripDragStarted()
+{
+    if (m_nDragCount++ == 0) {
+        if (VGraphicsView* v = view())
+            v->canvas()->onGripDragStarted();
+    }
+}
+
+void VGraphicsScene::onGripDragEnded()
+{
+    if (m_nDragCount == 0)
+        return;
+    if (--m_nDragCount == 0) {
+        if (VGraphicsView* v = view())
+            v->canvas()->onGripDragEnded();
+    }
 }
 
 QRectF VGraphicsScene::contentBoundary() const

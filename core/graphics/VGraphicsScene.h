@@ -2,6 +2,9 @@
 
 #include "interaction/VCursor.h"
 #include "interaction/VEventFilterList.h"
+#include "interaction/VGraphicsSnapSystem.h"
+#include "interaction/VGripManager.h"
+#include "interaction/VSnapLine.h"
 #include "TalvikCoreExport.h"
 
 #include <QGraphicsScene>
@@ -10,6 +13,7 @@
 #include <memory>
 
 class QPrinter;
+class VCreatePrompt;
 class VEventFilter;
 class VGraphicsBackground;
 class VGraphicsItem;
@@ -22,7 +26,11 @@ class VGraphicsView;
 class TALVIKCORE_EXPORT VGraphicsScene : public QGraphicsScene
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("graphics/VGraphicsItem.h")
+    Q_MOC_INCLUDE("graphics/VGraphicsLayer.h")
+    Q_MOC_INCLUDE("interaction/VCreatePrompt.h")
     friend class VCanvas;
+    friend class VGraphicsItem;
     friend class VGraphicsLayer;
 
 public:
@@ -47,6 +55,14 @@ public:
     double scale() const;
     QRectF visibleRect() const;
     VCursor* cursor() { return &m_cursor; }
+    VGripManager& gripManager() { return m_gripManager; }
+    VGraphicsSnapSystem& snapSystem() { return m_snapSystem; }
+
+    bool isDragging() const { return m_nDragCount > 0; }
+    // Guide lines on show until the next mouse event.
+    void snapped(const VSnapLine& line);
+    void clearSnapLines();
+    const QList<VSnapLine>& snapLines() const { return m_snapLines; }
 
     // Items only, transparent around them: no background, no dynamic items, no cursor.
     void renderContentTo(QImage& image);
@@ -65,6 +81,10 @@ public:
     void cancelCurrentPrompt() { m_eventFilters.cancelCurrentPrompt(); }
     bool isFilterAllowed(QEvent* event) const;
 
+public slots:
+    // A prompt that finished or was cancelled leaves the filter list and is deleted later.
+    void onCreatePromptFinished(VCreatePrompt* pPrompt);
+
 signals:
     void persistentItemAdded(const VGraphicsItem* pItem);
     void persistentItemRemoving(const VGraphicsItem* pItem);
@@ -76,6 +96,8 @@ protected slots:
     void onPersistentItemChanged(VGraphicsItem* pItem);
     void onLayerChanged(const QList<QRectF>& region);
     void onPrint(QPrinter* printer);
+    void onGripDragStarted();
+    void onGripDragEnded();
 
 protected:
     void setSize(int w, int h);
@@ -93,6 +115,10 @@ private:
     // Layers are created on demand, also from const accessors.
     mutable QList<VGraphicsLayer*> m_layers;
     VCursor m_cursor;
+    VGripManager m_gripManager;
     VEventFilterList m_eventFilters;
+    int m_nDragCount = 0;
     std::unique_ptr<VGraphicsBackground> m_pBackground;
+    VGraphicsSnapSystem m_snapSystem;
+    QList<VSnapLine> m_snapLines;
 };

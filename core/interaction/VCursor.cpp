@@ -3,6 +3,7 @@
 #include "foundation/VUtility.h"
 #include "graphics/VGraphicsScene.h"
 #include "VCursorGraphicsCross.h"
+#include "VGrip.h"
 #include "VPainterAntiScale.h"
 #include "VRestorePainter.h"
 #include "widgets/VGraphicsView.h"
@@ -77,6 +78,36 @@ void VCursor::updateScenePos(const QPointF& pos)
 {
     if (!m_graphics.empty() && !isBinded())
         moveHotSpot(pos);
+}
+
+void VCursor::bind(VGrip* grip)
+{
+    m_boundGrips.append(grip);
+    auto* cross = new VCursorGraphicsCross;
+    cross->setTextAlignment(Qt::AlignCenter);
+    setGraphics(cross, false);
+    moveHotSpot(grip->scenePos());
+    if (VGraphicsView* view = m_pScene->view())
+        QCursor::setPos(view->viewport()->mapToGlobal(view->mapFromScene(grip->scenePos())));
+    connect(grip, &VGrip::moved, this, &VCursor::onBindingObjectMoved);
+}
+
+void VCursor::unbind(VGrip* grip)
+{
+    disconnect(grip, &VGrip::moved, this, &VCursor::onBindingObjectMoved);
+    if (!m_boundGrips.isEmpty())
+        m_boundGrips.removeLast();
+    if (!m_graphics.empty()) {
+        repaint();
+        m_graphics.pop_back();
+        repaint();
+    }
+}
+
+void VCursor::onBindingObjectMoved(VGrip* grip, VGraphicsItem* item)
+{
+    Q_UNUSED(item);
+    moveHotSpot(grip->scenePos());
 }
 
 QRectF VCursor::boundingRect() const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "graphics/VGraphicsItem.h"
 #include "TalvikCoreExport.h"
 #include "VCursorGraphics.h"
+#include "VGrip.h"
 
 #include <QCursor>
 #include <QGraphicsObject>
@@ -11,7 +13,6 @@
 #include <memory>
 #include <vector>
 
-class VGrip;
 class VGraphicsScene;
 
 // The pointer a scene draws while a tool runs: a graphics of constant screen size at the hot
@@ -37,12 +38,18 @@ public:
     // Ignored while nothing is shown or while a grip holds the cursor.
     void updateScenePos(const QPointF& pos);
 
+    // A grip under the pointer holds the cursor: it jumps there and follows the grip's drag.
+    void bind(VGrip* grip);
+    void unbind(VGrip* grip);
     bool isBinded() const { return !m_boundGrips.isEmpty(); }
 
     QRectF boundingRect() const override;
     QRectF sceneBoundingRect() const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
                QWidget* widget = nullptr) override;
+
+private slots:
+    void onBindingObjectMoved(VGrip* grip, VGraphicsItem* item);
 
 private:
     void repaint();

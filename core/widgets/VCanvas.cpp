@@ -6,6 +6,9 @@
 #include "VCanvasRulerHorizontal.h"
 #include "VCanvasRulerVertical.h"
 #include "VGraphicsView.h"
+#include "VHelpBalloon.h"
+#include "VWidgetQuickEditor.h"
+#include "VWidgetTools.h"
 
 #include <QGridLayout>
 #include <QMouseEvent>
@@ -18,6 +21,8 @@ VCanvas::VCanvas(QWidget* parent)
     , m_pView(new VGraphicsView(this))
     , m_pRulerHorizontal(new VCanvasRulerHorizontal(this))
     , m_pRulerVertical(new VCanvasRulerVertical(this))
+    , m_pQuickEditor(new VWidgetQuickEditor(this))
+    , m_pBalloon(new VHelpBalloon(this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* layout = new QGridLayout(this);
@@ -53,6 +58,33 @@ bool VCanvas::isRulerVisible() const
     return m_pRulerHorizontal->isVisibleTo(this);
 }
 
+void VCanvas::showBalloon(const QString& title, const QString& text,
+                          const QFlags<Qt::AlignmentFlag>& alignment)
+{
+    m_pBalloon->show(title, text, alignment);
+}
+
+VWidgetTools* VCanvas::creatWidgetTools()
+{
+    auto* tools = new VWidgetTools(this);
+    m_toolWidgets.append(tools);
+    return tools;
+}
+
+void VCanvas::onGripDragStarted()
+{
+    for (VWidgetTools* tools : std::as_const(m_toolWidgets))
+        tools->hide(false);
+    m_pQuickEditor->hide(false);
+}
+
+void VCanvas::onGripDragEnded()
+{
+    for (VWidgetTools* tools : std::as_const(m_toolWidgets))
+        tools->show(true);
+    m_pQuickEditor->updatePosition();
+}
+
 QPoint VCanvas::mapFromScene(const QPointF& point) const
 {
     // The view maps into its viewport, which a frame or margins move inside the view.
@@ -83,6 +115,9 @@ bool VCanvas::onViewWheelEvent(QWheelEvent* event)
 void VCanvas::onPersistentSelectionChanged(const VGraphicsLayer* layer)
 {
     const QList<VGraphicsItem*> selected = layer->selectedItems();
+    // Unbound rather than only hidden: the end of a grip drag would bring it back beside an
+    // item that is no longer the one selection.
+    m_pQuickEditor->setItem(selected.size() == 1 ? selected.first() : nullptr);
     for (qsizetype i = m_selection.size() - 1; i >= 0; --i) {
         // An item just taken out of its layer reports no layer any more; it must go too,
         // or the list would keep it after its deletion.

@@ -13,6 +13,12 @@ class VGraphicsItem;
 class VGraphicsLayer;
 class VGraphicsScene;
 class VGraphicsView;
+class VHelpBalloon;
+class VWidgetQuickEditor;
+class VWidgetTools;
+class VHelpBalloon;
+class VWidgetQuickEditor;
+class VWidgetTools;
 
 // The widget an application embeds to show and edit a drawing: a zoomable view with rulers
 // along its top and left edges. It gathers the selection of every layer into one list.
@@ -35,6 +41,16 @@ public:
     void setRulerVisible(bool visible);
     bool isRulerVisible() const;
 
+    // A one-time note in a corner of the canvas.
+    void showBalloon(const QString& title, const QString& text,
+                     const QFlags<Qt::AlignmentFlag>& alignment);
+
+    // A new floating tool panel over the canvas.
+    VWidgetTools* creatWidgetTools();
+    const QList<VWidgetTools*>& toolWidgets() const { return m_toolWidgets; }
+    VWidgetQuickEditor* quickEditor() const { return m_pQuickEditor; }
+    VHelpBalloon* balloon() const { return m_pBalloon; }
+
     // A scene point in this widget's coordinates.
     QPoint mapFromScene(const QPointF& point) const;
 
@@ -48,10 +64,16 @@ protected:
     bool onViewMouseMoveEvent(QMouseEvent* event);
     bool onViewWheelEvent(QWheelEvent* event);
     void onPersistentSelectionChanged(const VGraphicsLayer* layer);
+    // The floating widgets stay out of the way while a grip is dragged.
+    void onGripDragStarted();
+    void onGripDragEnded();
 
 private:
     VGraphicsView* m_pView;
     VCanvasRulerHorizontal* m_pRulerHorizontal;
     VCanvasRulerVertical* m_pRulerVertical;
+    VWidgetQuickEditor* m_pQuickEditor;
+    VHelpBalloon* m_pBalloon;
+    QList<VWidgetTools*> m_toolWidgets;
     QList<VGraphicsItem*> m_selection;
 };

@@ -1,0 +1,23 @@
+#include "VCreatePromptPolygon.h"
+
+#include "graphics/VGraphicsItemPolygon.h"
+
+VGraphicsItemPolygon* VCreatePromptPolygon::sample()
+{
+    return static_cast<VGraphicsItemPolygon*>(VCreatePrompt::sample());
+}
+
+VGraphicsItem* VCreatePromptPolygon::createSample() const
+{
+    auto* polygon = new VGraphicsItemPolygon;
+    polygon->setFillImage(m_backgroundImage, QPixmap());
+    return polygon;
+}
+
+void VCreatePromptPolygon::onStop()
+{
+    VCreatePromptPolyline::onStop();
+    // On finishing the polygon is closed before the document takes it.
+    if (hasSample())
+        sample()->close();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "VCreatePromptPolyline.h"
+
+#include <QPixmap>
+
+class VGraphicsItemPolygon;
+
+// The polyline tool, closed on finishing, optionally filled with a picture.
+class TALVIKCORE_EXPORT VCreatePromptPolygon : public VCreatePromptPolyline
+{
+    Q_OBJECT
+
+public:
+    VCreatePromptPolygon() = default;
+
+    VGraphicsItemPolygon* sample();
+    // The picture the next sample is filled with.
+    void setBackgroundImage(const QPixmap& image) { m_backgroundImage = image; }
+
+protected:
+    VGraphicsItem* createSample() const override;
+    void onStop() override;
+
+private:
+    QPixmap m_backgroundImage;
+};

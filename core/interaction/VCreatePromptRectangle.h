@@ -1,0 +1,30 @@
+#pragma once
+
+#include "VCreatePrompt.h"
+
+#include <QPixmap>
+
+class VGraphicsItemRectangle;
+
+// Press, drag and release draws a rectangle; a right click drops the one being dragged.
+class TALVIKCORE_EXPORT VCreatePromptRectangle : public VCreatePrompt
+{
+    Q_OBJECT
+
+public:
+    VCreatePromptRectangle() = default;
+
+    VGraphicsItemRectangle* sample();
+    // The picture the next sample is filled with.
+    void setFillImage(const QPixmap& image) { m_fillImage = image; }
+
+protected:
+    void onStart() override;
+    bool mousePress(QGraphicsSceneMouseEvent* event) override;
+    bool mouseRelease(QGraphicsSceneMouseEvent* event) override;
+    bool mouseMove(QGraphicsSceneMouseEvent* event) override;
+    VGraphicsItem* createSample() const override;
+
+private:
+    QPixmap m_fillImage;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+// Something a grip may carry along; it draws nothing of its own.
+class TALVIKCORE_EXPORT VGripAdditionalGraphics
+{
+public:
+    VGripAdditionalGraphics() = default;
+    VGripAdditionalGraphics(const VGripAdditionalGraphics&) = default;
+    VGripAdditionalGraphics& operator=(const VGripAdditionalGraphics&) = default;
+    virtual ~VGripAdditionalGraphics() = default;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TalvikCoreExport.h"
+
+// What a grip carries for its factory.
+class TALVIKCORE_EXPORT VGripData
+{
+public:
+    VGripData() = default;
+    VGripData(const VGripData&) = default;
+    VGripData& operator=(const VGripData&) = default;
+    virtual ~VGripData() = default;
+};

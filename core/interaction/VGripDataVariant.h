@@ -1,0 +1,17 @@
+#pragma once
+
+#include "VGripData.h"
+
+#include <QVariant>
+
+class TALVIKCORE_EXPORT VGripDataVariant : public VGripData
+{
+public:
+    explicit VGripDataVariant(const QVariant& data) : m_data(data) {}
+
+    const QVariant& data() const { return m_data; }
+    void setData(const QVariant& data) { m_data = data; }
+
+private:
+    QVariant m_data;
+};

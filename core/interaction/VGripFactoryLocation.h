@@ -1,0 +1,17 @@
+#pragma once
+
+#include "VGripFactoryAbstract.h"
+
+// The cyan grip at the centre that moves the whole item.
+class TALVIKCORE_EXPORT VGripFactoryLocation : public VGripFactoryAbstract
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE VGripFactoryLocation() = default;
+
+    void createGrips(QList<VGrip*>& grips, const VGraphicsItem* pItem) const override;
+
+public slots:
+    void gripMoved(VGrip* pGrip, VGraphicsItem* pItem);
+};
