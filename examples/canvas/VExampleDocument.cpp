@@ -1,0 +1,104 @@
+#include "VExampleDocument.h"
+
+#include "graphics/VGraphicsBackgroundColor.h"
+#include "graphics/VGraphicsItemImage.h"
+#include "graphics/VGraphicsItemLine.h"
+#include "graphics/VGraphicsItemPolygon.h"
+#include "graphics/VGraphicsItemPolyline.h"
+#include "graphics/VGraphicsItemRectangle.h"
+#include "graphics/VGraphicsItemText.h"
+#include "graphics/VGraphicsScene.h"
+#include "widgets/VCanvas.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+// A stand-in for a piece of a captured screen.
+QPixmap screenPiece(const QSize& size)
+{
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(70, 130, 200));
+    sky.setColorAt(1, QColor(200, 225, 245));
+    painter.fillRect(pixmap.rect(), sky);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 250, 250));
+    painter.drawRoundedRect(QRectF(14, 14, size.width() - 28, 26), 4, 4);
+    painter.setBrush(QColor(60, 160, 90));
+    painter.drawEllipse(QRectF(size.width() * 0.55, size.height() * 0.45, 60, 60));
+    painter.setPen(QColor(40, 40, 40));
+    painter.drawText(QRectF(22, 14, size.width() - 44, 26), Qt::AlignVCenter, "Window title");
+    return pixmap;
+}
+
+void add(VGraphicsScene* scene, VGraphicsItem* item)
+{
+    scene->addPersistenItem(item, false);
+}
+
+} // namespace
+
+void fillExampleDocument(VCanvas& canvas)
+{
+    canvas.setCanvasSize(860, 560);
+    VGraphicsScene* scene = canvas.scene();
+    scene->setBackground(new VGraphicsBackgroundColor(QColor(250, 250, 247)));
+
+    // A captured area: a rectangle filled with its piece of the screen.
+    auto* area = new VGraphicsItemRectangle;
+    area->setPoint1(QVector3D(40, 40, 0));
+    area->setPoint2(QVector3D(320, 230, 0));
+    area->setFillImage(screenPiece(QSize(300, 220)));
+    area->setStrokeColor(QColor(220, 60, 50));
+    area->setStrokeWidth(2);
+    add(scene, area);
+
+    auto* line = new VGraphicsItemLine;
+    line->setLine(QVector3D(380, 60, 0), QVector3D(560, 170, 0));
+    line->setStrokeColor(QColor(230, 120, 20));
+    line->setStrokeWidth(4);
+    add(scene, line);
+
+    auto* polyline = new VGraphicsItemPolyline;
+    for (const QPointF& p : {QPointF(600, 200), QPointF(650, 80), QPointF(700, 180),
+                             QPointF(750, 70), QPointF(810, 190)})
+        polyline->addPoint(QVector3D(p));
+    polyline->setStrokeColor(QColor(40, 140, 70));
+    polyline->setStrokeWidth(3);
+    add(scene, polyline);
+
+    auto* polygon = new VGraphicsItemPolygon;
+    for (const QPointF& p : {QPointF(400, 300), QPointF(520, 260), QPointF(580, 380),
+                             QPointF(470, 460), QPointF(380, 410)})
+        polygon->addPoint(QVector3D(p));
+    polygon->close();
+    polygon->setStrokeColor(QColor(120, 60, 170));
+    polygon->setStrokeWidth(3);
+    add(scene, polygon);
+
+    // A turned rectangle shows the transform about the boundary centre.
+    auto* frame = new VGraphicsItemRectangle;
+    frame->setPoint1(QVector3D(640, 290, 0));
+    frame->setPoint2(QVector3D(800, 380, 0));
+    frame->setStrokeColor(QColor(30, 90, 200));
+    frame->setStrokeWidth(2);
+    frame->setRotation_z(-12);
+    add(scene, frame);
+
+    auto* image = new VGraphicsItemImage;
+    image->setImage(screenPiece(QSize(180, 120)));
+    image->setTranslation(QVector3D(60, 300, 0));
+    add(scene, image);
+
+    auto* text = new VGraphicsItemText;
+    text->setPoint1(QVector3D(300, 490, 0));
+    text->setPoint2(QVector3D(300, 490, 0));
+    text->setHtml(QStringLiteral("<b>Text box</b>: double-click to edit.<br/>"
+                                 "It grows with its text."));
+    text->setStrokeWidth(1);
+    text->setStrokeColor(QColor(90, 90, 90));
+    add(scene, text);
+}
