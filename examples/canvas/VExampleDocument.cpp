@@ -15,22 +15,25 @@
 
 namespace {
 
-// A stand-in for a piece of a captured screen.
-QPixmap screenPiece(const QSize& size)
+// A stand-in for a captured window, drawn at rect of a picture of the given size.
+QPixmap screenPiece(const QSize& size, const QRect& rect)
 {
     QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    QLinearGradient sky(0, 0, 0, size.height());
+    QLinearGradient sky(rect.topLeft(), rect.bottomLeft());
     sky.setColorAt(0, QColor(70, 130, 200));
     sky.setColorAt(1, QColor(200, 225, 245));
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(rect, sky);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 250, 250));
-    painter.drawRoundedRect(QRectF(14, 14, size.width() - 28, 26), 4, 4);
+    const QRectF title(rect.left() + 14, rect.top() + 14, rect.width() - 28, 26);
+    painter.drawRoundedRect(title, 4, 4);
     painter.setBrush(QColor(60, 160, 90));
-    painter.drawEllipse(QRectF(size.width() * 0.55, size.height() * 0.45, 60, 60));
+    painter.drawEllipse(
+        QRectF(rect.left() + rect.width() * 0.55, rect.top() + rect.height() * 0.45, 60, 60));
     painter.setPen(QColor(40, 40, 40));
-    painter.drawText(QRectF(22, 14, size.width() - 44, 26), Qt::AlignVCenter, "Window title");
+    painter.drawText(title.adjusted(8, 0, -8, 0), Qt::AlignVCenter, QStringLiteral("Window title"));
     return pixmap;
 }
 
@@ -47,11 +50,12 @@ void fillExampleDocument(VCanvas& canvas)
     VGraphicsScene* scene = canvas.scene();
     scene->setBackground(new VGraphicsBackgroundColor(QColor(250, 250, 247)));
 
-    // A captured area: a rectangle filled with its piece of the screen.
+    // A captured area: a rectangle filled with its piece of the frozen screen, which is
+    // anchored at the scene origin like the screen it comes from.
     auto* area = new VGraphicsItemRectangle;
-    area->setPoint1(QVector3D(40, 40, 0));
-    area->setPoint2(QVector3D(320, 230, 0));
-    area->setFillImage(screenPiece(QSize(300, 220)));
+    area->setPoint1(QVector3D(40, 70, 0));
+    area->setPoint2(QVector3D(320, 260, 0));
+    area->setFillImage(screenPiece(QSize(860, 560), QRect(40, 70, 280, 190)));
     area->setStrokeColor(QColor(220, 60, 50));
     area->setStrokeWidth(2);
     add(scene, area);
@@ -89,7 +93,7 @@ void fillExampleDocument(VCanvas& canvas)
     add(scene, frame);
 
     auto* image = new VGraphicsItemImage;
-    image->setImage(screenPiece(QSize(180, 120)));
+    image->setImage(screenPiece(QSize(180, 120), QRect(0, 0, 180, 120)));
     image->setTranslation(QVector3D(60, 300, 0));
     add(scene, image);
 

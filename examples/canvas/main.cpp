@@ -1,6 +1,8 @@
-// Shows a canvas with one item of every kind. Ctrl+wheel zooms; a click selects.
+// Shows a canvas with one item of every kind and a panel that starts each drawing tool.
+// Ctrl+wheel zooms; a click selects an item and shows its grips.
 // With --grab FILE it saves a picture of its window and quits.
 #include "VExampleDocument.h"
+#include "VExampleTools.h"
 
 #include "widgets/VCanvas.h"
 
@@ -26,10 +28,12 @@ int main(int argc, char* argv[])
     QMainWindow window;
     auto* canvas = new VCanvas(&window);
     fillExampleDocument(*canvas);
+    new VExampleTools(canvas);
     window.setCentralWidget(canvas);
     window.setWindowTitle(QStringLiteral("Canvas example"));
     window.statusBar()->showMessage(
-        QStringLiteral("Ctrl+wheel zooms; a click selects an item, a double click edits text."));
+        QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it "
+                       "with its grips; Ctrl+wheel zooms; a double click edits text."));
     window.resize(960, 680);
     window.show();
 

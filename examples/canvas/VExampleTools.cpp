@@ -1,0 +1,86 @@
+#include "VExampleTools.h"
+
+#include "interaction/VCreatePromptLine.h"
+#include "interaction/VCreatePromptPolygon.h"
+#include "interaction/VCreatePromptPolyline.h"
+#include "interaction/VCreatePromptRectangle.h"
+#include "interaction/VCreatePromptText.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VWidgetTools.h"
+
+#include <QIcon>
+#include <QKeySequence>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <functional>
+
+namespace {
+
+QIcon drawnIcon(const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap(40, 40);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(50, 60, 75), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canvas)
+{
+    VWidgetTools* panel = canvas->creatWidgetTools();
+    panel->addTool(drawnIcon([](QPainter& p) { p.drawLine(QPointF(4, 16), QPointF(16, 4)); }),
+                   tr("Line"), this, SLOT(startLine()), QKeySequence(Qt::Key_L));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       p.drawPolyline(QPolygonF(
+                           {QPointF(3, 15), QPointF(8, 5), QPointF(12, 13), QPointF(17, 4)}));
+                   }),
+                   tr("Polyline"), this, SLOT(startPolyline()), QKeySequence(Qt::Key_P));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       p.drawPolygon(QPolygonF({QPointF(10, 3), QPointF(17, 8), QPointF(14, 17),
+                                                QPointF(6, 17), QPointF(3, 8)}));
+                   }),
+                   tr("Polygon"), this, SLOT(startPolygon()), QKeySequence(Qt::Key_G));
+    panel->addTool(drawnIcon([](QPainter& p) { p.drawRect(QRectF(3.5, 5.5, 13, 9)); }),
+                   tr("Rectangle"), this, SLOT(startRectangle()), QKeySequence(Qt::Key_R));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       QFont font = p.font();
+                       font.setPixelSize(15);
+                       font.setBold(true);
+                       p.setFont(font);
+                       p.drawText(QRectF(0, 0, 20, 20), Qt::AlignCenter, QStringLiteral("T"));
+                   }),
+                   tr("Text"), this, SLOT(startText()), QKeySequence(Qt::Key_T));
+    panel->move(24, 28);
+    panel->show(true);
+}
+
+void VExampleTools::startLine()
+{
+    (new VCreatePromptLine)->start(m_pCanvas);
+}
+
+void VExampleTools::startPolyline()
+{
+    (new VCreatePromptPolyline)->start(m_pCanvas);
+}
+
+void VExampleTools::startPolygon()
+{
+    (new VCreatePromptPolygon)->start(m_pCanvas);
+}
+
+void VExampleTools::startRectangle()
+{
+    (new VCreatePromptRectangle)->start(m_pCanvas);
+}
+
+void VExampleTools::startText()
+{
+    (new VCreatePromptText)->start(m_pCanvas);
+}
