@@ -1,0 +1,146 @@
+#include "TalvikProbeItem.h"
+#include "TalvikTest.h"
+#include "TalvikTestConfig.h"
+
+#include "graphics/VGraphicsLayer.h"
+#include "graphics/VGraphicsScene.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VHelpBalloon.h"
+#include "widgets/VWidgetQuickEditor.h"
+#include "widgets/VWidgetTools.h"
+
+#include <QLabel>
+
+using TalvikTest::ProbeItem;
+
+namespace {
+
+ProbeItem* box(const QRectF& rect)
+{
+    auto* item = new ProbeItem;
+    item->setRect(rect);
+    return item;
+}
+
+// The scene's drag bookkeeping, as the grip factories reach it.
+void dragStarted(VGraphicsScene* scene)
+{
+    QVERIFY(QMetaObject::invokeMethod(scene, "onGripDragStarted"));
+}
+
+void dragEnded(VGraphicsScene* scene)
+{
+    QVERIFY(QMetaObject::invokeMethod(scene, "onGripDragEnded"));
+}
+
+} // namespace
+
+class tst_VCanvasWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void quickEditorFollowsASingleSelection();
+    void toolPanelsBelongToTheCanvas();
+    void balloonShowsItsNote();
+    void gripDragsHideTheFloatingWidgets();
+
+private:
+    std::unique_ptr<TalvikTest::IniConfig> m_config;
+};
+
+void tst_VCanvasWidgets::initTestCase()
+{
+    m_config = std::make_unique<TalvikTest::IniConfig>(TalvikTest::privateHome().path() +
+                                                       QStringLiteral("/canvas-widgets.ini"));
+}
+
+void tst_VCanvasWidgets::quickEditorFollowsASingleSelection()
+{
+    VCanvas canvas;
+    canvas.resize(800, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    ProbeItem* a = box(QRectF(100, 100, 80, 40));
+    ProbeItem* b = box(QRectF(300, 100, 80, 40));
+    canvas.scene()->addPersistenItem(a, false);
+    canvas.scene()->addPersistenItem(b, false);
+
+    a->setSelected(true);
+    QCOMPARE(canvas.quickEditor()->item(), a);
+    QVERIFY(canvas.quickEditor()->isVisible());
+
+    b->setSelected(true);
+    QVERIFY(!canvas.quickEditor()->item());
+    QVERIFY(!canvas.quickEditor()->isVisible());
+    // The end of a drag does not bring it back beside an item that is no longer alone.
+    canvas.quickEditor()->updatePosition();
+    QVERIFY(!canvas.quickEditor()->isVisible());
+
+    a->setSelected(false);
+    QCOMPARE(canvas.quickEditor()->item(), b);
+}
+
+void tst_VCanvasWidgets::toolPanelsBelongToTheCanvas()
+{
+    VCanvas canvas;
+    QVERIFY(canvas.toolWidgets().isEmpty());
+    VWidgetTools* first = canvas.creatWidgetTools();
+    VWidgetTools* second = canvas.creatWidgetTools();
+    QCOMPARE(canvas.toolWidgets(), (QList<VWidgetTools*>{first, second}));
+    QCOMPARE(first->parentWidget(), &canvas);
+    QCOMPARE(first->canvas(), &canvas);
+}
+
+void tst_VCanvasWidgets::balloonShowsItsNote()
+{
+    VCanvas canvas;
+    canvas.resize(800, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    canvas.showBalloon(QStringLiteral("How To Draw Rectangle"), QStringLiteral("Drag."),
+                       Qt::AlignRight | Qt::AlignTop);
+    QVERIFY(canvas.balloon()->isVisible());
+    bool titled = false;
+    for (const QLabel* label : canvas.balloon()->findChildren<QLabel*>())
+        titled |= label->text().contains(QStringLiteral("How To Draw Rectangle"));
+    QVERIFY(titled);
+    // In the top right corner.
+    QVERIFY(canvas.balloon()->geometry().right() > canvas.width() / 2);
+    QVERIFY(canvas.balloon()->geometry().top() < canvas.height() / 2);
+}
+
+void tst_VCanvasWidgets::gripDragsHideTheFloatingWidgets()
+{
+    VCanvas canvas;
+    canvas.resize(800, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    VWidgetTools* tools = canvas.creatWidgetTools();
+    tools->show(false);
+    ProbeItem* item = box(QRectF(100, 100, 80, 40));
+    canvas.scene()->addPersistenItem(item, true);
+    QVERIFY(canvas.quickEditor()->isVisible());
+
+    dragStarted(canvas.scene());
+    // At once, without fading.
+    QVERIFY(!tools->isVisible());
+    QVERIFY(!canvas.quickEditor()->isVisible());
+    QVERIFY(canvas.scene()->isDragging());
+    // A second, overlapping drag changes nothing; only the last end brings them back.
+    dragStarted(canvas.scene());
+    dragEnded(canvas.scene());
+    QVERIFY(!tools->isVisible());
+    QVERIFY(!canvas.quickEditor()->isVisible());
+    dragEnded(canvas.scene());
+    QVERIFY(!canvas.scene()->isDragging());
+    QVERIFY(tools->isVisible());
+    QVERIFY(canvas.quickEditor()->isVisible());
+    // More ends than starts are ignored.
+    dragEnded(canvas.scene());
+    QVERIFY(tools->isVisible());
+}
+
+TALVIK_TEST_MAIN(tst_VCanvasWidgets)
+#include "tst_VCanvasWidgets.moc"
