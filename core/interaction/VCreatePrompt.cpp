@@ -189,6 +189,14 @@ void VCreatePrompt::resetSample()
         scene()->addActiveItem(m_pSample);
 }
 
+void VCreatePrompt::dropSampleOrCancel()
+{
+    if (hasSample())
+        removeSample();
+    else
+        cancel();
+}
+
 void VCreatePrompt::removeSample()
 {
     if (!m_pSample || !m_bOwnsSample)

@@ -53,6 +53,8 @@ protected:
     void cancel();
     void resetSample();
     void removeSample();
+    // A right click: drops the shape being dragged and keeps the tool, or ends an idle tool.
+    void dropSampleOrCancel();
 
     // "(x,y)" of a scene position.
     static QString positionText(const QPointF& position);

@@ -27,10 +27,7 @@ bool VCreatePromptLine::mousePress(QGraphicsSceneMouseEvent* event)
         return true;
     }
     if (event->button() == Qt::RightButton) {
-        if (hasSample())
-            removeSample();
-        else
-            cancel();
+        dropSampleOrCancel();
         return true;
     }
     return false;

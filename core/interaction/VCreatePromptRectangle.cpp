@@ -39,10 +39,7 @@ bool VCreatePromptRectangle::mousePress(QGraphicsSceneMouseEvent* event)
         return true;
     }
     if (event->button() == Qt::RightButton) {
-        if (hasSample())
-            removeSample();
-        else
-            cancel();
+        dropSampleOrCancel();
         return true;
     }
     return false;

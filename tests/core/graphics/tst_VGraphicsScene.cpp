@@ -1,3 +1,4 @@
+#include "TalvikMouse.h"
 #include "TalvikProbeItem.h"
 #include "TalvikTest.h"
 #include "TalvikTestConfig.h"
@@ -46,16 +47,6 @@ struct ShownCanvas
 
     VCanvas canvas;
 };
-
-void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    // The system pointer goes along: replayed moves happen where it is.
-    QCursor::setPos(target->mapToGlobal(pos));
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
 
 class CountedBackground : public VGraphicsBackgroundColor
 {
@@ -148,25 +139,24 @@ void tst_VGraphicsScene::pressSelectsThroughTheLayerAndTheDragFollows()
     shown.canvas.scene()->addPersistenItem(item, false);
     QSignalSpy selection(&shown.canvas, &VCanvas::selectionChanged);
 
+    // The pointer goes along: the press replays a move where the pointer is.
+    TalvikTest::Mouse mouse(shown.viewport(), true);
     const QPoint start = shown.at(QPointF(100, 80));
-    sendMouse(shown.viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
+    mouse.press(start);
     QVERIFY(item->isSelected());
     QCOMPARE(item->presses, 1);
     QCOMPARE(selection.count(), 1);
     QCOMPARE(selection.first().first().value<QList<VGraphicsItem*>>(), QList<VGraphicsItem*>{item});
 
     // The layer's grab carries the moves and the release to the item.
-    sendMouse(shown.viewport(), QEvent::MouseMove, start + QPoint(20, 10), Qt::LeftButton);
-    sendMouse(shown.viewport(), QEvent::MouseButtonRelease, start + QPoint(20, 10), Qt::NoButton);
+    mouse.move(start + QPoint(20, 10));
+    mouse.release(start + QPoint(20, 10));
     QVERIFY(item->moves >= 1);
     QCOMPARE(item->releases, 1);
     QCOMPARE(item->pos(), QPointF(20, 10));
 
     // A press on empty paper deselects.
-    sendMouse(shown.viewport(), QEvent::MouseButtonPress, shown.at(QPointF(400, 400)),
-              Qt::LeftButton);
-    sendMouse(shown.viewport(), QEvent::MouseButtonRelease, shown.at(QPointF(400, 400)),
-              Qt::NoButton);
+    mouse.click(shown.at(QPointF(400, 400)));
     QVERIFY(!item->isSelected());
     QVERIFY(shown.canvas.selection().isEmpty());
 }

@@ -1,3 +1,4 @@
+#include "TalvikMouse.h"
 #include "TalvikTest.h"
 #include "TalvikTestConfig.h"
 
@@ -27,7 +28,7 @@ namespace {
 class Drawing
 {
 public:
-    Drawing()
+    Drawing() : mouse(canvas.view()->viewport())
     {
         canvas.resize(800, 700);
         canvas.show();
@@ -44,42 +45,6 @@ public:
     // Where a view point lands in the scene.
     QPointF scenePoint(const QPoint& p) const { return canvas.view()->mapToScene(p); }
 
-    void mouse(QEvent::Type type, const QPoint& p, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
-                                          ? Qt::NoButton
-                                          : (type == QEvent::MouseMove ? m_held : button);
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-            m_held = button;
-        if (type == QEvent::MouseButtonRelease)
-            m_held = Qt::NoButton;
-        // The system pointer is left alone: on this platform every warp queues a move of its
-        // own, and stale ones would be handled long after the events here.
-        QMouseEvent event(type, QPointF(p), QPointF(viewport()->mapToGlobal(p)),
-                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
-        QApplication::sendEvent(viewport(), &event);
-    }
-    void press(const QPoint& p, Qt::MouseButton b = Qt::LeftButton)
-    {
-        mouse(QEvent::MouseButtonPress, p, b);
-    }
-    void release(const QPoint& p, Qt::MouseButton b = Qt::LeftButton)
-    {
-        mouse(QEvent::MouseButtonRelease, p, b);
-    }
-    void move(const QPoint& p) { mouse(QEvent::MouseMove, p); }
-    void click(const QPoint& p, Qt::MouseButton b = Qt::LeftButton)
-    {
-        press(p, b);
-        release(p, b);
-    }
-    void drag(const QPoint& from, const QPoint& to)
-    {
-        press(from);
-        move((from + to) / 2);
-        move(to);
-        release(to);
-    }
     void key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QKeyEvent event(type, key, modifiers);
@@ -87,9 +52,7 @@ public:
     }
 
     VCanvas canvas;
-
-private:
-    Qt::MouseButtons m_held;
+    TalvikTest::Mouse mouse;
 };
 
 } // namespace
@@ -133,14 +96,14 @@ void tst_VCreatePrompt::lineIsDrawnByDragging()
     prompt->start(&drawing.canvas);
     QVERIFY(drawing.scene()->cursor()->hasGraphics());
 
-    drawing.press(QPoint(100, 100));
+    drawing.mouse.press(QPoint(100, 100));
     QVERIFY(prompt->hasSample());
     QVERIFY(!prompt->sample()->isPersistent());
-    drawing.move(QPoint(150, 140));
+    drawing.mouse.move(QPoint(150, 140));
     QCOMPARE(drawing.scene()->cursor()->text(),
              QStringLiteral("Length: %1").arg(QLineF(50, 40, 0, 0).length()));
-    drawing.move(QPoint(200, 180));
-    drawing.release(QPoint(200, 180));
+    drawing.mouse.move(QPoint(200, 180));
+    drawing.mouse.release(QPoint(200, 180));
 
     QCOMPARE(finished.count(), 1);
     const QList<VGraphicsItem*> items = drawing.document();
@@ -162,7 +125,7 @@ void tst_VCreatePrompt::zeroLengthLineIsFinished()
     auto* prompt = new VCreatePromptLine;
     QSignalSpy finished(prompt, &VCreatePrompt::finished);
     prompt->start(&drawing.canvas);
-    drawing.click(QPoint(120, 90));
+    drawing.mouse.click(QPoint(120, 90));
     QCOMPARE(finished.count(), 1);
     QCOMPARE(drawing.document().size(), 1);
     QCOMPARE(qobject_cast<VGraphicsItemLine*>(drawing.document().first())->length(), 0.0);
@@ -174,16 +137,16 @@ void tst_VCreatePrompt::rightClickDropsTheLineThenCancels()
     QPointer<VCreatePromptLine> prompt = new VCreatePromptLine;
     QSignalSpy cancelled(prompt.data(), &VCreatePrompt::cancelled);
     prompt->start(&drawing.canvas);
-    drawing.press(QPoint(100, 100));
-    drawing.move(QPoint(160, 130));
-    drawing.press(QPoint(160, 130), Qt::RightButton);
+    drawing.mouse.press(QPoint(100, 100));
+    drawing.mouse.move(QPoint(160, 130));
+    drawing.mouse.press(QPoint(160, 130), Qt::RightButton);
     QVERIFY(!prompt->hasSample());
     QVERIFY(prompt->isEnabled());
     QCOMPARE(cancelled.count(), 0);
     QVERIFY(drawing.scene()->items().isEmpty());
-    drawing.release(QPoint(160, 130), Qt::RightButton);
+    drawing.mouse.release(QPoint(160, 130), Qt::RightButton);
 
-    drawing.press(QPoint(160, 130), Qt::RightButton);
+    drawing.mouse.press(QPoint(160, 130), Qt::RightButton);
     QCOMPARE(cancelled.count(), 1);
     QVERIFY(drawing.document().isEmpty());
     QTRY_VERIFY(!prompt);
@@ -196,14 +159,14 @@ void tst_VCreatePrompt::escapeCancelsARectangle()
     QSignalSpy cancelled(prompt, &VCreatePrompt::cancelled);
     QSignalSpy finished(prompt, &VCreatePrompt::finished);
     prompt->start(&drawing.canvas);
-    drawing.press(QPoint(100, 100));
-    drawing.move(QPoint(180, 150));
+    drawing.mouse.press(QPoint(100, 100));
+    drawing.mouse.move(QPoint(180, 150));
     QPointer<VGraphicsItem> sample = prompt->sample();
     QVERIFY(sample);
     drawing.key(QEvent::KeyPress, Qt::Key_Escape);
     QCOMPARE(cancelled.count(), 1);
     QVERIFY(!sample);
-    drawing.release(QPoint(180, 150));
+    drawing.mouse.release(QPoint(180, 150));
     QCOMPARE(finished.count(), 0);
     QVERIFY(drawing.document().isEmpty());
 }
@@ -213,13 +176,13 @@ void tst_VCreatePrompt::rectangleReadOut()
     Drawing drawing;
     auto* prompt = new VCreatePromptRectangle;
     prompt->start(&drawing.canvas);
-    drawing.move(QPoint(90, 80));
+    drawing.mouse.move(QPoint(90, 80));
     const QPointF at = drawing.scenePoint(QPoint(90, 80));
     QCOMPARE(drawing.scene()->cursor()->text(), QStringLiteral("(%1,%2)").arg(at.x()).arg(at.y()));
-    drawing.press(QPoint(100, 100));
-    drawing.move(QPoint(150, 140));
+    drawing.mouse.press(QPoint(100, 100));
+    drawing.mouse.move(QPoint(150, 140));
     QCOMPARE(drawing.scene()->cursor()->text(), QStringLiteral("Width: 50\nHeight: 40"));
-    drawing.release(QPoint(150, 140));
+    drawing.mouse.release(QPoint(150, 140));
     QCOMPARE(drawing.document().size(), 1);
     QCOMPARE(qobject_cast<VGraphicsItemRectangle*>(drawing.document().first())->rectangle().size(),
              QSizeF(50, 40));
@@ -245,16 +208,16 @@ void tst_VCreatePrompt::polylineFinishes()
     VCreatePromptPolyline* prompt = polygon ? new VCreatePromptPolygon : new VCreatePromptPolyline;
     QSignalSpy finished(prompt, &VCreatePrompt::finished);
     prompt->start(&drawing.canvas);
-    drawing.click(QPoint(100, 100));
-    drawing.move(QPoint(200, 120));
-    drawing.click(QPoint(200, 120));
+    drawing.mouse.click(QPoint(100, 100));
+    drawing.mouse.move(QPoint(200, 120));
+    drawing.mouse.click(QPoint(200, 120));
     if (doubleClick) {
         // The first click of a double click adds its point through its release.
-        drawing.click(QPoint(150, 220));
-        drawing.mouse(QEvent::MouseButtonDblClick, QPoint(150, 220));
-        drawing.release(QPoint(150, 220));
+        drawing.mouse.click(QPoint(150, 220));
+        drawing.mouse.doubleClick(QPoint(150, 220));
+        drawing.mouse.release(QPoint(150, 220));
     } else {
-        drawing.click(QPoint(300, 300), Qt::RightButton);
+        drawing.mouse.click(QPoint(300, 300), Qt::RightButton);
     }
     QCOMPARE(finished.count(), 1);
     QCOMPARE(drawing.document().size(), 1);
@@ -275,8 +238,8 @@ void tst_VCreatePrompt::keypadEnterFinishes()
     auto* prompt = new VCreatePromptPolyline;
     QSignalSpy finished(prompt, &VCreatePrompt::finished);
     prompt->start(&drawing.canvas);
-    drawing.click(QPoint(100, 100));
-    drawing.click(QPoint(140, 160));
+    drawing.mouse.click(QPoint(100, 100));
+    drawing.mouse.click(QPoint(140, 160));
     drawing.key(QEvent::KeyRelease, Qt::Key_Return);
     QCOMPARE(finished.count(), 0);
     drawing.key(QEvent::KeyRelease, Qt::Key_Enter, Qt::KeypadModifier);
@@ -298,7 +261,7 @@ void tst_VCreatePrompt::startingAToolEndsTheOther()
     QTRY_VERIFY(!line);
     // The pointer still shows the cross of the tool that runs.
     QVERIFY(drawing.scene()->cursor()->hasGraphics());
-    drawing.drag(QPoint(100, 100), QPoint(160, 150));
+    drawing.mouse.drag(QPoint(100, 100), QPoint(160, 150));
     QCOMPARE(drawing.document().size(), 1);
     QVERIFY(qobject_cast<VGraphicsItemRectangle*>(drawing.document().first()));
 }
@@ -329,7 +292,7 @@ void tst_VCreatePrompt::snappedPositionsReachTheTool()
     drawing.canvas.view()->setScale(8.0);
     auto* prompt = new VCreatePromptLine;
     prompt->start(&drawing.canvas);
-    drawing.drag(QPoint(203, 157), QPoint(261, 222));
+    drawing.mouse.drag(QPoint(203, 157), QPoint(261, 222));
     auto* line = qobject_cast<VGraphicsItemLine*>(drawing.document().first());
     QVERIFY(line);
     for (const double v : {line->startPoint().x(), line->startPoint().y(), line->endPoint().x(),
@@ -342,7 +305,7 @@ void tst_VCreatePrompt::narrowTextBoxSizesToItsText()
     Drawing drawing;
     auto* prompt = new VCreatePromptText;
     prompt->start(&drawing.canvas);
-    drawing.drag(QPoint(100, 100), QPoint(105, 140));
+    drawing.mouse.drag(QPoint(100, 100), QPoint(105, 140));
     QCOMPARE(drawing.document().size(), 1);
     auto* text = qobject_cast<VGraphicsItemText*>(drawing.document().first());
     QVERIFY(text);
