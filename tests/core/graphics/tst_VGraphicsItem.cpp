@@ -5,6 +5,8 @@
 #include "foundation/VGlobalResource.h"
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
 
 #include <QSignalSpy>
 #include <QStyleOptionGraphicsItem>
@@ -62,6 +64,8 @@ private slots:
     void boundingRectGrowsWithTheStroke();
     void cloneAndCopy();
     void fillImageTravelsWithCopies();
+    void fillStaysOnScenePixelsAtAnyZoom_data();
+    void fillStaysOnScenePixelsAtAnyZoom();
 
 private:
     std::unique_ptr<TalvikTest::IniConfig> m_config;
@@ -336,6 +340,51 @@ void tst_VGraphicsItem::fillImageTravelsWithCopies()
     painter.drawRect(QRectF(0, 0, 8, 8));
     painter.end();
     QCOMPARE(image.pixelColor(4, 4), QColor(Qt::red));
+}
+
+void tst_VGraphicsItem::fillStaysOnScenePixelsAtAnyZoom_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("persistent");
+    QTest::newRow("1, document") << 1.0 << true;
+    QTest::newRow("2, document") << 2.0 << true;
+    QTest::newRow("4, document") << 4.0 << true;
+    QTest::newRow("2, drawn") << 2.0 << false;
+}
+
+void tst_VGraphicsItem::fillStaysOnScenePixelsAtAnyZoom()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, persistent);
+    VCanvas canvas;
+    canvas.view()->setScale(scale);
+    auto* item = new ProbeItem;
+    item->setRect(QRectF(0, 0, 8, 8));
+    QPixmap red(8, 8);
+    red.fill(Qt::red);
+    item->setFillImage(red);
+    if (persistent)
+        canvas.scene()->addPersistenItem(item, false);
+    else
+        canvas.scene()->addActiveItem(item);
+
+    // The half-pixel shift that puts one-pixel lines on device pixels, from the scene for the
+    // document and from the item itself while it is drawn; the picture must not take it.
+    QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    const double shift = 0.5 / scale;
+    if (persistent)
+        painter.translate(shift, shift);
+    QStyleOptionGraphicsItem option;
+    item->VGraphicsItem::paint(&painter, &option);
+    const QPointF origin = (painter.brush().transform() * painter.transform()).map(QPointF(0, 0));
+    QVERIFY2(qAbs(origin.x()) < 1e-9 && qAbs(origin.y()) < 1e-9,
+             qPrintable(QStringLiteral("%1,%2").arg(origin.x()).arg(origin.y())));
+    painter.end();
+    if (!persistent) {
+        canvas.scene()->removeActiveItem(item);
+        delete item;
+    }
 }
 
 TALVIK_TEST_MAIN(tst_VGraphicsItem)

@@ -7,6 +7,8 @@
 #include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCursor.h"
+#include "interaction/VGrip.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
 
@@ -72,6 +74,7 @@ private slots:
     void oneLayerOnDemand();
     void addingPersistentItems();
     void pressSelectsThroughTheLayerAndTheDragFollows();
+    void pressesHappenWhereTheBoundCursorIs();
     void editsReachTheScreenThroughTheBackgroundCache();
     void hiddenLayerDeselectsAndStopsDrawing();
     void renderContentToImage();
@@ -159,6 +162,36 @@ void tst_VGraphicsScene::pressSelectsThroughTheLayerAndTheDragFollows()
     mouse.click(shown.at(QPointF(400, 400)));
     QVERIFY(!item->isSelected());
     QVERIFY(shown.canvas.selection().isEmpty());
+}
+
+void tst_VGraphicsScene::pressesHappenWhereTheBoundCursorIs()
+{
+    ShownCanvas shown;
+    ProbeItem* item = blackBox(QRectF(50, 50, 100, 100));
+    shown.canvas.scene()->addPersistenItem(item, false);
+    VGrip grip(item);
+    grip.setBasePoint(QVector3D(100, 100, 0));
+    shown.canvas.scene()->addItem(&grip);
+    VCursor* cursor = shown.canvas.scene()->cursor();
+    cursor->bind(&grip);
+    QVERIFY(cursor->isBinded());
+    QCOMPARE(cursor->pos(), QPointF(100, 100));
+    // A bound cursor follows its grip, not the pointer.
+    cursor->updateScenePos(QPointF(300, 300));
+    QCOMPARE(cursor->pos(), QPointF(100, 100));
+
+    TalvikTest::Mouse mouse(shown.viewport());
+    mouse.press(shown.at(QPointF(400, 350)));
+    QCOMPARE(grip.dragStatus(), VV::GripPressed);
+    QCOMPARE(item->presses, 0);
+    mouse.release(shown.at(QPointF(400, 350)));
+    cursor->unbind(&grip);
+    QVERIFY(!cursor->isBinded());
+    shown.canvas.scene()->removeItem(&grip);
+
+    // Free again: the press lands on the item under the pointer.
+    mouse.click(shown.at(QPointF(60, 60)));
+    QCOMPARE(item->presses, 1);
 }
 
 void tst_VGraphicsScene::editsReachTheScreenThroughTheBackgroundCache()
