@@ -18,6 +18,21 @@ bool isNegligible(const QVector3D& offset)
     return std::abs(offset.x()) < 0.1 && std::abs(offset.y()) < 0.1 && std::abs(offset.z()) < 0.1;
 }
 
+// Where the moved edge meets a neighbouring line. Lines within this sine of parallel count as
+// parallel: mapping into the item's plane rounds, so collinear neighbours come out a hair apart
+// and would meet the edge far off the canvas.
+constexpr double kParallelSine = 1e-4;
+
+bool meet(const QLineF& neighbour, const QLineF& edge, QPointF& at)
+{
+    const QPointF u = neighbour.p2() - neighbour.p1();
+    const QPointF v = edge.p2() - edge.p1();
+    const double cross = u.x() * v.y() - u.y() * v.x();
+    if (std::abs(cross) <= kParallelSine * std::hypot(u.x(), u.y()) * std::hypot(v.x(), v.y()))
+        return false;
+    return neighbour.intersects(edge, &at) != QLineF::NoIntersection;
+}
+
 int gripIndex(const VGrip* grip)
 {
     const auto* data = dynamic_cast<const VGripDataVariant*>(grip->gripData());
@@ -88,8 +103,7 @@ void VGripFactoryPolyline::edgeGripMoved(VGrip* pGrip, VGraphicsItem* pItem)
     const QLineF line3 = QLineF(local(a), local(a + 1)).translated(d.x(), d.y());
     QPointF q1;
     QPointF q2;
-    if (line1.intersects(line3, &q1) == QLineF::NoIntersection ||
-        line2.intersects(line3, &q2) == QLineF::NoIntersection)
+    if (!meet(line1, line3, q1) || !meet(line2, line3, q2))
         return;
     polyline->setPoint(a, polyline->ecs().map(QVector3D(q1)));
     polyline->setPoint((a + 1) % n, polyline->ecs().map(QVector3D(q2)));
