@@ -43,7 +43,8 @@ void VGripManager::createGrips(const VGraphicsLayer* layer, const QList<VGraphic
         removeGrips(m_pGrips->take(item));
     // In selection order, so grips stack the same way every time.
     for (VGraphicsItem* item : items) {
-        if (!wanted.contains(item))
+        // Taken out as it is served: an item given twice must not get a second set of grips.
+        if (!wanted.remove(item))
             continue;
         if (QList<VGrip*>* grips = item->createGrips()) {
             addGrips(grips);
