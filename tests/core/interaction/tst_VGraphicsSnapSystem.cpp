@@ -9,6 +9,8 @@
 #include "widgets/VGraphicsView.h"
 
 #include <QGraphicsSceneMouseEvent>
+#include <QMouseEvent>
+#include <QScreen>
 
 using TalvikTest::ProbeItem;
 
@@ -64,6 +66,7 @@ private slots:
     void followsTheDocument();
     void guideLineGeometry();
     void guideLinesAreSharp();
+    void guideLinesReachTheScreenUntilTheNextMove();
 
 private:
     std::unique_ptr<TalvikTest::IniConfig> m_config;
@@ -221,6 +224,40 @@ void tst_VGraphicsSnapSystem::guideLinesAreSharp()
         }
     }
     QCOMPARE(cyanColumns, 1);
+}
+
+void tst_VGraphicsSnapSystem::guideLinesReachTheScreenUntilTheNextMove()
+{
+    VCanvas canvas;
+    canvas.resize(700, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    canvas.scene()->addPersistenItem(pointAt(QPointF(100, 300)), false);
+    QWidget* viewport = canvas.view()->viewport();
+    auto move = [&](const QPointF& scenePoint) {
+        const QPoint p = canvas.view()->mapFromScene(scenePoint);
+        QMouseEvent event(QEvent::MouseMove, QPointF(p), QPointF(viewport->mapToGlobal(p)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    // What the window really shows, not a fresh rendering of it.
+    auto cyanAround = [&](const QPointF& scenePoint) {
+        const QPoint p = viewport->mapTo(&canvas, canvas.view()->mapFromScene(scenePoint));
+        const QImage shown = canvas.screen()->grabWindow(canvas.winId()).toImage();
+        for (int dx = -2; dx <= 2; ++dx) {
+            if (shown.pixelColor(p + QPoint(dx, 0)) == QColor(Qt::cyan))
+                return true;
+        }
+        return false;
+    };
+    move(QPointF(102, 450));
+    QCOMPARE(canvas.scene()->snapLines().size(), 1);
+    QTRY_VERIFY(cyanAround(QPointF(100, 450)));
+    QVERIFY(cyanAround(QPointF(100, 40)));
+    move(QPointF(400, 450));
+    QVERIFY(canvas.scene()->snapLines().isEmpty());
+    QTRY_VERIFY(!cyanAround(QPointF(100, 40)));
+    QVERIFY(!cyanAround(QPointF(100, 450)));
 }
 
 TALVIK_TEST_MAIN(tst_VGraphicsSnapSystem)
