@@ -49,7 +49,12 @@ public:
     QVector3D offset() const { return m_offset; }
     QVector3D offsetPoint() const { return m_basePoint + m_offset; }
 
-    void setGripData(VGripData* data) { m_pGripData.reset(data); }
+    void setGripData(VGripData* data)
+    {
+        // Handing back the payload it already owns must not delete it.
+        if (data != m_pGripData.get())
+            m_pGripData.reset(data);
+    }
     const VGripData* gripData() const { return m_pGripData.get(); }
     void setConstraint(VGripConstraint* constraint);
     const VGripConstraint* constraint() const { return m_pConstraint.get(); }
