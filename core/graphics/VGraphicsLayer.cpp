@@ -13,7 +13,9 @@ VGraphicsLayer::VGraphicsLayer(VGraphicsScene* scene) : m_pScene(scene)
 
 VGraphicsLayer::~VGraphicsLayer()
 {
-    // The items go with the layer; their deselection must not reach a scene being destroyed.
+    // The items go with the layer, and their grips before them; their deselection must not
+    // reach a scene being destroyed.
+    m_pScene->gripManager().createGrips(this, {});
     blockSignals(true);
     clear();
 }

@@ -119,6 +119,17 @@ void tst_VGripManager::removedItemsLoseTheirGrips()
     VGraphicsItemRectangle* next = box(QRectF(200, 50, 100, 50));
     stage.scene()->addPersistenItem(next, true);
     QCOMPARE(gripsInScene(stage.scene()), 9);
+
+    // A layer that goes takes its items' grips along.
+    auto* other = new VGraphicsLayer(stage.scene());
+    VGraphicsItemRectangle* elsewhere = box(QRectF(50, 200, 100, 50));
+    other->addItem(elsewhere);
+    elsewhere->setSelected(true);
+    QCOMPARE(gripsInScene(stage.scene()), 18);
+    delete other;
+    QCOMPARE(gripsInScene(stage.scene()), 9);
+    next->setSelected(false);
+    QCOMPARE(gripsInScene(stage.scene()), 0);
 }
 
 void tst_VGripManager::gripsAreRebuiltAfterTheRelease()
