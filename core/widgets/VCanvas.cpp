@@ -12,6 +12,7 @@
 
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -31,6 +32,10 @@ VCanvas::VCanvas(QWidget* parent)
     layout->addWidget(m_pRulerHorizontal, 0, 1);
     layout->addWidget(m_pRulerVertical, 1, 0);
     layout->addWidget(m_pView, 1, 1);
+    // The quick editor stays beside its item however the view moves the item on screen.
+    for (QScrollBar* bar : {m_pView->horizontalScrollBar(), m_pView->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, m_pQuickEditor,
+                &VWidgetQuickEditor::keepBesideItem);
     setCanvasSize(600, 500);
 }
 
@@ -106,6 +111,7 @@ bool VCanvas::onViewWheelEvent(QWheelEvent* event)
     // Halves go up: half a notch forward is a step, half a notch back is none.
     const int steps = int(std::floor(event->angleDelta().y() / 120.0 + 0.5));
     m_pView->setScale(m_pView->scale() + steps * 0.2);
+    m_pQuickEditor->keepBesideItem();
     m_pRulerHorizontal->update();
     m_pRulerVertical->update();
     event->accept();

@@ -61,6 +61,12 @@ void VWidgetQuickEditor::updatePosition()
         show(true);
 }
 
+void VWidgetQuickEditor::keepBesideItem()
+{
+    if (isVisible())
+        placeBesideItem();
+}
+
 void VWidgetQuickEditor::borderStyleSelected(QVariant value)
 {
     // Items have no border style yet; the board is offered by nobody.

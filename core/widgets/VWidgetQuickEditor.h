@@ -26,6 +26,8 @@ public:
     VGraphicsItem* item() const { return m_pItem; }
     // Beside the item, fading in; nothing without an item.
     void updatePosition();
+    // Moves along with the item when the view zooms or scrolls; nothing while hidden.
+    void keepBesideItem();
 
 protected slots:
     void borderStyleSelected(QVariant value);

@@ -21,6 +21,7 @@ QPixmap screenPiece(const QSize& size, const QRect& rect)
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(rect.topLeft(), rect.bottomLeft());
     sky.setColorAt(0, QColor(70, 130, 200));
     sky.setColorAt(1, QColor(200, 225, 245));

@@ -5,6 +5,7 @@
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
 #include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
 #include "widgets/VHelpBalloon.h"
 #include "widgets/VWidgetQuickEditor.h"
 #include "widgets/VWidgetTools.h"
@@ -42,6 +43,7 @@ class tst_VCanvasWidgets : public QObject
 private slots:
     void initTestCase();
     void quickEditorFollowsASingleSelection();
+    void quickEditorFollowsZoom();
     void toolPanelsBelongToTheCanvas();
     void balloonShowsItsNote();
     void gripDragsHideTheFloatingWidgets();
@@ -80,6 +82,33 @@ void tst_VCanvasWidgets::quickEditorFollowsASingleSelection()
 
     a->setSelected(false);
     QCOMPARE(canvas.quickEditor()->item(), b);
+}
+
+void tst_VCanvasWidgets::quickEditorFollowsZoom()
+{
+    VCanvas canvas;
+    canvas.resize(800, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    ProbeItem* item = box(QRectF(200, 150, 60, 40));
+    canvas.scene()->addPersistenItem(item, true);
+    QWidget* editor = canvas.quickEditor();
+    auto besideItem = [&] {
+        const QPoint corner = canvas.mapFromScene(item->sceneBoundary().topRight());
+        return editor->geometry().left() >= corner.x() &&
+               editor->geometry().left() <= corner.x() + 10 &&
+               qAbs(editor->geometry().top() - corner.y()) <= 1;
+    };
+    QVERIFY(besideItem());
+    const QPoint before = editor->pos();
+    QWidget* viewport = canvas.view()->viewport();
+    const QPoint at = viewport->rect().center();
+    QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, 240),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    QVERIFY(qFuzzyCompare(canvas.view()->scale(), 1.4));
+    QVERIFY(editor->pos() != before);
+    QVERIFY(besideItem());
 }
 
 void tst_VCanvasWidgets::toolPanelsBelongToTheCanvas()
