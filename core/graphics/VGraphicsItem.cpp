@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QUuid>
 
+#include <memory>
 #include <typeinfo>
 
 VGraphicsItem::VGraphicsItem(VGraphicsItem* parent) : QObject(nullptr), QGraphicsItem(parent)
@@ -53,22 +54,19 @@ VGraphicsLayer* VGraphicsItem::layer() const
 
 QList<VGrip*>* VGraphicsItem::createGrips() const
 {
-    auto* result = new QList<VGrip*>;
     if (m_gripFactories.isEmpty())
         m_gripFactories = VGripFactoryManager::instance()->find(metaObject());
     VGraphicsLayer* pLayer = layer();
-    if (!pLayer || !pLayer->scene()) {
-        delete result;
+    if (!pLayer || !pLayer->scene())
         return nullptr;
-    }
     VGraphicsScene* pScene = pLayer->scene();
+    auto result = std::make_unique<QList<VGrip*>>();
     for (const QMetaObject* meta : std::as_const(m_gripFactories)) {
-        QObject* object = meta->newInstance();
-        auto* created = qobject_cast<VGripFactoryAbstract*>(object);
-        if (!created) {
-            delete object;
+        std::unique_ptr<QObject> object(meta->newInstance());
+        auto* created = qobject_cast<VGripFactoryAbstract*>(object.get());
+        if (!created)
             continue;
-        }
+        object.release();
         // The factory lives exactly as long as the grips it made.
         const QSharedPointer<VGripFactoryAbstract> factory(created);
         QList<VGrip*> grips;
@@ -81,7 +79,7 @@ QList<VGrip*>* VGraphicsItem::createGrips() const
         connect(created, &VGripFactoryAbstract::dragEnded, pScene,
                 &VGraphicsScene::onGripDragEnded);
     }
-    return result;
+    return result.release();
 }
 
 QRectF VGraphicsItem::boundary()
