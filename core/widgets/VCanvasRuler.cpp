@@ -4,10 +4,23 @@
 #include "VCanvas.h"
 #include "VGraphicsView.h"
 
+#include <QScrollBar>
+
 #include <cmath>
 
-VCanvasRuler::VCanvasRuler(VCanvas* canvas) : QWidget(canvas), m_pCanvas(canvas)
+VCanvasRuler::VCanvasRuler(VCanvas* canvas, Qt::Orientation orientation)
+    : QWidget(canvas), m_pCanvas(canvas), m_orientation(orientation)
 {
+    const bool horizontal = orientation == Qt::Horizontal;
+    QScrollBar* bar = horizontal ? view()->horizontalScrollBar() : view()->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::repaint));
+    if (horizontal) {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFixedHeight(Thickness);
+    } else {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        setFixedWidth(Thickness);
+    }
     // A new document size moves the document in the view without any scrolling.
     connect(canvas->scene(), &QGraphicsScene::sceneRectChanged, this,
             qOverload<>(&QWidget::update));
@@ -16,6 +29,19 @@ VCanvasRuler::VCanvasRuler(VCanvas* canvas) : QWidget(canvas), m_pCanvas(canvas)
 VGraphicsView* VCanvasRuler::view() const
 {
     return m_pCanvas->view();
+}
+
+QRect VCanvasRuler::markerStrip(int position) const
+{
+    return m_orientation == Qt::Horizontal ? QRect(position - 1, 0, 3, Thickness)
+                                           : QRect(0, position - 1, Thickness, 3);
+}
+
+void VCanvasRuler::moveMarker(int position)
+{
+    update(markerStrip(m_nMarker));
+    m_nMarker = position;
+    update(markerStrip(m_nMarker));
 }
 
 double VCanvasRuler::majorSpacing(double width, double pixels)

@@ -16,7 +16,7 @@ class TALVIKCORE_EXPORT VCanvasRuler : public QWidget
 public:
     static constexpr int Thickness = 16;
 
-    explicit VCanvasRuler(VCanvas* canvas);
+    VCanvasRuler(VCanvas* canvas, Qt::Orientation orientation);
 
     int markerPosition() const { return m_nMarker; }
     // Pixels along the ruler in view coordinates; -1 shows none.
@@ -33,11 +33,15 @@ protected:
     };
 
     VGraphicsView* view() const;
+    // The 3-pixel strip across the ruler centred on a marker position.
+    QRect markerStrip(int position) const;
+    void moveMarker(int position);
     // Every tick and label position of [low, high] in scene units.
     static QList<Tick> ticks(double low, double high, double spacing);
     static QList<double> labels(double low, double high, double spacing);
     static QFont labelFont(const QFont& base);
 
     VCanvas* m_pCanvas;
+    Qt::Orientation m_orientation;
     int m_nMarker = -1;
 };

@@ -4,21 +4,15 @@
 
 #include <QPainter>
 #include <QPaintEvent>
-#include <QScrollBar>
 
-VCanvasRulerHorizontal::VCanvasRulerHorizontal(VCanvas* canvas) : VCanvasRuler(canvas)
+VCanvasRulerHorizontal::VCanvasRulerHorizontal(VCanvas* canvas)
+    : VCanvasRuler(canvas, Qt::Horizontal)
 {
-    connect(view()->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            qOverload<>(&QWidget::repaint));
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFixedHeight(Thickness);
 }
 
 void VCanvasRulerHorizontal::setMarkerPosition(int position)
 {
-    update(m_nMarker - 1, 0, 3, Thickness);
-    m_nMarker = position;
-    update(m_nMarker - 1, 0, 3, Thickness);
+    moveMarker(position);
 }
 
 void VCanvasRulerHorizontal::paintEvent(QPaintEvent* event)

@@ -5,21 +5,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QScrollBar>
 
-VCanvasRulerVertical::VCanvasRulerVertical(VCanvas* canvas) : VCanvasRuler(canvas)
-{
-    connect(view()->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            qOverload<>(&QWidget::repaint));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    setFixedWidth(Thickness);
-}
+VCanvasRulerVertical::VCanvasRulerVertical(VCanvas* canvas) : VCanvasRuler(canvas, Qt::Vertical) {}
 
 void VCanvasRulerVertical::setMarkerPosition(int position)
 {
-    update(0, m_nMarker - 1, Thickness, 3);
-    m_nMarker = position;
-    update(0, m_nMarker - 1, Thickness, 3);
+    moveMarker(position);
 }
 
 void VCanvasRulerVertical::paintEvent(QPaintEvent* event)
