@@ -13,6 +13,11 @@ VApplication::VApplication(int& argc, char** argv)
 {
 }
 
+VApplication::VApplication(VSingleInstance instance, int& argc, char** argv)
+    : VSingleApplication(std::move(instance), argc, argv)
+{
+}
+
 QString VApplication::captureMessage(const QString& mode)
 {
     return kCapturePrefix + mode;

@@ -10,6 +10,7 @@ class VApplication : public VSingleApplication
 
 public:
     VApplication(int& argc, char** argv);
+    VApplication(VSingleInstance instance, int& argc, char** argv);
 
     static QString captureMessage(const QString& mode);
     // The mode word of a capture message, or empty for any other message.

@@ -9,6 +9,7 @@
 #include "VCaptureResources.h"
 #include "VCommandLine.h"
 #include "VOneShotCapture.h"
+#include "VSingleInstance.h"
 #include "VUpdaterLauncher.h"
 
 #include <QTextStream>
@@ -42,23 +43,37 @@ int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream&
     }
 }
 
+// Hands the request to the running instance; the exit code.
+int handOver(const VSingleInstance& instance, const VCommandLine& commandLine, QTextStream& err)
+{
+    if (commandLine.action != VCommandLine::Action::Capture) {
+        // Delivered or not, the second copy has nothing more to do.
+        instance.sendMessage(QString(), 5000);
+        return 0;
+    }
+    if (!instance.sendMessage(VApplication::captureMessage(commandLine.captureMode), 5000)) {
+        err << VCaptureInfo::applicationName() << ": " << tr("the running instance did not answer")
+            << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+// The raw arguments, read before any application object exists.
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 // The interactive application, or a word to the one already running.
 int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream& err)
 {
     const bool capture = commandLine.action == VCommandLine::Action::Capture;
-    if (app.isRunning()) {
-        if (!capture) {
-            // Delivered or not, the second copy has nothing more to do.
-            app.sendMessage(QString(), 5000);
-            return 0;
-        }
-        if (!app.sendMessage(VApplication::captureMessage(commandLine.captureMode), 5000)) {
-            err << VCaptureInfo::applicationName() << ": "
-                << tr("the running instance did not answer") << Qt::endl;
-            return 1;
-        }
-        return 0;
-    }
+    if (app.isRunning())
+        return handOver(app.instance(), commandLine, err);
 
     VMainDialog* pDialog = nullptr;
     VHotkeyEventFilter hotkeyFilter([&pDialog](int mode) {
@@ -107,6 +122,20 @@ int captureMain(int argc, char* argv[])
         return answerInText(VCommandLine::parse(QCoreApplication::arguments()), out, err);
     }
 
+    // A start that finds the instance running only hands its request over, and decides so
+    // before it connects to the display: a burst of starts must not crowd the display server,
+    // which may drop connections that arrive all at once. Arguments meant for the toolkit
+    // itself only parse once it has taken them; such starts decide later.
+    VSingleInstance instance(VCaptureInfo::applicationName());
+    const VCommandLine early = VCommandLine::parse(rawArguments(argc, argv));
+    const bool wantsInstance =
+        early.action == VCommandLine::Action::Start ||
+        (early.action == VCommandLine::Action::Capture && !early.isOneShot());
+    if (wantsInstance && !instance.claim()) {
+        QCoreApplication app(argc, argv);
+        return handOver(instance, early, err);
+    }
+
     const std::string problem = VPlatform::displayProblem();
     if (!problem.empty()) {
         err << VCaptureInfo::applicationName() << ": " << QString::fromStdString(problem)
@@ -114,7 +143,7 @@ int captureMain(int argc, char* argv[])
         return 1;
     }
 
-    VApplication app(argc, argv);
+    VApplication app(std::move(instance), argc, argv);
     initCaptureResources();
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
     const int answered = answerInText(commandLine, out, err);

@@ -1,85 +1,47 @@
 #include "VSingleApplication.h"
 
-#include <QCryptographicHash>
 #include <QDataStream>
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
-// Names are per user: two users on one machine each get their own instance.
-QString userKey(const QString& id)
-{
-    const QByteArray seed = id.toUtf8() + '\0' + QDir::homePath().toUtf8();
-    return id + QLatin1Char('-') +
-           QString::fromLatin1(
-               QCryptographicHash::hash(seed, QCryptographicHash::Sha256).toHex().left(16));
-}
-
 constexpr int kMaxMessageBytes = 64 * 1024;
 } // namespace
 
 VSingleApplication::VSingleApplication(const QString& id, int& argc, char** argv)
-    : QApplication(argc, argv), m_id(id)
+    : VSingleApplication(VSingleInstance(id), argc, argv)
 {
 }
 
-bool VSingleApplication::isRunning()
+VSingleApplication::VSingleApplication(VSingleInstance instance, int& argc, char** argv)
+    : QApplication(argc, argv), m_instance(std::move(instance))
 {
-    if (!m_bClaimed)
-        claim();
-    return !m_bPrimary;
-}
-
-void VSingleApplication::claim()
-{
-    m_bClaimed = true;
-    QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (lockFolder.isEmpty())
-        lockFolder = QDir::tempPath();
-    m_pLock = std::make_unique<QLockFile>(lockFolder + QLatin1Char('/') + userKey(m_id) +
-                                          QStringLiteral(".lock"));
-    // A lock left by a crashed instance is stale and taken over.
-    m_pLock->setStaleLockTime(0);
-    m_bPrimary = m_pLock->tryLock(0);
-    if (!m_bPrimary)
-        return;
-
-    m_pServer = new QLocalServer(this);
-    m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by a crashed instance would block listen().
-    QLocalServer::removeServer(serverName());
-    m_pServer->listen(serverName());
-    connect(m_pServer, &QLocalServer::newConnection, this, &VSingleApplication::onNewConnection);
 }
 
 VSingleApplication::~VSingleApplication() = default;
 
-QString VSingleApplication::serverName() const
+bool VSingleApplication::isRunning()
 {
-    return userKey(m_id);
+    const bool bPrimary = m_instance.claim();
+    if (bPrimary && !m_pServer)
+        listen();
+    return !bPrimary;
+}
+
+void VSingleApplication::listen()
+{
+    m_pServer = new QLocalServer(this);
+    m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket file left by a crashed instance would block listen().
+    QLocalServer::removeServer(m_instance.serverName());
+    m_pServer->listen(m_instance.serverName());
+    connect(m_pServer, &QLocalServer::newConnection, this, &VSingleApplication::onNewConnection);
 }
 
 bool VSingleApplication::sendMessage(const QString& message, int timeoutMs) const
 {
-    QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    QByteArray block;
-    {
-        QDataStream stream(&block, QIODevice::WriteOnly);
-        stream << message;
-    }
-    socket.write(block);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(timeoutMs);
-    return true;
+    return m_instance.sendMessage(message, timeoutMs);
 }
 
 void VSingleApplication::onNewConnection()

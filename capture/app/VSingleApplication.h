@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QApplication>
-#include <QLockFile>
-#include <QPointer>
+#include "VSingleInstance.h"
 
-#include <memory>
+#include <QApplication>
+#include <QPointer>
 
 class QLocalServer;
 
@@ -16,6 +15,8 @@ class VSingleApplication : public QApplication
 
 public:
     VSingleApplication(const QString& id, int& argc, char** argv);
+    // With the claim made before the application (and its display connection) existed.
+    VSingleApplication(VSingleInstance instance, int& argc, char** argv);
     ~VSingleApplication() override;
 
     // True when another instance with the same id holds the lock. The first call claims the
@@ -24,6 +25,7 @@ public:
 
     // Delivers message to the running instance; false when it could not within timeoutMs.
     bool sendMessage(const QString& message, int timeoutMs) const;
+    const VSingleInstance& instance() const { return m_instance; }
 
     // The window raised when a message arrives (if activateOnMessage).
     void setActivationWindow(QWidget* pWindow, bool activateOnMessage = true);
@@ -41,15 +43,11 @@ protected:
     virtual bool activatesWindow(const QString& message) const;
 
 private:
-    void claim();
+    void listen();
     void onNewConnection();
-    QString serverName() const;
 
-    QString m_id;
-    std::unique_ptr<QLockFile> m_pLock;
+    VSingleInstance m_instance;
     QLocalServer* m_pServer = nullptr;
-    bool m_bClaimed = false;
-    bool m_bPrimary = false;
     QPointer<QWidget> m_pActivationWindow;
     bool m_bActivateOnMessage = false;
 };

@@ -2,8 +2,10 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace VPlatform {
 
@@ -15,12 +17,19 @@ std::string displayProblem()
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display)
         return "no display: DISPLAY is not set";
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const int error = xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (error)
-        return std::string("cannot connect to X display \"") + display + "\"";
-    return {};
+    // X servers drop some of the connections that arrive at the same moment; a display that
+    // answers again a little later is there.
+    constexpr int kAttempts = 10;
+    for (int attempt = 1;; ++attempt) {
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const int error = xcb_connection_has_error(connection);
+        xcb_disconnect(connection);
+        if (!error)
+            return {};
+        if (error != XCB_CONN_ERROR || attempt == kAttempts)
+            return std::string("cannot connect to X display \"") + display + "\"";
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
+    }
 }
 
 } // namespace VPlatform
