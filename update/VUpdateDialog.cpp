@@ -86,12 +86,18 @@ VUpdateDialog::VUpdateDialog(const QString& productKey, const QString& displayNa
     // below is on its way.
     m_pCheckReply->setReadBufferSize(2 * kMaxDescriptionBytes);
     connect(m_pCheckReply, &QNetworkReply::finished, this, &VUpdateDialog::onCheckVersionFinished);
-    connect(m_pCheckReply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64 total) {
-                if (m_pCheckReply &&
-                    (received > kMaxDescriptionBytes || total > kMaxDescriptionBytes))
-                    m_pCheckReply->abort();
-            });
+    // Progress reports come late and throttled; what has arrived and what is announced are
+    // known at once.
+    const auto capDescription = [this] {
+        if (!m_pCheckReply)
+            return;
+        const QVariant announced = m_pCheckReply->header(QNetworkRequest::ContentLengthHeader);
+        if (m_pCheckReply->bytesAvailable() > kMaxDescriptionBytes ||
+            (announced.isValid() && announced.toLongLong() > kMaxDescriptionBytes))
+            m_pCheckReply->abort();
+    };
+    connect(m_pCheckReply, &QNetworkReply::metaDataChanged, this, capDescription);
+    connect(m_pCheckReply, &QNetworkReply::readyRead, this, capDescription);
 
     // A server that accepts the connection and then trickles or says nothing must not keep the
     // updater alive, so the whole check has a deadline.
@@ -485,6 +491,15 @@ QString VUpdateDialog::downloadFailure(const QNetworkReply* pReply) const
     const QVariant announced = pReply->header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() != size)
         return tr("The download is incomplete.");
+    // A body without a length ends when the server closes the connection, and a cut-off
+    // transfer ends just the same: such a file can only be trusted by its checksum. Chunked
+    // and HTTP/2 transfers mark their own end, and Qt reports a transfer cut before it.
+    const bool endMarked = announced.isValid() ||
+                           pReply->rawHeader("Transfer-Encoding").toLower().contains("chunked") ||
+                           pReply->attribute(QNetworkRequest::Http2WasUsedAttribute).toBool();
+    if (!endMarked && m_expectedSha256.isEmpty())
+        return tr("The download cannot be checked: the server sent no size and the update "
+                  "description no checksum.");
     if (size == 0)
         return tr("The download is empty.");
     if (!m_expectedSha256.isEmpty() && m_hash.result().toHex() != m_expectedSha256.toLatin1())

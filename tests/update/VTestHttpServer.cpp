@@ -90,6 +90,20 @@ void VTestHttpServer::respond(QTcpSocket* pSocket, const QString& path, const Ro
         if (route.mode == Mode::CutOff)
             pSocket->disconnectFromHost();
         return;
+    case Mode::Chunked:
+    case Mode::ChunkedCutOff: {
+        const qsizetype half = route.body.size() / 2;
+        const auto chunk = [](const QByteArray& bytes) {
+            return QByteArray::number(bytes.size(), 16) + "\r\n" + bytes + "\r\n";
+        };
+        QByteArray bytes =
+            head + "Transfer-Encoding: chunked\r\n\r\n" + chunk(route.body.left(half));
+        if (route.mode == Mode::Chunked)
+            bytes += chunk(route.body.mid(half)) + "0\r\n\r\n";
+        send(bytes);
+        pSocket->disconnectFromHost();
+        return;
+    }
     case Mode::Trickle: {
         send(head + "\r\n");
         auto* pTimer = new QTimer(pSocket);

@@ -17,14 +17,16 @@ class VTestHttpServer : public QObject
 public:
     enum class Mode
     {
-        Normal,   // status, Content-Length, body
-        NoLength, // body ends when the connection closes
-        CutOff,   // announces twice the body, sends the body, closes
-        Stall,    // announces twice the body, sends the body, then says nothing more
-        Silent,   // reads the request and never answers
-        Hangup,   // closes the connection without a word
-        Trickle,  // headers, then one byte every 100 ms, forever
-        Endless,  // no length, data as fast as the client takes it, until it hangs up
+        Normal,        // status, Content-Length, body
+        NoLength,      // body ends when the connection closes
+        CutOff,        // announces twice the body, sends the body, closes
+        Stall,         // announces twice the body, sends the body, then says nothing more
+        Silent,        // reads the request and never answers
+        Hangup,        // closes the connection without a word
+        Trickle,       // headers, then one byte every 100 ms, forever
+        Endless,       // no length, data as fast as the client takes it, until it hangs up
+        Chunked,       // chunked transfer with its closing chunk
+        ChunkedCutOff, // chunked transfer of the first half, then closes
     };
     struct Route
     {

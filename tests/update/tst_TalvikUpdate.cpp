@@ -40,20 +40,20 @@ private:
                 m_pServer->url(kPath), QStringLiteral("2.5")};
     }
     // Runs the program to its end while this process keeps serving; -1 when it does not end.
-    int run(const QStringList& args)
+    int run(const QStringList& args, int timeoutMs = kTimeoutMs)
     {
-        start(args);
+        start(args, timeoutMs);
         QSignalSpy finished(m_pProcess.get(), &QProcess::finished);
         if (!finished.wait(kWaitMs) || m_pProcess->exitStatus() != QProcess::NormalExit)
             return -1;
         return m_pProcess->exitCode();
     }
-    void start(const QStringList& args)
+    void start(const QStringList& args, int timeoutMs = kTimeoutMs)
     {
         m_pProcess = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TALVIK_UPDATE_TIMEOUT_MS"), QString::number(kTimeoutMs));
+        environment.insert(QStringLiteral("TALVIK_UPDATE_TIMEOUT_MS"), QString::number(timeoutMs));
         m_pProcess->setProcessEnvironment(environment);
         m_pProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_pProcess->start(QStringLiteral(TALVIK_UPDATE_PROGRAM), args);
@@ -138,6 +138,24 @@ private slots:
         m_pServer->setRoute(kPath, {status, body, Mode(mode)});
         QCOMPARE(run(arguments()), 0);
         QCOMPARE(m_pServer->requestCount(kPath), 1);
+    }
+
+    void oversizedDescriptionIsCutAtOnce_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("no length, endless") << int(Mode::Endless) << QByteArray();
+        // Announces twice its 600 KiB, more than the 1 MiB a description may have, then stalls.
+        QTest::newRow("announces too much") << int(Mode::Stall) << QByteArray(600 << 10, ' ');
+    }
+    void oversizedDescriptionIsCutAtOnce()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, body);
+        m_pServer->setRoute(kPath, {200, body, Mode(mode)});
+        // A network time-out far beyond the wait: only the size cap ends the check in time.
+        QCOMPARE(run(arguments(), 10 * 60 * 1000), 0);
+        QVERIFY(m_pServer->bytesSent(kPath) < (16 << 20));
     }
 
     void newerVersionKeepsRunning()

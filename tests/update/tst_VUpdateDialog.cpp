@@ -520,7 +520,11 @@ private slots:
         const QString digest =
             QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
         QTest::newRow("complete") << 200 << int(Mode::Normal) << QString() << true;
-        QTest::newRow("size not announced") << 200 << int(Mode::NoLength) << QString() << true;
+        // Without a length a cut-off body looks complete: only a checksum can vouch for it.
+        QTest::newRow("size not announced") << 200 << int(Mode::NoLength) << QString() << false;
+        QTest::newRow("size not announced, sha256") << 200 << int(Mode::NoLength) << digest << true;
+        QTest::newRow("chunked") << 200 << int(Mode::Chunked) << QString() << true;
+        QTest::newRow("chunked, cut off") << 200 << int(Mode::ChunkedCutOff) << QString() << false;
         QTest::newRow("matching sha256") << 200 << int(Mode::Normal) << digest << true;
         QTest::newRow("matching SHA256") << 200 << int(Mode::Normal) << digest.toUpper() << true;
         QTest::newRow("wrong sha256")
