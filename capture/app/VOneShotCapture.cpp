@@ -60,11 +60,18 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         return 1;
     }
 
-    const QString path = commandLine.autoName
-                             ? automaticFileName(QDateTime::currentDateTime())
-                             : QFileInfo(commandLine.outputFile).absoluteFilePath();
+    const QImage image = grab.picture.toImage();
     QString error;
-    if (!writeImageFile(grab.picture.toImage(), path, format, pConfig->jpgQuality(), &error)) {
+    QString path;
+    if (commandLine.autoName) {
+        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
+                                       pConfig->jpgQuality(), &error);
+    } else {
+        path = QFileInfo(commandLine.outputFile).absoluteFilePath();
+        if (!writeImageFile(image, path, format, pConfig->jpgQuality(), &error))
+            path.clear();
+    }
+    if (path.isEmpty()) {
         err << error << Qt::endl;
         return 1;
     }

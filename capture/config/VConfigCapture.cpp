@@ -163,7 +163,14 @@ QString VConfigCapture::automaticSaveFolder() const
     const QString fallback = defaultAutomaticSaveFolder();
     const QString folder = readString(kAutomaticSaveFolder, fallback);
     // An emptied setting would otherwise put captures at the root of the file system.
-    return folder.isEmpty() ? fallback : folder;
+    if (folder.isEmpty())
+        return fallback;
+    // A relative folder would follow wherever the program happened to be started.
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        return QDir::toNativeSeparators(QDir::homePath() + folder.mid(1));
+    if (QDir::isRelativePath(folder))
+        return QDir::toNativeSeparators(QDir::home().absoluteFilePath(folder));
+    return folder;
 }
 
 void VConfigCapture::setAutomaticSaveFolder(const QString& folder)
@@ -181,9 +188,14 @@ void VConfigCapture::setCreateSubfolders(bool on)
     writeValue(kCreateSubfolders, on);
 }
 
+QString VConfigCapture::defaultFileNameFormat()
+{
+    return QStringLiteral("Snap-Y-M-D-h-m-s");
+}
+
 QString VConfigCapture::fileNameFormat() const
 {
-    return readString(kFileNameFormat, QStringLiteral("Snap-Y-M-D-h-m-s"));
+    return readString(kFileNameFormat, defaultFileNameFormat());
 }
 
 void VConfigCapture::setFileNameFormat(const QString& format)
@@ -191,9 +203,14 @@ void VConfigCapture::setFileNameFormat(const QString& format)
     writeValue(kFileNameFormat, format);
 }
 
+QString VConfigCapture::defaultSubFolderFormat()
+{
+    return QStringLiteral("YM");
+}
+
 QString VConfigCapture::subFolderFormat() const
 {
-    return readString(kSubFolderFormat, QStringLiteral("YM"));
+    return readString(kSubFolderFormat, defaultSubFolderFormat());
 }
 
 void VConfigCapture::setSubFolderFormat(const QString& format)

@@ -38,7 +38,8 @@ public:
     QString lastFilePath() const;
     void setLastFilePath(const QString& path);
 
-    // Reading creates the default folder when it is missing, whether or not it is used.
+    // Reading creates the default folder when it is missing, whether or not it is used. A
+    // relative folder is taken from the home folder.
     QString automaticSaveFolder() const;
     void setAutomaticSaveFolder(const QString& folder);
     static QString defaultAutomaticSaveFolder();
@@ -47,9 +48,11 @@ public:
     void setCreateSubfolders(bool on);
 
     QString fileNameFormat() const;
+    static QString defaultFileNameFormat();
     void setFileNameFormat(const QString& format);
 
     QString subFolderFormat() const;
+    static QString defaultSubFolderFormat();
     void setSubFolderFormat(const QString& format);
 
     VHotkey hotkey(int mode) const;

@@ -2,12 +2,16 @@
 
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "output/VFileNameTemplate.h"
 #include "ui_VDialogFileOptions.h"
+
+#include <QPushButton>
 
 VDialogFileOptions::VDialogFileOptions(QWidget* parent)
     : QDialog(parent, Qt::WindowSystemMenuHint), m_pUi(std::make_unique<Ui::VDialogFileOptions>())
 {
     m_pUi->setupUi(this);
+    m_pUi->labelProblem->hide();
     const VConfigCapture* pConfig = VConfigCapture::instance();
     m_pUi->groupBoxCreateSubfolders->setChecked(pConfig->isCreateSubfolders());
     m_pUi->lineEditFileNameFormat->setText(pConfig->fileNameFormat());
@@ -34,6 +38,7 @@ void VDialogFileOptions::changeEvent(QEvent* event)
         m_pUi->retranslateUi(this);
         m_pUi->lineEditFileNameFormat->setText(fileName);
         m_pUi->lineEditSubFolderFormat->setText(subFolder);
+        checkTemplates();
     }
     QDialog::changeEvent(event);
 }
@@ -41,11 +46,23 @@ void VDialogFileOptions::changeEvent(QEvent* event)
 void VDialogFileOptions::on_lineEditSubFolderFormat_textChanged(const QString& text)
 {
     m_pUi->lineEditSubFolderPreview->setText(preview(text));
+    checkTemplates();
 }
 
 void VDialogFileOptions::on_lineEditFileNameFormat_textChanged(const QString& text)
 {
     m_pUi->lineEditFileNamePreview->setText(preview(text));
+    checkTemplates();
+}
+
+void VDialogFileOptions::checkTemplates()
+{
+    QString problem = VFileNameTemplate::problem(m_pUi->lineEditFileNameFormat->text());
+    if (problem.isEmpty())
+        problem = VFileNameTemplate::problem(m_pUi->lineEditSubFolderFormat->text());
+    m_pUi->labelProblem->setText(problem);
+    m_pUi->labelProblem->setVisible(!problem.isEmpty());
+    m_pUi->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }
 
 void VDialogFileOptions::on_buttonBox_accepted()

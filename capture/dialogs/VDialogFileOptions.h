@@ -29,5 +29,8 @@ private slots:
     void on_buttonBox_accepted();
 
 private:
+    // A template that would leave the save folder is explained and cannot be accepted.
+    void checkTemplates();
+
     std::unique_ptr<Ui::VDialogFileOptions> m_pUi;
 };

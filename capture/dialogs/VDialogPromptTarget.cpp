@@ -28,12 +28,15 @@ void VDialogPromptTarget::on_buttonCancel_clicked()
 
 void VDialogPromptTarget::on_buttonFile_clicked()
 {
-    // Always asks for a name here, whatever the naming method. A capture that could not be
-    // written must not vanish without a word.
+    // Always asks for a name here, whatever the naming method. Until a file is written the
+    // chooser stays, so a cancelled name or a failed write never throws the capture away.
     QString error;
-    if (!outputImage(*m_pImage, VV::OutputFile, true, &error) && !error.isEmpty())
+    if (outputImage(*m_pImage, VV::OutputFile, true, &error)) {
+        close();
+        return;
+    }
+    if (!error.isEmpty())
         QMessageBox::warning(this, tr("Error"), tr("Failed to save the file: %1").arg(error));
-    close();
 }
 
 void VDialogPromptTarget::on_buttonClipboard_clicked()

@@ -5,6 +5,7 @@
 #include "foundation/VUtility.h"
 #include "hotkey/VHotkeyEdit.h"
 #include "hotkey/VHotkeys.h"
+#include "output/VOutput.h"
 #include "ui_VMainDialog.h"
 #include "VDialogFileOptions.h"
 #include "VDialogPromptTarget.h"
@@ -275,12 +276,13 @@ void VMainDialog::updateFromConfig()
 
 void VMainDialog::updateNamePreview()
 {
-    const VConfigCapture* pConfig = config();
-    QString format = pConfig->fileNameFormat();
-    if (pConfig->isCreateSubfolders())
-        format = pConfig->subFolderFormat() + QDir::separator() + format;
-    m_pUi->labelNamePreview->setText(VUtility::convertTimeVariables(format) + QLatin1Char('.') +
-                                     VUtility::TargetFormatToString(pConfig->targetFormat()));
+    // The name a capture would really get, after what keeps it inside the folder.
+    const VAutomaticName name = automaticName(QDateTime::currentDateTime());
+    QString text = name.name;
+    if (!name.subFolder.isEmpty())
+        text = name.subFolder + QDir::separator() + text;
+    m_pUi->labelNamePreview->setText(text + QLatin1Char('.') +
+                                     VUtility::TargetFormatToString(config()->targetFormat()));
 }
 
 void VMainDialog::updateRegionIcons()

@@ -2,6 +2,7 @@
 
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "VFileNameTemplate.h"
 #include "VVCapture.h"
 
 #include <QApplication>
@@ -69,59 +70,113 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
 
     const QImage written = targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
-                                .arg(path, file.errorString()));
-    QImageWriter writer(&file, writerFormat(path, targetFormat));
-    if (targetFormat == VV::TargetFormatJpg)
-        writer.setQuality(int(quality));
-    if (!writer.write(written)) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
+    const auto cannotWrite = [&path, pError](const QString& reason) {
         return fail(
             pError,
             QCoreApplication::translate("VOutput", "cannot write %1: %2").arg(path, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotWrite(file.errorString());
+    QImageWriter writer(&file, writerFormat(path, targetFormat));
+    if (targetFormat == VV::TargetFormatJpg)
+        writer.setQuality(int(quality));
+    // A small picture fits the file's buffer, so the disk's answer only comes with the flush;
+    // commit() would not look at it and would put an empty file in place of the old one.
+    const bool encoded = writer.write(written);
+    if (!encoded || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        return cannotWrite(reason);
     }
     if (!file.commit())
-        return fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
-                                .arg(path, file.errorString()));
+        return cannotWrite(file.errorString());
     return true;
+}
+
+VAutomaticName automaticName(const QDateTime& moment)
+{
+    const VConfigCapture* pConfig = VConfigCapture::instance();
+    const auto expand = [&moment](const QString& format, const QString& fallback) {
+        const QString name =
+            VFileNameTemplate::cleanName(VUtility::convertTimeVariables(format, moment));
+        return name.isEmpty() ? VUtility::convertTimeVariables(fallback, moment) : name;
+    };
+    VAutomaticName result;
+    if (pConfig->isCreateSubfolders())
+        result.subFolder =
+            expand(pConfig->subFolderFormat(), VConfigCapture::defaultSubFolderFormat());
+    result.name = expand(pConfig->fileNameFormat(), VConfigCapture::defaultFileNameFormat());
+    return result;
 }
 
 QString automaticFileName(const QDateTime& moment)
 {
     const VConfigCapture* pConfig = VConfigCapture::instance();
-    const QString subFolder =
-        pConfig->isCreateSubfolders()
-            ? VUtility::convertTimeVariables(pConfig->subFolderFormat(), moment)
-            : QString();
-    const QString name = VUtility::convertTimeVariables(pConfig->fileNameFormat(), moment);
-    return VUtility::makeFullPath(pConfig->automaticSaveFolder(), subFolder, name,
+    const VAutomaticName name = automaticName(moment);
+    return VUtility::makeFullPath(pConfig->automaticSaveFolder(), name.subFolder, name.name,
                                   VUtility::TargetFormatToString(pConfig->targetFormat()));
 }
 
-QString outputFileName(bool alwaysAskName)
+QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, int targetFormat,
+                                unsigned int quality, QString* pError)
+{
+    // Another capture may take the free name between our look and our write: the name is only
+    // ours once we have created the file, which exactly one creator can do. The placeholder is
+    // then replaced in one step by the finished picture, or removed.
+    constexpr int kAttempts = 1000;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const QString path = automaticFileName(moment);
+        QFile placeholder(path);
+        if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            placeholder.close();
+            if (writeImageFile(image, path, targetFormat, quality, pError))
+                return path;
+            placeholder.remove();
+            return QString();
+        }
+        if (!QFileInfo::exists(path)) {
+            fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
+                             .arg(path, placeholder.errorString()));
+            return QString();
+        }
+    }
+    fail(pError, QCoreApplication::translate("VOutput", "no free file name in %1")
+                     .arg(QFileInfo(automaticFileName(moment)).path()));
+    return QString();
+}
+
+namespace {
+
+bool asksForName(bool alwaysAskName)
+{
+    return alwaysAskName || VConfigCapture::instance()->nameMethod() == 0;
+}
+
+QString askFileName()
 {
     VConfigCapture* pConfig = VConfigCapture::instance();
-    const int method = pConfig->nameMethod();
-    if (method == 0 || alwaysAskName) {
-        const QString extension = VUtility::TargetFormatToString(pConfig->targetFormat());
-        const QString filter =
-            QCoreApplication::translate("VOutput", "Images (*.%1)").arg(extension);
-        QString name = QFileDialog::getSaveFileName(
-            nullptr, QCoreApplication::translate("VOutput", "Save File"), pConfig->lastFilePath(),
-            filter);
-        if (name.isEmpty())
-            return name;
-        pConfig->setLastFilePath(QFileInfo(name).path());
-        // Not every platform dialog adds the filter's suffix; without one nothing could be
-        // written.
-        if (QFileInfo(name).suffix().isEmpty() && !extension.isEmpty())
-            name += QLatin1Char('.') + extension;
+    const QString extension = VUtility::TargetFormatToString(pConfig->targetFormat());
+    const QString filter = QCoreApplication::translate("VOutput", "Images (*.%1)").arg(extension);
+    QString name =
+        QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("VOutput", "Save File"),
+                                     pConfig->lastFilePath(), filter);
+    if (name.isEmpty())
         return name;
-    }
-    if (method == 1)
+    pConfig->setLastFilePath(QFileInfo(name).path());
+    // Not every platform dialog adds the filter's suffix; without one nothing could be written.
+    if (QFileInfo(name).suffix().isEmpty() && !extension.isEmpty())
+        name += QLatin1Char('.') + extension;
+    return name;
+}
+
+} // namespace
+
+QString outputFileName(bool alwaysAskName)
+{
+    if (asksForName(alwaysAskName))
+        return askFileName();
+    if (VConfigCapture::instance()->nameMethod() == 1)
         return automaticFileName(QDateTime::currentDateTime());
     return QString();
 }
@@ -136,9 +191,16 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
     }
     if (target != VV::OutputFile)
         return false;
-    const QString name = outputFileName(alwaysAskName);
-    if (name.isEmpty())
-        return false;
     const VConfigCapture* pConfig = VConfigCapture::instance();
-    return writeImageFile(image, name, pConfig->targetFormat(), pConfig->jpgQuality(), pError);
+    const int format = pConfig->targetFormat();
+    if (asksForName(alwaysAskName)) {
+        const QString name = askFileName();
+        return !name.isEmpty() &&
+               writeImageFile(image, name, format, pConfig->jpgQuality(), pError);
+    }
+    if (pConfig->nameMethod() != 1)
+        return false;
+    return !writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
+                                    pConfig->jpgQuality(), pError)
+                .isEmpty();
 }

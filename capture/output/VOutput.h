@@ -22,8 +22,23 @@ std::optional<VV::enumTargetFormat> targetFormatFromSuffix(const QString& suffix
 bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
                     unsigned int quality, QString* pError = nullptr);
 
+// The sub-folder (empty when none) and the file name without extension that the templates
+// give at moment. Both stay inside the save folder: separators and control characters are
+// dropped, and a template that leaves no name falls back to the default one.
+struct VAutomaticName
+{
+    QString subFolder;
+    QString name;
+};
+VAutomaticName automaticName(const QDateTime& moment);
+
 // The automatic path from the name templates and the moment; folders are created.
 QString automaticFileName(const QDateTime& moment);
+
+// Writes under the automatic name, which only this call can take even when other captures of
+// the same second (in this or another process) run at once. The path, or empty with pError.
+QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, int targetFormat,
+                                unsigned int quality, QString* pError = nullptr);
 
 // The path of the next file: asked from the user (when the naming method says so, or
 // alwaysAskName) or automatic. Empty when the user cancels or the method is unknown.

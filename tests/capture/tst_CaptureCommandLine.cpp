@@ -3,6 +3,8 @@
 
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 
 namespace {
@@ -91,6 +93,11 @@ private slots:
     void brokenSettingsFallBackAndStayUntouched();
     void failures_data();
     void failures();
+    void hostileTemplatesStayInTheFolder_data();
+    void hostileTemplatesStayInTheFolder();
+    void simultaneousCapturesGetTheirOwnFiles();
+    void fullDiskLosesNothing_data();
+    void fullDiskLosesNothing();
     void noDisplay();
     void helpAndVersion();
 
@@ -215,9 +222,9 @@ void tst_CaptureCommandLine::failures_data()
         << "unknown file suffix \"gif\"";
     QTest::newRow("format outside 0 to 2")
         << QByteArray("TargetFormat=7\n") << capture << 1 << "TargetFormat=7";
-    QTest::newRow("template the system refuses")
-        << QByteArray("AutomaticSaveFolder=/tmp\nFileNameFormat=nofolder-talvik/Y\n") << capture
-        << 1 << "cannot write /tmp/nofolder-talvik/";
+    QTest::newRow("folder that cannot be made")
+        << QByteArray("AutomaticSaveFolder=/dev/null/talvik\n") << capture << 1
+        << "cannot write /dev/null/talvik/";
     QTest::newRow("bad delay") << QByteArray() << (capture + QStringList{"--delay", "x"}) << 2
                                << "--delay";
     QTest::newRow("one-shot of a region")
@@ -236,7 +243,115 @@ void tst_CaptureCommandLine::failures()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/nofolder-talvik")));
+}
+
+void tst_CaptureCommandLine::hostileTemplatesStayInTheFolder_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("expected"); // a pattern of the path below the folder
+    QTest::newRow("name climbs up") << QByteArray("FileNameFormat=../../out\n") << "out\\.png";
+    QTest::newRow("sub-folder climbs up")
+        << QByteArray("CreateSubfolders=true\nSubFolderFormat=../../../x\nFileNameFormat=n\n")
+        << "x/n\\.png";
+    QTest::newRow("empty name") << QByteArray("FileNameFormat=\n") << "Snap-[-0-9]+\\.png";
+    QTest::newRow("punctuation only") << QByteArray("FileNameFormat=.-.\n") << "Snap-[-0-9]+\\.png";
+    QTest::newRow("control characters")
+        << QByteArray("FileNameFormat=\"line\\none\\ttab\"\n") << "lineonetab\\.png";
+    QTest::newRow("relative folder is below home")
+        << QByteArray("AutomaticSaveFolder=rel-talvik\nFileNameFormat=r\n") << "r\\.png";
+}
+
+void tst_CaptureCommandLine::hostileTemplatesStayInTheFolder()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, expected);
+    const bool relative = settings.contains("AutomaticSaveFolder");
+    const QString folder = relative ? QDir::home().filePath(QStringLiteral("rel-talvik"))
+                                    : m_dir.filePath(QStringLiteral("deep/er/hostile"));
+    writeCaptureSettings(
+        (relative ? QByteArray() : "AutomaticSaveFolder=" + folder.toUtf8() + '\n') + settings);
+    const Run run = runCapture(
+        {QStringLiteral("--capture"), QStringLiteral("fullscreen"), QStringLiteral("--auto-name")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(folder + '/') + expected));
+    QVERIFY2(pattern.match(run.out).hasMatch(), qPrintable(run.out));
+    QVERIFY(!QImage(run.out).isNull());
+    QVERIFY(QFile::remove(run.out));
+}
+
+// Two captures of the same second, started together, never share a file.
+void tst_CaptureCommandLine::simultaneousCapturesGetTheirOwnFiles()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("pairs"));
+    writeCaptureSettings("AutomaticSaveFolder=" + folder.toUtf8() + "\nFileNameFormat=pair\n");
+    QStringList paths;
+    for (int pair = 0; pair < 20; ++pair) {
+        QProcess first;
+        QProcess second;
+        const QStringList arguments{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                                    QStringLiteral("--auto-name")};
+        first.start(QStringLiteral(TALVIK_CAPTURE_BINARY), arguments);
+        second.start(QStringLiteral(TALVIK_CAPTURE_BINARY), arguments);
+        for (QProcess* pProcess : {&first, &second}) {
+            QVERIFY(pProcess->waitForFinished(30000));
+            QVERIFY2(pProcess->exitCode() == 0, pProcess->readAllStandardError().constData());
+            paths << QString::fromLocal8Bit(pProcess->readAllStandardOutput()).trimmed();
+        }
+    }
+    paths.removeDuplicates();
+    QCOMPARE(paths.size(), 40);
+    for (const QString& path : std::as_const(paths))
+        QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+}
+
+// A full disk: nothing is reported as written, and the file that was there stays as it was.
+void tst_CaptureCommandLine::fullDiskLosesNothing_data()
+{
+    QTest::addColumn<bool>("autoName");
+    QTest::newRow("over an existing file") << false;
+    QTest::newRow("automatic name") << true;
+}
+
+void tst_CaptureCommandLine::fullDiskLosesNothing()
+{
+    QFETCH(bool, autoName);
+    QTemporaryDir mountPoint;
+    QProcess mount;
+    mount.start(QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                 QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mountPoint.path()});
+    if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit ||
+        mount.exitCode() != 0)
+        QSKIP("mounting a small tmpfs needs root (mount said: " +
+              mount.readAllStandardError().trimmed() + ")");
+    const auto unmount = qScopeGuard(
+        [&mountPoint] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
+
+    const QByteArray old(40000, 'k');
+    QFile keep(mountPoint.filePath(QStringLiteral("keep.png")));
+    QVERIFY(keep.open(QIODevice::WriteOnly));
+    QCOMPARE(keep.write(old), old.size());
+    keep.close();
+    QFile fill(mountPoint.filePath(QStringLiteral("fill")));
+    QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (fill.write(QByteArray(1024, 'f')) == 1024) {
+    }
+    fill.close();
+
+    writeCaptureSettings("AutomaticSaveFolder=" + mountPoint.path().toUtf8() +
+                         "\nFileNameFormat=new\n");
+    QStringList arguments{QStringLiteral("--capture"), QStringLiteral("fullscreen")};
+    arguments << (autoName ? QStringList{QStringLiteral("--auto-name")}
+                           : QStringList{QStringLiteral("--output"), keep.fileName()});
+    const Run run = runCapture(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(QLatin1String("No space left on device")), qPrintable(run.err));
+    QVERIFY(keep.open(QIODevice::ReadOnly));
+    QCOMPARE(keep.readAll(), old);
+    QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("fill"), QStringLiteral("keep.png")}));
 }
 
 void tst_CaptureCommandLine::noDisplay()

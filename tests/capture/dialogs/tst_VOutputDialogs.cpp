@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -79,6 +80,7 @@ private slots:
     void optionsPreviewDropsInvalidCharacters();
     void optionsAcceptStoresAsTyped();
     void optionsCancelStoresNothing();
+    void optionsRefuseLeavingTheFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -130,7 +132,8 @@ void tst_VOutputDialogs::chooserToFileAlwaysAsks()
     QTest::mouseClick(dialog.findChild<QCommandLinkButton*>(QStringLiteral("buttonFile")),
                       Qt::LeftButton);
     QVERIFY(fileDialog.wasAsked());
-    QVERIFY(!dialog.isVisible());
+    // Without a file the capture is still there to be saved.
+    QCOMPARE(dialog.isVisible(), !written);
     const QString expected = m_dir.filePath(QStringLiteral("chosen.png"));
     QCOMPARE(QFileInfo::exists(expected), written);
     if (written) {
@@ -190,6 +193,23 @@ void tst_VOutputDialogs::optionsAcceptStoresAsTyped()
     QCOMPARE(pConfig->fileNameFormat(), QStringLiteral("Cap:Y"));
     QCOMPARE(pConfig->subFolderFormat(), QStringLiteral("D|M"));
     QVERIFY(pConfig->isCreateSubfolders());
+}
+
+void tst_VOutputDialogs::optionsRefuseLeavingTheFolder()
+{
+    VDialogFileOptions dialog(nullptr);
+    auto* pSubFolder = dialog.findChild<QLineEdit*>(QStringLiteral("lineEditSubFolderFormat"));
+    QPushButton* pOk = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto* pProblem = dialog.findChild<QLabel*>(QStringLiteral("labelProblem"));
+    for (const QString& format :
+         {QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\tb")}) {
+        pSubFolder->setText(format);
+        QVERIFY2(!pOk->isEnabled(), qPrintable(format));
+        QVERIFY(!pProblem->isHidden() && !pProblem->text().isEmpty());
+    }
+    pSubFolder->setText(QStringLiteral("Y..M"));
+    QVERIFY(pOk->isEnabled());
+    QVERIFY(pProblem->isHidden());
 }
 
 void tst_VOutputDialogs::optionsCancelStoresNothing()
