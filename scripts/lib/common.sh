@@ -11,7 +11,7 @@ TALVIK_PACKAGES=(
     libgl-dev libprotobuf-dev protobuf-compiler
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev
     libbenchmark-dev
-    xvfb xauth xdotool trayer
+    xvfb xauth xdotool trayer procps
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
