@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 class QScreen;
@@ -11,6 +12,8 @@ struct VScreenGrab
 {
     QPixmap picture;
     QRect geometry; // the monitor's geometry in global coordinates
+    // The same in the desktop's device pixels, which the picture and the window tree use.
+    QRect deviceGeometry;
 };
 
 // Grabs one monitor, never the whole virtual desktop.
@@ -21,3 +24,11 @@ VScreenGrab grabDialogScreen(QWidget* pDialog);
 
 // The monitor under the given global point, or the primary one when none is there.
 QScreen* screenAt(const QPoint& globalPoint);
+
+// Under a scale factor the toolkit's coordinates are not the desktop's: a screen keeps its
+// top-left corner and is scaled from there. These give the desktop's device pixels.
+QRect deviceGeometry(const QScreen* pScreen);
+QRect deviceAvailableGeometry(const QScreen* pScreen); // the work area, without panels
+// A global point of the toolkit in device pixels. Pass an event's fractional position where
+// there is one: whole logical points are rounded and may be a device pixel off.
+QPoint toDevicePixels(const QPointF& globalPoint);

@@ -2,13 +2,49 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+// A rectangle in the desktop's own (device) pixels.
+struct VPlatformRect
+{
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// One visible window as the desktop describes it, in global device pixels.
+struct VPlatformWindow
+{
+    std::uintptr_t handle = 0;
+    VPlatformRect window; // the whole window, frame included
+    VPlatformRect client; // its client area
+    std::string title;    // UTF-8
+    std::string className;
+    // The window's shape as rectangles relative to window's top-left; empty when rectangular.
+    std::vector<VPlatformRect> shape;
+    // Its visible child windows, front-most first.
+    std::vector<VPlatformWindow> children;
+};
+
+// The pointer's picture and where it is.
+struct VPlatformCursor
+{
+    int width = 0;
+    int height = 0;
+    int hotX = 0; // the hot spot inside the picture
+    int hotY = 0;
+    int x = 0; // the pointer, in global device pixels
+    int y = 0;
+    std::vector<std::uint32_t> pixels; // premultiplied ARGB, row by row, width * height
+};
 
 // What the capture application needs from the desktop beyond the toolkit, in plain C++ so that
 // each backend can be built and tested on its own. Hotkeys speak the vocabulary of the hotkey
 // tables: Windows modifier flags and virtual-key codes, whatever the backend translates them to.
 //
-// The window tree, the cursor image and the scrolling of foreign windows join this interface
-// with the capture overlay.
+// A backend says what it can do, so the user interface can disable what the desktop does not
+// offer instead of failing later.
 class VPlatformBackend
 {
 public:
@@ -37,6 +73,25 @@ public:
     // The id of the hotkey whose press this native event (as the toolkit's native event filters
     // see it) is, or -1 for any other event.
     virtual int hotkeyFromNativeEvent(const char* eventType, void* message) = 0;
+
+    // Whether visibleWindows and cursorImage can answer on this desktop (by default not).
+    virtual bool hasWindowTree() const { return false; }
+    virtual bool hasCursorImage() const { return false; }
+
+    // The visible top-level windows that meet area, front-most first, each with its children.
+    // A window that vanishes while it is asked about is left out.
+    virtual std::vector<VPlatformWindow> visibleWindows(const VPlatformRect& area)
+    {
+        (void)area;
+        return {};
+    }
+
+    // The pointer's current picture and position; false when the desktop cannot tell.
+    virtual bool cursorImage(VPlatformCursor& cursor)
+    {
+        (void)cursor;
+        return false;
+    }
 
 protected:
     VPlatformBackend() = default;

@@ -2,7 +2,8 @@
 
 #include "platform/VPlatformBackend.h"
 
-// For desktops we cannot reach beyond the toolkit (Wayland, offscreen): every hotkey is refused.
+// For desktops we cannot reach beyond the toolkit (Wayland, offscreen): every hotkey is refused,
+// and there are no windows or cursor to report.
 class VPlatformBackendNull : public VPlatformBackend
 {
 public:

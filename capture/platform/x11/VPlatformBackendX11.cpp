@@ -1,6 +1,11 @@
 #include "platform/x11/VPlatformBackendX11.h"
 
+#include "platform/x11/VX11WindowTree.h"
+#include "platform/x11/VXcbReply.h"
+
+#include <xcb/shape.h>
 #include <xcb/xcb_keysyms.h>
+#include <xcb/xfixes.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,14 +19,6 @@ constexpr std::uint32_t kKeysymF1 = 0xffbe;
 constexpr unsigned kVirtualKeyF1 = 0x70;
 constexpr unsigned kVirtualKeyF35 = kVirtualKeyF1 + 34;
 constexpr std::uint16_t kModifierBits = 0xff; // state bits above these are pointer buttons
-
-struct FreeDeleter
-{
-    void operator()(void* p) const { std::free(p); }
-};
-
-template <typename T>
-using XcbReply = std::unique_ptr<T, FreeDeleter>;
 
 struct KeySymbolsDeleter
 {
@@ -47,6 +44,24 @@ VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pCon
     const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_pConnection));
     if (screens.rem > 0)
         m_root = screens.data->root;
+
+    xcb_prefetch_extension_data(m_pConnection, &xcb_shape_id);
+    xcb_prefetch_extension_data(m_pConnection, &xcb_xfixes_id);
+    const xcb_query_extension_reply_t* pShape =
+        xcb_get_extension_data(m_pConnection, &xcb_shape_id);
+    m_bShape = pShape && pShape->present;
+    const xcb_query_extension_reply_t* pXfixes =
+        xcb_get_extension_data(m_pConnection, &xcb_xfixes_id);
+    if (pXfixes && pXfixes->present) {
+        // The server answers xfixes requests only once the client has said which version it
+        // speaks; asking for the newest the headers know leaves the toolkit's own use intact.
+        const VXcbReply<xcb_xfixes_query_version_reply_t> version(xcb_xfixes_query_version_reply(
+            m_pConnection,
+            xcb_xfixes_query_version(m_pConnection, XCB_XFIXES_MAJOR_VERSION,
+                                     XCB_XFIXES_MINOR_VERSION),
+            nullptr));
+        m_bXfixes = version && version->major_version >= 1;
+    }
 }
 
 VPlatformBackendX11::~VPlatformBackendX11()
@@ -120,7 +135,7 @@ std::vector<xcb_keycode_t> VPlatformBackendX11::keycodesOf(std::uint32_t keysym)
     std::vector<xcb_keycode_t> keycodes;
     if (!symbols)
         return keycodes;
-    const std::unique_ptr<xcb_keycode_t, FreeDeleter> found(
+    const std::unique_ptr<xcb_keycode_t, VXcbFree> found(
         xcb_key_symbols_get_keycode(symbols.get(), keysym));
     for (const xcb_keycode_t* p = found.get(); p && *p != XCB_NO_SYMBOL; ++p) {
         if (std::find(keycodes.begin(), keycodes.end(), *p) == keycodes.end())
@@ -134,7 +149,7 @@ std::uint16_t VPlatformBackendX11::numLockMask() const
     const std::vector<xcb_keycode_t> numLockKeys = keycodesOf(kKeysymNumLock);
     if (numLockKeys.empty())
         return 0;
-    const XcbReply<xcb_get_modifier_mapping_reply_t> reply(xcb_get_modifier_mapping_reply(
+    const VXcbReply<xcb_get_modifier_mapping_reply_t> reply(xcb_get_modifier_mapping_reply(
         m_pConnection, xcb_get_modifier_mapping(m_pConnection), nullptr));
     if (!reply)
         return 0;
@@ -191,7 +206,7 @@ bool VPlatformBackendX11::registerHotkey(int id, unsigned modifiers, unsigned vi
     bool granted = true;
     for (const xcb_void_cookie_t cookie : cookies) {
         // Every cookie is checked, so that no error is left to surface as an event.
-        const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_pConnection, cookie));
+        const VXcbReply<xcb_generic_error_t> error(xcb_request_check(m_pConnection, cookie));
         if (error)
             granted = false;
     }
@@ -227,7 +242,7 @@ void VPlatformBackendX11::sync()
 {
     // A round trip: once it returns, the server has given the keys back, so a key pressed or
     // grabbed by anyone after a withdrawal never meets the old grab.
-    const XcbReply<xcb_get_input_focus_reply_t> reply(
+    const VXcbReply<xcb_get_input_focus_reply_t> reply(
         xcb_get_input_focus_reply(m_pConnection, xcb_get_input_focus(m_pConnection), nullptr));
 }
 
@@ -249,4 +264,43 @@ int VPlatformBackendX11::hotkeyFromNativeEvent(const char* eventType, void* mess
             return id;
     }
     return -1;
+}
+
+bool VPlatformBackendX11::hasWindowTree() const
+{
+    return m_root != XCB_NONE && !xcb_connection_has_error(m_pConnection);
+}
+
+bool VPlatformBackendX11::hasCursorImage() const
+{
+    return m_bXfixes && !xcb_connection_has_error(m_pConnection);
+}
+
+std::vector<VPlatformWindow> VPlatformBackendX11::visibleWindows(const VPlatformRect& area)
+{
+    return VX11WindowTree(m_pConnection, m_root, m_bShape).read(area);
+}
+
+bool VPlatformBackendX11::cursorImage(VPlatformCursor& cursor)
+{
+    if (!hasCursorImage())
+        return false;
+    const VXcbReply<xcb_xfixes_get_cursor_image_reply_t> reply(xcb_xfixes_get_cursor_image_reply(
+        m_pConnection, xcb_xfixes_get_cursor_image(m_pConnection), nullptr));
+    if (!reply)
+        return false;
+    const std::size_t count = std::size_t(reply->width) * reply->height;
+    if (count == 0 ||
+        std::size_t(xcb_xfixes_get_cursor_image_cursor_image_length(reply.get())) < count)
+        return false;
+    cursor.width = reply->width;
+    cursor.height = reply->height;
+    cursor.hotX = reply->xhot;
+    cursor.hotY = reply->yhot;
+    cursor.x = reply->x;
+    cursor.y = reply->y;
+    // Already premultiplied: the server keeps cursors as render pictures do.
+    const std::uint32_t* pPixels = xcb_xfixes_get_cursor_image_cursor_image(reply.get());
+    cursor.pixels.assign(pPixels, pPixels + count);
+    return true;
 }

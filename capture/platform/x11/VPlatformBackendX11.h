@@ -7,8 +7,12 @@
 #include <map>
 #include <vector>
 
-// Hotkeys as passive key grabs on the root window. The connection is borrowed (the toolkit's,
-// so that the key presses arrive in its native event stream) and must outlive this object.
+// Hotkeys as passive key grabs on the root window; the window tree from the server's own
+// stacking order, the cursor from xfixes. The connection is borrowed (the toolkit's, so that the
+// key presses arrive in its native event stream) and must outlive this object.
+//
+// A window's handle is its client window (the application's own, inside any frame), whose
+// rectangle is the window's client area.
 class VPlatformBackendX11 : public VPlatformBackend
 {
 public:
@@ -20,6 +24,10 @@ public:
     bool registerHotkey(int id, unsigned modifiers, unsigned virtualKey) override;
     void unregisterHotkey(int id) override;
     int hotkeyFromNativeEvent(const char* eventType, void* message) override;
+    bool hasWindowTree() const override;
+    bool hasCursorImage() const override;
+    std::vector<VPlatformWindow> visibleWindows(const VPlatformRect& area) override;
+    bool cursorImage(VPlatformCursor& cursor) override;
 
     // The keysym a virtual key of the hotkey tables stands for, 0 for none.
     static std::uint32_t keysymOfVirtualKey(unsigned virtualKey);
@@ -43,5 +51,7 @@ private:
 
     xcb_connection_t* const m_pConnection;
     xcb_window_t m_root = XCB_NONE;
+    bool m_bShape = false;
+    bool m_bXfixes = false;
     std::map<int, Grab> m_grabs;
 };

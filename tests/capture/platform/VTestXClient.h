@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 // Another X client on the test's display, with its own connection: it holds grabs the program
-// under test must not get, and types on the keyboard through XTEST.
+// under test must not get, types on the keyboard through XTEST, and owns windows of its own.
 class VTestXClient
 {
 public:
@@ -39,6 +40,8 @@ public:
     VTestXClient& operator=(const VTestXClient&) = delete;
 
     bool isConnected() const { return m_pSymbols != nullptr; }
+    xcb_connection_t* connection() const { return m_pConnection; }
+    xcb_window_t root() const { return m_root; }
 
     xcb_keycode_t keycode(std::uint32_t keysym) const
     {
@@ -86,6 +89,35 @@ public:
         const std::uint16_t mask = pReply ? pReply->mask : 0;
         std::free(pReply);
         return mask;
+    }
+
+    // A window of this client, not mapped yet.
+    xcb_window_t createWindow(xcb_window_t parent, int x, int y, int width, int height,
+                              int border = 0)
+    {
+        const xcb_window_t window = xcb_generate_id(m_pConnection);
+        xcb_create_window(m_pConnection, XCB_COPY_FROM_PARENT, window, parent, x, y, width, height,
+                          border, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        return window;
+    }
+    xcb_atom_t atom(const std::string& name)
+    {
+        xcb_intern_atom_reply_t* pReply = xcb_intern_atom_reply(
+            m_pConnection, xcb_intern_atom(m_pConnection, 0, name.size(), name.data()), nullptr);
+        const xcb_atom_t result = pReply ? pReply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(pReply);
+        return result;
+    }
+    void setText(xcb_window_t window, xcb_atom_t property, xcb_atom_t type, std::string text)
+    {
+        xcb_change_property(m_pConnection, XCB_PROP_MODE_REPLACE, window, property, type, 8,
+                            text.size(), text.data());
+    }
+    void setValues(xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                   std::vector<std::uint32_t> values)
+    {
+        xcb_change_property(m_pConnection, XCB_PROP_MODE_REPLACE, window, property, type, 32,
+                            values.size(), values.data());
     }
 
     // Waits until the server has handled everything sent so far.

@@ -1,12 +1,20 @@
 #include "TalvikTest.h"
 
+#include "grab/VScreenGrab.h"
+#include "grab/VWindowNode.h"
 #include "platform/VPlatformFactory.h"
 #include "platform/x11/VPlatformBackendX11.h"
 #include "VTestXClient.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 
+#include <xcb/shape.h>
+
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 constexpr int kId = 0xC005;
@@ -16,6 +24,7 @@ constexpr std::uint32_t kKeysymF9 = VTestXClient::kF1 + 8;
 constexpr unsigned kCtrlShift = VPlatformBackend::ModControl | VPlatformBackend::ModShift;
 constexpr std::uint16_t kCtrlShiftMask = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT;
 constexpr std::uint16_t kNumLockMask = XCB_MOD_MASK_2; // where the X servers we test on put it
+
 } // namespace
 
 class tst_VPlatformBackendX11 : public QObject
@@ -36,6 +45,9 @@ private slots:
     void secondIdRefusedUntilFirstWithdrawn();
     void reRegisteringAnIdReplacesItsKey();
     void destructionReleasesGrabs();
+    void windowTree();
+    void windowsVanishingMidway();
+    void cursorImage();
 
 private:
     xcb_connection_t* m_pConnection = nullptr;
@@ -218,6 +230,120 @@ void tst_VPlatformBackendX11::destructionReleasesGrabs()
     m_pBackend.reset();
     QVERIFY(m_pOther->grab(kCtrlShiftMask, kKeysymF9));
     m_pOther->ungrab(kCtrlShiftMask, kKeysymF9);
+}
+
+void tst_VPlatformBackendX11::windowTree()
+{
+    VTestXClient& x = *m_pOther;
+    // A frame with rounded top corners as a window manager makes it, the client inside it.
+    const xcb_window_t frame = x.createWindow(x.root(), 200, 150, 300, 200);
+    const xcb_rectangle_t outline[] = {{4, 0, 292, 4}, {0, 4, 300, 196}};
+    xcb_shape_rectangles(x.connection(), XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                         XCB_CLIP_ORDERING_UNSORTED, frame, 0, 0, 2, outline);
+    const xcb_window_t client = x.createWindow(frame, 5, 25, 290, 170);
+    x.setValues(client, x.atom("WM_STATE"), x.atom("WM_STATE"), {1, XCB_NONE});
+    x.setText(client, x.atom("_NET_WM_NAME"), x.atom("UTF8_STRING"), "Talvik \u2713");
+    x.setText(client, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, "fallback");
+    x.setText(client, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, std::string("talvik\0Talvik\0", 14));
+    const xcb_window_t button = x.createWindow(client, 10, 10, 100, 40, 1);
+    x.createWindow(client, 150, 10, 50, 50); // never mapped
+    // In front, over the frame's right side: client-side decorations with a shadow of 10 pixels
+    // at the sides, 8 above and 12 below.
+    const xcb_window_t decorated = x.createWindow(x.root(), 450, 300, 240, 180);
+    x.setValues(decorated, x.atom("_GTK_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, {10, 10, 8, 12});
+    x.setText(decorated, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, "Caf\xe9");
+    for (const xcb_window_t window : {button, client, frame, decorated})
+        xcb_map_window(x.connection(), window);
+    x.sync();
+
+    // In device pixels whatever the scale: the tree lines up with the grabbed picture.
+    VWindowNode tree = buildWindowTree(grabScreen(QGuiApplication::primaryScreen()).deviceGeometry);
+    VWindowNode* pFramed = tree.findWindowAt({300, 160}).first;
+    QVERIFY(pFramed && pFramed->handle() == client);
+    QCOMPARE(pFramed->rect(), QRect(200, 150, 300, 200));
+    QCOMPARE(pFramed->clientRect(), QRect(205, 175, 290, 170));
+    QCOMPARE(pFramed->title() + '/' + pFramed->className(), QStringLiteral("Talvik \u2713/Talvik"));
+    const QImage mask = pFramed->shapeMask().toImage();
+    QCOMPARE(mask.pixelColor(1, 1).alpha() + mask.pixelColor(5, 1).alpha(), 255);
+    QCOMPARE(pFramed->children().size(), std::size_t(1)); // the unmapped one is not seen
+    QCOMPARE(pFramed->children()[0]->rect(), QRect(215, 185, 102, 42));
+    QCOMPARE(pFramed->children()[0]->clientRect(), QRect(216, 186, 100, 40));
+    const VWindowNode* pDecorated = tree.findWindowAt({470, 310}).first;
+    QVERIFY(pDecorated && pDecorated->handle() == decorated);
+    QCOMPARE(pDecorated->rect(), QRect(460, 308, 220, 160));
+    QCOMPARE(pDecorated->title(), QStringLiteral("Caf\u00e9"));
+    for (const VPlatformWindow& window : m_pBackend->visibleWindows({0, 0, 150, 150}))
+        QVERIFY(window.handle != client);
+    xcb_destroy_window(x.connection(), frame);
+    xcb_destroy_window(x.connection(), decorated);
+    x.sync();
+}
+
+void tst_VPlatformBackendX11::windowsVanishingMidway()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("XCB error")));
+    VTestXClient& x = *m_pOther;
+    std::vector<xcb_window_t> windows;
+    for (int i = 0; i < 300; ++i) {
+        windows.push_back(x.createWindow(x.root(), i, i, 200, 100));
+        x.createWindow(windows.back(), 5, 5, 20, 20);
+        xcb_map_subwindows(x.connection(), windows.back());
+        xcb_map_window(x.connection(), windows.back());
+    }
+    x.sync();
+    // Another client tears them down one by one while the tree is read, again and again.
+    std::atomic<bool> bDone{false};
+    std::thread destroyer([&] {
+        for (const xcb_window_t window : windows) {
+            xcb_destroy_window(x.connection(), window);
+            xcb_flush(x.connection());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        x.sync();
+        bDone = true;
+    });
+    while (!bDone)
+        m_pBackend->visibleWindows({0, 0, 1280, 1024});
+    destroyer.join();
+    for (const VPlatformWindow& window : m_pBackend->visibleWindows({0, 0, 1280, 1024}))
+        QVERIFY(window.handle != windows.back());
+    QCoreApplication::processEvents(); // errors left for the toolkit would show up now
+}
+
+void tst_VPlatformBackendX11::cursorImage()
+{
+    // A half-transparent red cursor of our own, its hot spot off the centre.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(QColor(255, 0, 0, 128));
+    QWindow window;
+    window.setGeometry(0, 0, 200, 200);
+    window.setCursor(QCursor(QPixmap::fromImage(image), 3, 4));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    xcb_warp_pointer(m_pOther->connection(), XCB_NONE, m_pOther->root(), 0, 0, 0, 0, 101, 81);
+    m_pOther->sync();
+
+    VPlatformCursor cursor;
+    QTRY_VERIFY(m_pBackend->cursorImage(cursor) && cursor.width == 16 && cursor.height == 16);
+    QCOMPARE(QPoint(cursor.hotX, cursor.hotY), QPoint(3, 4));
+    QCOMPARE(QPoint(cursor.x, cursor.y), QPoint(101, 81));
+    QCOMPARE(cursor.pixels[0], 0x80800000u); // premultiplied
+
+    // Device pixels everywhere, whatever the scale factor.
+    const VScreenGrab grab = grabScreen(window.screen());
+    const xcb_screen_t* pScreen = xcb_setup_roots_iterator(xcb_get_setup(m_pConnection)).data;
+    QCOMPARE(grab.deviceGeometry, QRect(0, 0, pScreen->width_in_pixels, pScreen->height_in_pixels));
+    QCOMPARE(grab.picture.size(), grab.deviceGeometry.size());
+    const QPoint offBy = toDevicePixels(QCursor::pos()) - QPoint(101, 81);
+    QVERIFY(qAbs(offBy.x()) <= 1 && qAbs(offBy.y()) <= 1); // whole logical points are rounded
+    QPixmap picture(64, 64);
+    picture.setDevicePixelRatio(grab.picture.devicePixelRatio());
+    picture.fill(Qt::transparent);
+    drawCursor(picture, QPoint(81, 61)); // the pointer lands on (20, 20)
+    const QImage painted = picture.toImage();
+    QCOMPARE(painted.pixelColor(17, 16), QColor(255, 0, 0, 128));
+    QCOMPARE(painted.pixelColor(32, 31), QColor(255, 0, 0, 128));
+    QCOMPARE(painted.pixelColor(16, 16).alpha() + painted.pixelColor(33, 31).alpha(), 0);
 }
 
 TALVIK_TEST_MAIN(tst_VPlatformBackendX11)

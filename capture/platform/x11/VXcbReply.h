@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdlib>
+#include <memory>
+
+// xcb hands out replies and errors allocated with malloc.
+struct VXcbFree
+{
+    void operator()(void* p) const { std::free(p); }
+};
+
+template <typename T>
+using VXcbReply = std::unique_ptr<T, VXcbFree>;
