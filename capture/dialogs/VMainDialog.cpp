@@ -1,5 +1,7 @@
 #include "VMainDialog.h"
 
+#include "app/VCaptureController.h"
+#include "app/VCaptureFollowUp.h"
 #include "app/VCaptureInfo.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
@@ -51,6 +53,14 @@ VMainDialog::VMainDialog(QWidget* parent)
     m_pHelpMenu = new QMenu(this);
     m_pRegionMenu = new QMenu(this);
     m_pTrayIcon = new VSystemTrayIcon(this, QIcon(QStringLiteral(":/images/App16.png")));
+    m_pCapture = new VCaptureController(
+        this, [this](int mode, const VScreenGrab& grab) { runCapture(mode, grab); }, this);
+    connect(m_pCapture, &VCaptureController::captureStarting, this,
+            [this] { m_pTrayIcon->hide(); });
+    connect(m_pCapture, &VCaptureController::captureEnded, this, [this] {
+        updateFromConfig();
+        m_pTrayIcon->show();
+    });
 
     QCoreApplication::setApplicationName(VCaptureInfo::applicationName());
     setHotkeyOwnerWindow(winId());
@@ -123,80 +133,12 @@ void VMainDialog::fillMenus()
 
 void VMainDialog::startCapture(int mode)
 {
-    if (m_bCaptureRunning)
-        return;
-    // A request still waiting for its tick is replaced, keeping the state it saved.
-    if (m_captureTimerId != 0) {
-        killTimer(m_captureTimerId);
-        m_captureTimerId = 0;
-        m_captureMode = mode;
-        m_captureTimerId = startTimer(m_captureDelay);
-        return;
-    }
-    m_pTrayIcon->hide();
-    m_restoreFlags = 0;
-    m_savedSize = size();
-    m_savedPosition = pos();
-    m_captureMode = mode;
-    m_captureDelay = 200;
-    if (isVisible()) {
-        m_restoreFlags |= RestoreVisible;
-        if (isMinimized()) {
-            hide();
-            m_captureDelay = 400;
-        } else {
-            m_restoreFlags |= RestoreNormal;
-            showMinimized();
-            m_captureDelay = 500;
-        }
-    }
-    m_captureTimerId = startTimer(m_captureDelay);
-}
-
-void VMainDialog::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_captureTimerId) {
-        if (isVisible()) {
-            // Off the screen first (minimise animation included); grab on a later tick.
-            hide();
-        } else {
-            killTimer(m_captureTimerId);
-            m_captureTimerId = 0;
-            m_bCaptureRunning = true;
-            runCapture(m_captureMode, grabDialogScreen(this));
-            restoreAfterCapture();
-            updateFromConfig();
-            m_pTrayIcon->show();
-            m_bCaptureRunning = false;
-        }
-    }
-    QDialog::timerEvent(event);
+    m_pCapture->startCapture(mode);
 }
 
 void VMainDialog::runCapture(int mode, const VScreenGrab& grab)
 {
-    if (mode != VV::CaptureFullScreen || grab.picture.isNull())
-        return;
-    QImage image = grab.picture.toImage();
-    VDialogPromptTarget dialog(this, &image);
-    dialog.show();
-    dialog.activateWindow();
-    dialog.exec();
-}
-
-void VMainDialog::restoreAfterCapture()
-{
-    if (m_restoreFlags & RestoreNormal) {
-        showMinimized();
-        resize(m_savedSize);
-        move(m_savedPosition);
-        showNormal();
-        activateWindow();
-    } else if (m_restoreFlags & RestoreVisible) {
-        showMinimized();
-        resize(m_savedSize);
-        move(m_savedPosition);
-    }
+    runCaptureFollowUp(this, mode, grab);
 }
 
 // ---- window events ----

@@ -3,14 +3,13 @@
 #include "grab/VScreenGrab.h"
 
 #include <QDialog>
-#include <QPoint>
-#include <QSize>
 
 #include <memory>
 
 class QMenu;
 class QAction;
 class QToolButton;
+class VCaptureController;
 class VHotkeyEdit;
 class VSystemTrayIcon;
 
@@ -19,24 +18,17 @@ class VMainDialog;
 }
 
 // The application's window: the mode buttons, the settings tabs, the banner. It owns the tray
-// icon, the hotkeys and the capture dispatcher. Every control writes its setting at once.
+// icon, the hotkeys and the capture controller. Every control writes its setting at once.
 class VMainDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Bits of the dialog's state before a capture, restored afterwards.
-    enum RestoreFlag
-    {
-        RestoreNormal = 1,  // it was shown normally
-        RestoreVisible = 8, // it was visible, normal or minimised
-    };
-
     explicit VMainDialog(QWidget* parent = nullptr);
     ~VMainDialog() override;
 
-    // Asks for a capture; the grab happens later on the dialog's timer, once the dialog has
-    // left the screen. Ignored while a capture is running; replaces one still pending.
+    // Asks for a capture; the grab happens later, once the dialog has left the screen. Ignored
+    // while a capture is running; replaces one still pending.
     void startCapture(int mode);
 
     void updateFromConfig();
@@ -49,24 +41,19 @@ public:
     VSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
     QMenu* helpMenu() const { return m_pHelpMenu; }
     QMenu* regionMenu() const { return m_pRegionMenu; }
-    bool isCapturePending() const { return m_captureTimerId != 0; }
-    bool isCaptureRunning() const { return m_bCaptureRunning; }
-    int pendingCaptureDelay() const { return m_captureDelay; }
-    int restoreFlags() const { return m_restoreFlags; }
+    VCaptureController* captureController() const { return m_pCapture; }
 
 signals:
     void shown();
     void hidden();
 
 protected:
-    void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-    // What follows the grab: the output chooser for a full screen; the other modes end like
-    // a cancelled capture until the capture overlay exists.
+    // What follows the grab: the output chooser for a full screen, the overlay for the others.
     virtual void runCapture(int mode, const VScreenGrab& grab);
 
 private slots:
@@ -111,7 +98,6 @@ private:
     void fillMenus();
     void hideTellFriend();
     void shrinkHeight();
-    void restoreAfterCapture();
     void updateRegionIcons();
     void toggleUseHotkey(int mode, bool on);
     void chooseDefaultHotkey(int mode);
@@ -125,12 +111,5 @@ private:
     VSystemTrayIcon* m_pTrayIcon = nullptr;
     QAction* m_pTrayRegionAction = nullptr;
     QToolButton* m_pPanelRegionButton = nullptr;
-
-    int m_captureMode = 0;
-    int m_restoreFlags = 0;
-    QSize m_savedSize;
-    QPoint m_savedPosition;
-    int m_captureTimerId = 0;
-    int m_captureDelay = 0;
-    bool m_bCaptureRunning = false;
+    VCaptureController* m_pCapture = nullptr;
 };

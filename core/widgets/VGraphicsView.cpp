@@ -64,6 +64,16 @@ void VGraphicsView::setScale(double scale)
     m_scale = level;
 }
 
+void VGraphicsView::setExactScale(double scale)
+{
+    if (!(scale > 0))
+        return;
+    QTransform t = QTransform::fromScale(1 / m_scale, 1 / m_scale) * transform();
+    t.scale(scale, scale);
+    setTransform(t);
+    m_scale = scale;
+}
+
 void VGraphicsView::replayMouseMoveEvent()
 {
     const QPoint global = QCursor::pos();

@@ -27,6 +27,9 @@ public:
     double scale() const { return m_scale; }
     // Lands on the nearest of the zoom levels 0.2, 0.4, ... 10.0.
     void setScale(double scale);
+    // Exactly this zoom, off the levels: 1 / devicePixelRatio shows one scene unit on each
+    // device pixel, so a picture of the screen is shown as it was, never resampled.
+    void setExactScale(double scale);
 
     // The zoom levels, in increasing order.
     static const QList<double>& scaleLevels();

@@ -1,5 +1,6 @@
 #include "TalvikTest.h"
 
+#include "app/VCaptureController.h"
 #include "app/VCaptureResources.h"
 #include "config/VConfigCapture.h"
 #include "dialogs/VMainDialog.h"
@@ -172,7 +173,7 @@ void tst_VMainDialog::polygonFromTheRegionMenu()
     const QImage rectangleIcon = pRegionButton->icon().pixmap(32).toImage();
     dialog.regionMenu()->actions().at(1)->trigger();
     QCOMPARE(VConfigCapture::instance()->regionType(), 1);
-    QVERIFY(dialog.isCapturePending());
+    QVERIFY(dialog.captureController()->isPending());
     QTRY_COMPARE(dialog.captures.size(), 1);
     QCOMPARE(dialog.captures.first().mode, int(VV::CaptureRegion));
     // The icon follows the region type once the capture is over.
@@ -234,9 +235,10 @@ void tst_VMainDialog::dispatchDelays_data()
     QTest::addColumn<int>("delay");
     QTest::addColumn<int>("flags");
     QTest::newRow("hidden") << 0 << 200 << 0;
-    QTest::newRow("minimised") << 1 << 400 << int(VMainDialog::RestoreVisible);
+    QTest::newRow("minimised") << 1 << 400 << int(VCaptureController::RestoreVisible);
     QTest::newRow("shown") << 2 << 500
-                           << int(VMainDialog::RestoreVisible | VMainDialog::RestoreNormal);
+                           << int(VCaptureController::RestoreVisible |
+                                  VCaptureController::RestoreNormal);
 }
 
 void tst_VMainDialog::dispatchDelays()
@@ -251,15 +253,15 @@ void tst_VMainDialog::dispatchDelays()
         dialog.show();
     dialog.startCapture(VV::CaptureWindow);
     QVERIFY(!dialog.trayIcon()->isVisible());
-    QCOMPARE(dialog.pendingCaptureDelay(), delay);
-    QCOMPARE(dialog.restoreFlags(), flags);
+    QCOMPARE(dialog.captureController()->pendingDelay(), delay);
+    QCOMPARE(dialog.captureController()->restoreFlags(), flags);
     QTRY_COMPARE(dialog.captures.size(), 1);
     const RecordingDialog::Capture& capture = dialog.captures.first();
     QCOMPARE(capture.mode, int(VV::CaptureWindow));
     QVERIFY(!capture.dialogVisible);
     QVERIFY(!capture.trayVisible);
     QCOMPARE(capture.pictureSize, QGuiApplication::primaryScreen()->size());
-    QVERIFY(!dialog.isCapturePending());
+    QVERIFY(!dialog.captureController()->isPending());
     // Afterwards the dialog is back as it was (hidden stays hidden), and so is the tray icon.
     QCOMPARE(dialog.isVisible(), state != 0);
     QCOMPARE(dialog.isMinimized(), state == 1);

@@ -1,0 +1,82 @@
+#include "VCaptureController.h"
+
+#include <QTimerEvent>
+#include <QWidget>
+
+VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObject* pParent)
+    : QObject(pParent), m_pWindow(pWindow), m_followUp(std::move(followUp))
+{
+}
+
+void VCaptureController::startCapture(int mode)
+{
+    if (m_bRunning || !m_pWindow)
+        return;
+    // A request still waiting for its tick is replaced, keeping the state it saved.
+    if (m_timerId != 0) {
+        killTimer(m_timerId);
+        m_mode = mode;
+        m_timerId = startTimer(m_delay);
+        return;
+    }
+    emit captureStarting();
+    m_restoreFlags = 0;
+    m_savedSize = m_pWindow->size();
+    m_savedPosition = m_pWindow->pos();
+    m_mode = mode;
+    m_delay = 200;
+    if (m_pWindow->isVisible()) {
+        m_restoreFlags |= RestoreVisible;
+        if (m_pWindow->isMinimized()) {
+            m_pWindow->hide();
+            m_delay = 400;
+        } else {
+            m_restoreFlags |= RestoreNormal;
+            m_pWindow->showMinimized();
+            m_delay = 500;
+        }
+    }
+    m_timerId = startTimer(m_delay);
+}
+
+void VCaptureController::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timerId) {
+        QObject::timerEvent(event);
+        return;
+    }
+    if (!m_pWindow) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+        return;
+    }
+    if (m_pWindow->isVisible()) {
+        // Off the screen first (minimise animation included); grab on a later tick.
+        m_pWindow->hide();
+        return;
+    }
+    killTimer(m_timerId);
+    m_timerId = 0;
+    m_bRunning = true;
+    m_followUp(m_mode, grabDialogScreen(m_pWindow));
+    restoreWindow();
+    m_bRunning = false;
+    emit captureEnded();
+}
+
+void VCaptureController::restoreWindow()
+{
+    if (!m_pWindow)
+        return;
+    if (m_restoreFlags & RestoreNormal) {
+        m_pWindow->showMinimized();
+        m_pWindow->resize(m_savedSize);
+        m_pWindow->move(m_savedPosition);
+        m_pWindow->showNormal();
+        m_pWindow->activateWindow();
+    } else if (m_restoreFlags & RestoreVisible) {
+        m_pWindow->showMinimized();
+        m_pWindow->resize(m_savedSize);
+        m_pWindow->move(m_savedPosition);
+    }
+}

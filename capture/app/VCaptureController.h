@@ -1,0 +1,62 @@
+#pragma once
+
+#include "grab/VScreenGrab.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+
+#include <functional>
+
+class QWidget;
+
+// The road of one capture: the application's window leaves the screen (minimised, then
+// hidden, so no animation is caught), the monitor it was on is grabbed, the follow-up runs
+// (the overlay or the output chooser), and the window comes back as it was. One capture at a
+// time: a request while one runs is ignored; one while the grab is still pending replaces it.
+class VCaptureController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The window's state before a capture, restored afterwards.
+    enum RestoreFlag
+    {
+        RestoreNormal = 1,  // it was shown normally
+        RestoreVisible = 8, // it was visible, normal or minimised
+    };
+
+    using FollowUp = std::function<void(int mode, const VScreenGrab& grab)>;
+
+    // pWindow is the window that leaves the screen and whose monitor is grabbed.
+    VCaptureController(QWidget* pWindow, FollowUp followUp, QObject* pParent = nullptr);
+
+    void startCapture(int mode);
+
+    bool isPending() const { return m_timerId != 0; }
+    bool isRunning() const { return m_bRunning; }
+    int pendingDelay() const { return m_delay; }
+    int restoreFlags() const { return m_restoreFlags; }
+
+signals:
+    // Around the whole road: the tray icon hides and comes back with these.
+    void captureStarting();
+    void captureEnded();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void restoreWindow();
+
+    QPointer<QWidget> m_pWindow;
+    FollowUp m_followUp;
+    int m_mode = 0;
+    int m_restoreFlags = 0;
+    QSize m_savedSize;
+    QPoint m_savedPosition;
+    int m_timerId = 0;
+    int m_delay = 0;
+    bool m_bRunning = false;
+};

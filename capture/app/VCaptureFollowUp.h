@@ -1,0 +1,9 @@
+#pragma once
+
+#include "grab/VScreenGrab.h"
+
+class QWidget;
+
+// What follows the grab of a capture: the output chooser for a full screen; the overlay on the
+// frozen screen, with its window tree, for a region or a window.
+void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab);

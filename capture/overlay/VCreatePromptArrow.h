@@ -1,0 +1,15 @@
+#pragma once
+
+#include "interaction/VCreatePromptLine.h"
+
+// The line tool drawing arrows.
+class VCreatePromptArrow : public VCreatePromptLine
+{
+    Q_OBJECT
+
+public:
+    VCreatePromptArrow() = default;
+
+protected:
+    VGraphicsItem* createSample() const override;
+};

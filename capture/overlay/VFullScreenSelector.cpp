@@ -1,0 +1,420 @@
+#include "VFullScreenSelector.h"
+#include "ui_VFullScreenSelector.h"
+
+#include "config/VConfigCapture.h"
+#include "graphics/VGraphicsBackgroundColor.h"
+#include "graphics/VGraphicsBackgroundImage.h"
+#include "graphics/VGraphicsItem.h"
+#include "graphics/VGraphicsLayer.h"
+#include "graphics/VGraphicsScene.h"
+#include "interaction/VCreatePromptLine.h"
+#include "interaction/VCreatePromptPolygon.h"
+#include "interaction/VCreatePromptPolyline.h"
+#include "interaction/VCreatePromptRectangle.h"
+#include "interaction/VCreatePromptText.h"
+#include "output/VOutput.h"
+#include "VCreatePromptArrow.h"
+#include "VCreatePromptRectangleWindow.h"
+#include "VCreatePromptWindow.h"
+#include "VVCapture.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+constexpr int kSlideMs = 300;
+} // namespace
+
+VFullScreenSelector::VFullScreenSelector(QWidget* parent)
+    : QDialog(parent,
+              Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    , m_pUi(std::make_unique<Ui::VFullScreenSelector>())
+{
+    m_pUi->setupUi(this);
+    m_pUi->canvas->setRulerVisible(false);
+    VGraphicsView* view = m_pUi->canvas->view();
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_pUi->widgetSubTool->setStyleSheet(QStringLiteral(
+        "QWidget#widgetSubTool { background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, "
+        "y2:0, stop:0 rgba(25, 33, 44, 220), stop:0.5 rgba(42, 54, 66, 220), stop:1 rgba(25, 33, "
+        "44, 220));}"));
+    m_pUi->widgetMainTool->setStyleSheet(QStringLiteral(
+        "QWidget#widgetMainTool { background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, "
+        "y2:0, stop:0 rgba(182, 195, 203, 255), stop:1 rgba(222, 230, 233, 255));}"));
+    const QString frameStyle = QStringLiteral("background-color: rgb(185, 196, 202);");
+    m_pUi->frameTop->setStyleSheet(frameStyle);
+    m_pUi->frameMiddle->setStyleSheet(frameStyle);
+    // The dark row's captions would vanish in the default text colour.
+    for (QToolButton* pButton : m_pUi->widgetSubTool->findChildren<QToolButton*>())
+        pButton->setStyleSheet(QStringLiteral("QToolButton { color: rgb(235, 240, 244); }"));
+    connect(m_pUi->canvas, &VCanvas::selectionChanged, this,
+            &VFullScreenSelector::onSelectionChanged);
+
+    const auto shortcut = [this](const QKeySequence& keys, QToolButton* pButton) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, pButton] {
+            if (isEditing())
+                pButton->click();
+        });
+    };
+    shortcut(QKeySequence::Save, m_pUi->toolButtonSave);
+    shortcut(QKeySequence::Copy, m_pUi->toolButtonClipboard);
+    shortcut(QKeySequence::Print, m_pUi->toolButtonPrint);
+}
+
+VFullScreenSelector::~VFullScreenSelector() = default;
+
+VCanvas* VFullScreenSelector::canvas() const
+{
+    return m_pUi->canvas;
+}
+
+int VFullScreenSelector::runCapture(int mode, const QPixmap& screen, const VWindowNode& windowTree)
+{
+    if (mode == VV::CaptureFullScreen || screen.isNull())
+        return QDialog::Rejected;
+    showScreen(screen);
+    m_windowTree = windowTree;
+    m_captureMode = mode;
+    addCapture();
+    return exec();
+}
+
+void VFullScreenSelector::showScreen(const QPixmap& screen)
+{
+    if (m_placement.isEmpty())
+        m_placement = QGuiApplication::primaryScreen()->geometry();
+    // Without a window manager nobody else would place a full-screen window.
+    setGeometry(m_placement);
+    show();
+    activateWindow();
+
+    // One picture pixel per device pixel: the scene counts in the picture's pixels.
+    m_screen = screen;
+    m_screen.setDevicePixelRatio(1);
+    m_pUi->canvas->setGeometry(rect());
+    m_pUi->canvas->setCanvasSize(m_screen.size());
+    m_pUi->canvas->view()->setExactScale(double(width()) / m_screen.width());
+    for (QWidget* pBar : {m_pUi->widgetSubTool, m_pUi->widgetMainTool}) {
+        pBar->setFixedWidth(width());
+        pBar->move(0, height());
+        pBar->hide();
+    }
+
+    m_dimmedScreen = m_screen;
+    QPainter painter(&m_dimmedScreen);
+    painter.setOpacity(0.6);
+    painter.fillRect(m_dimmedScreen.rect(), Qt::black);
+    painter.end();
+
+    VGraphicsScene* scene = m_pUi->canvas->scene();
+    connect(scene, &VGraphicsScene::persistentItemChanged, this,
+            &VFullScreenSelector::onItemChanged);
+    connect(scene, &VGraphicsScene::persistentItemAdded, this, &VFullScreenSelector::onItemChanged);
+}
+
+QImage VFullScreenSelector::renderedImage() const
+{
+    QImage image;
+    m_pUi->canvas->scene()->renderContentTo(image);
+    return image;
+}
+
+void VFullScreenSelector::reject()
+{
+    if (!hasWork())
+        QDialog::reject();
+}
+
+void VFullScreenSelector::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        m_pUi->retranslateUi(this);
+}
+
+bool VFullScreenSelector::hasWork() const
+{
+    return !m_pUi->canvas->scene()->activeLayer()->items().isEmpty();
+}
+
+bool VFullScreenSelector::isEditing() const
+{
+    return m_pUi->widgetMainTool->isVisible() && !m_bSliding;
+}
+
+// ---- picking ----
+
+void VFullScreenSelector::addCapture()
+{
+    if (m_pUi->widgetMainTool->isVisible()) {
+        m_bSubToolShown = false;
+        slide(m_pUi->widgetMainTool, QPoint(0, height()), false, &VFullScreenSelector::addCapture);
+        return;
+    }
+    if (m_pUi->widgetSubTool->isVisible()) {
+        m_bSubToolShown = true;
+        slide(m_pUi->widgetSubTool, QPoint(0, height()), false, &VFullScreenSelector::addCapture);
+        return;
+    }
+    VGraphicsScene* scene = m_pUi->canvas->scene();
+    // Earlier areas and annotations stay out of the way while the next one is picked.
+    scene->activeLayer()->hide();
+    scene->setBackground(new VGraphicsBackgroundImage(m_dimmedScreen));
+    m_pUi->canvas->setCanvasSize(m_screen.size());
+    startPicker();
+}
+
+void VFullScreenSelector::startPicker()
+{
+    VCreatePrompt* pPicker = nullptr;
+    if (m_captureMode == VV::CaptureRegion) {
+        const int regionType = VConfigCapture::instance()->regionType();
+        if (regionType == 0) {
+            auto* pRectangle = new VCreatePromptRectangleWindow;
+            pRectangle->setFillImage(m_screen);
+            pPicker = pRectangle;
+        } else if (regionType == 1) {
+            auto* pPolygon = new VCreatePromptPolygon;
+            pPolygon->setBackgroundImage(m_screen);
+            pPicker = pPolygon;
+        }
+    } else {
+        auto* pWindow = new VCreatePromptWindow;
+        pWindow->setScreen(m_screen);
+        pWindow->setWindowTree(m_windowTree);
+        pPicker = pWindow;
+    }
+    if (!pPicker)
+        return;
+    connect(pPicker, &VCreatePrompt::finished, this, &VFullScreenSelector::onPostEditing,
+            Qt::DirectConnection);
+    connect(pPicker, &VCreatePrompt::cancelled, this, &VFullScreenSelector::onPromptCancelled,
+            Qt::DirectConnection);
+    pPicker->start(m_pUi->canvas);
+}
+
+void VFullScreenSelector::onPostEditing(VCreatePrompt* pPrompt)
+{
+    if (!pPrompt->hasSample())
+        return;
+    if (m_captureMode == VV::CaptureRegion || m_captureMode == VV::CaptureWindow)
+        restoreTools();
+}
+
+void VFullScreenSelector::onItemChanged(const VGraphicsItem*) {}
+
+void VFullScreenSelector::onPromptCancelled()
+{
+    if (hasWork())
+        restoreTools();
+    else
+        done(QDialog::Rejected);
+}
+
+void VFullScreenSelector::restoreTools()
+{
+    VGraphicsLayer* layer = m_pUi->canvas->scene()->activeLayer();
+    if (!layer->isVisible())
+        layer->show();
+    const int mainHeight = m_pUi->widgetMainTool->height();
+    if (m_pUi->widgetSubTool->isHidden() && m_bSubToolShown) {
+        slide(m_pUi->widgetSubTool,
+              QPoint(0, height() - mainHeight - m_pUi->widgetSubTool->height()), true,
+              &VFullScreenSelector::restoreTools);
+        return;
+    }
+    if (m_pUi->widgetMainTool->isHidden()) {
+        slide(m_pUi->widgetMainTool, QPoint(0, height() - mainHeight), true,
+              &VFullScreenSelector::restoreTools);
+        return;
+    }
+    m_pUi->canvas->scene()->setBackground(new VGraphicsBackgroundColor(Qt::white));
+    m_pUi->canvas->showBalloon(
+        tr("Your Capture Is Ready"),
+        tr("Draw on it with the tools below, then<br>Ctrl+S saves, Ctrl+C copies, Ctrl+P prints."),
+        Qt::AlignRight | Qt::AlignTop);
+}
+
+void VFullScreenSelector::slide(QWidget* pWidget, const QPoint& to, bool in,
+                                void (VFullScreenSelector::*then)())
+{
+    auto* pAnimation = new QPropertyAnimation(pWidget, "pos", this);
+    pAnimation->setDuration(kSlideMs);
+    pAnimation->setStartValue(pWidget->pos());
+    pAnimation->setEndValue(to);
+    pAnimation->setEasingCurve(in ? QEasingCurve::OutQuad : QEasingCurve::InQuad);
+    if (in)
+        pWidget->show();
+    m_bSliding = true;
+    connect(pAnimation, &QPropertyAnimation::finished, this, [this, pWidget, in, then] {
+        m_bSliding = false;
+        if (!in)
+            pWidget->hide();
+        if (then)
+            (this->*then)();
+    });
+    pAnimation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+// ---- the main row ----
+
+void VFullScreenSelector::on_toolButtonCapture_toggled(bool on)
+{
+    toggleToolRow(on, m_pUi->toolButtonDraw->isChecked(), m_pUi->toolButtonDraw);
+}
+
+void VFullScreenSelector::on_toolButtonDraw_toggled(bool on)
+{
+    toggleToolRow(on, m_pUi->toolButtonCapture->isChecked(), m_pUi->toolButtonCapture);
+}
+
+void VFullScreenSelector::toggleToolRow(bool on, bool otherChecked, QWidget* pOther)
+{
+    if (on) {
+        // The two rows share one place: the other one leaves first.
+        if (otherChecked)
+            static_cast<QToolButton*>(pOther)->setChecked(false);
+        else
+            showDrawOrCaptureTools();
+        return;
+    }
+    if (m_pUi->widgetSubTool->isVisible())
+        slide(m_pUi->widgetSubTool, QPoint(0, height() - m_pUi->widgetMainTool->height()), false,
+              &VFullScreenSelector::showDrawOrCaptureTools);
+}
+
+void VFullScreenSelector::showDrawOrCaptureTools()
+{
+    const bool draw = m_pUi->toolButtonDraw->isChecked();
+    const bool capture = m_pUi->toolButtonCapture->isChecked();
+    if (!draw && !capture)
+        return;
+    for (QToolButton* pButton :
+         {m_pUi->toolButtonDrawLine, m_pUi->toolButtonDrawArrow, m_pUi->toolButtonDrawPolyline,
+          m_pUi->toolButtonDrawRectangle, m_pUi->toolButtonDrawPolygon, m_pUi->toolButtonDrawText})
+        pButton->setVisible(draw);
+    for (QToolButton* pButton : {m_pUi->toolButtonCaptureRectangle, m_pUi->toolButtonCapturePolygon,
+                                 m_pUi->toolButtonCaptureWindow})
+        pButton->setVisible(!draw);
+    slide(m_pUi->widgetSubTool,
+          QPoint(0, height() - m_pUi->widgetMainTool->height() - m_pUi->widgetSubTool->height()),
+          true, nullptr);
+}
+
+void VFullScreenSelector::on_toolButtonDelete_clicked()
+{
+    VGraphicsScene* scene = m_pUi->canvas->scene();
+    const QList<VGraphicsItem*> selected = scene->activeLayer()->selectedItems();
+    for (VGraphicsItem* pItem : selected)
+        scene->removePersistenItem(pItem);
+}
+
+void VFullScreenSelector::onSelectionChanged(QList<VGraphicsItem*>)
+{
+    m_pUi->toolButtonDelete->setEnabled(
+        !m_pUi->canvas->scene()->activeLayer()->selectedItems().isEmpty());
+}
+
+void VFullScreenSelector::on_toolButtonPrint_clicked()
+{
+    QPrintPreviewDialog preview(this, Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint);
+    VGraphicsScene* scene = m_pUi->canvas->scene();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, scene, [scene](QPrinter* pPrinter) {
+        scene->printTo(pPrinter, pPrinter->pageRect(QPrinter::DevicePixel).size());
+    });
+    preview.exec();
+}
+
+void VFullScreenSelector::on_toolButtonSave_clicked()
+{
+    QString error;
+    if (::outputImage(renderedImage(), VV::OutputFile, false, &error)) {
+        done(QDialog::Accepted);
+        return;
+    }
+    // The work stays: another name, another target, or the clipboard can still take it.
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("Error"), tr("Failed to save the file: %1").arg(error));
+}
+
+void VFullScreenSelector::on_toolButtonClipboard_clicked()
+{
+    if (::outputImage(renderedImage(), VV::OutputClipboard, false)) {
+        done(QDialog::Accepted);
+        return;
+    }
+    QMessageBox::critical(this, tr("Error"),
+                          tr("Failed to Copy to Clipboard, please save to file!"), QMessageBox::Ok);
+}
+
+void VFullScreenSelector::on_toolButtonCancel_clicked()
+{
+    done(QDialog::Rejected);
+}
+
+// ---- capture and drawing buttons ----
+
+void VFullScreenSelector::on_toolButtonCaptureRectangle_clicked()
+{
+    VConfigCapture::instance()->setRegionType(0);
+    m_captureMode = VV::CaptureRegion;
+    addCapture();
+}
+
+void VFullScreenSelector::on_toolButtonCapturePolygon_clicked()
+{
+    VConfigCapture::instance()->setRegionType(1);
+    m_captureMode = VV::CaptureRegion;
+    addCapture();
+}
+
+void VFullScreenSelector::on_toolButtonCaptureWindow_clicked()
+{
+    m_captureMode = VV::CaptureWindow;
+    addCapture();
+}
+
+void VFullScreenSelector::startDrawing(VCreatePrompt* pPrompt)
+{
+    pPrompt->start(m_pUi->canvas);
+}
+
+void VFullScreenSelector::on_toolButtonDrawLine_clicked()
+{
+    startDrawing(new VCreatePromptLine);
+}
+
+void VFullScreenSelector::on_toolButtonDrawArrow_clicked()
+{
+    startDrawing(new VCreatePromptArrow);
+}
+
+void VFullScreenSelector::on_toolButtonDrawPolyline_clicked()
+{
+    startDrawing(new VCreatePromptPolyline);
+}
+
+void VFullScreenSelector::on_toolButtonDrawRectangle_clicked()
+{
+    startDrawing(new VCreatePromptRectangle);
+}
+
+void VFullScreenSelector::on_toolButtonDrawPolygon_clicked()
+{
+    startDrawing(new VCreatePromptPolygon);
+}
+
+void VFullScreenSelector::on_toolButtonDrawText_clicked()
+{
+    startDrawing(new VCreatePromptText);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "grab/VWindowNode.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QRect>
+
+#include <memory>
+
+class QWidget;
+class VCanvas;
+class VCreatePrompt;
+class VGraphicsItem;
+
+namespace Ui {
+class VFullScreenSelector;
+}
+
+// The frozen screen, dimmed, over the whole monitor: the user picks areas (rectangle, polygon
+// or window), which show bright; then annotates them and sends the result to a file, the
+// clipboard or a printer. The picture is shown one to one in its device pixels.
+class VFullScreenSelector : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit VFullScreenSelector(QWidget* parent);
+    ~VFullScreenSelector() override;
+
+    // Where the overlay goes: the grabbed monitor, in the toolkit's coordinates. Without it,
+    // the primary screen.
+    void setPlacement(const QRect& geometry) { m_placement = geometry; }
+
+    // Shows screen (device pixels; windowTree lines up with it) and runs modally to the end.
+    // Returns the dialog's result.
+    int runCapture(int mode, const QPixmap& screen, const VWindowNode& windowTree);
+
+    VCanvas* canvas() const;
+    // The picture the outputs send: every area and annotation, transparent between them.
+    QImage renderedImage() const;
+
+public slots:
+    // Escape with nothing picked ends the capture; with work on the canvas it keeps it.
+    void reject() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_toolButtonDelete_clicked();
+    void on_toolButtonDrawArrow_clicked();
+    void on_toolButtonCancel_clicked();
+    void on_toolButtonClipboard_clicked();
+    void on_toolButtonSave_clicked();
+    void on_toolButtonPrint_clicked();
+    void on_toolButtonDrawText_clicked();
+    void on_toolButtonDrawPolygon_clicked();
+    void on_toolButtonDrawRectangle_clicked();
+    void on_toolButtonDrawPolyline_clicked();
+    void on_toolButtonDrawLine_clicked();
+    void on_toolButtonCaptureWindow_clicked();
+    void on_toolButtonCapturePolygon_clicked();
+    void on_toolButtonCaptureRectangle_clicked();
+    void on_toolButtonCapture_toggled(bool on);
+    void on_toolButtonDraw_toggled(bool on);
+    void onPostEditing(VCreatePrompt* pPrompt);
+    void onItemChanged(const VGraphicsItem* pItem);
+    void onPromptCancelled();
+    void showDrawOrCaptureTools();
+    void addCapture();
+    void restoreTools();
+    void onSelectionChanged(QList<VGraphicsItem*> items);
+
+private:
+    void showScreen(const QPixmap& screen);
+    void applyTexts();
+    void startPicker();
+    void startDrawing(VCreatePrompt* pPrompt);
+    void toggleToolRow(bool on, bool otherChecked, QWidget* pOther);
+    void slide(QWidget* pWidget, const QPoint& to, bool in, void (VFullScreenSelector::*then)());
+    bool hasWork() const;
+    bool isEditing() const;
+
+    std::unique_ptr<Ui::VFullScreenSelector> m_pUi;
+    QRect m_placement;
+    QPixmap m_screen;
+    QPixmap m_dimmedScreen;
+    VWindowNode m_windowTree;
+    int m_captureMode = 0;
+    bool m_bSubToolShown = false;
+    bool m_bSliding = false;
+};

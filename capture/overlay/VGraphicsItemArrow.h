@@ -1,0 +1,23 @@
+#pragma once
+
+#include "graphics/VGraphicsItemLine.h"
+
+#include <QLineF>
+#include <QPointF>
+#include <utility>
+
+// A line with an open head at its end point.
+class VGraphicsItemArrow : public VGraphicsItemLine
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE explicit VGraphicsItemArrow(VGraphicsItem* parent);
+    Q_INVOKABLE VGraphicsItemArrow();
+
+    // The far ends of the head's two strokes, which start at the line's end point.
+    static std::pair<QPointF, QPointF> headPoints(const QLineF& line);
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget = nullptr) override;
+};

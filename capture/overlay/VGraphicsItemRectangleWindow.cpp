@@ -1,0 +1,46 @@
+#include "VGraphicsItemRectangleWindow.h"
+
+#include "interaction/VRestorePainter.h"
+
+#include <QPainter>
+
+VGraphicsItemRectangleWindow::VGraphicsItemRectangleWindow(VGraphicsItem* parent)
+    : VGraphicsItemRectangle(parent)
+{
+}
+
+VGraphicsItemRectangleWindow::VGraphicsItemRectangleWindow() = default;
+
+void VGraphicsItemRectangleWindow::setOutline(const QPainterPath& outline)
+{
+    notifyWillChange();
+    prepareGeometryChange();
+    m_outline = outline;
+    notifyHasChanged();
+}
+
+QPainterPath VGraphicsItemRectangleWindow::shape() const
+{
+    return m_outline.isEmpty() ? VGraphicsItemRectangle::shape() : m_outline;
+}
+
+void VGraphicsItemRectangleWindow::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                                         QWidget* widget)
+{
+    if (m_outline.isEmpty()) {
+        VGraphicsItemRectangle::paint(painter, option, widget);
+        return;
+    }
+    VRestorePainter restore(*painter);
+    VGraphicsItem::paint(painter, option, widget);
+    // The window's own outline is its border; its fill is clipped to it.
+    painter->drawPath(m_outline);
+}
+
+bool VGraphicsItemRectangleWindow::copy(const VGraphicsItem* other)
+{
+    if (!VGraphicsItemRectangle::copy(other))
+        return false;
+    m_outline = static_cast<const VGraphicsItemRectangleWindow*>(other)->m_outline;
+    return true;
+}

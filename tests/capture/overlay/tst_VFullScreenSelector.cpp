@@ -1,0 +1,162 @@
+#include "TalvikMouse.h"
+#include "TalvikTest.h"
+
+#include "app/VCaptureResources.h"
+#include "foundation/VV.h"
+#include "config/VConfigCapture.h"
+#include "grab/VScreenGrab.h"
+#include "grab/VWindowNode.h"
+#include "overlay/VFullScreenSelector.h"
+#include "overlay/VGraphicsItemArrow.h"
+#include "platform/VPlatformBackend.h"
+#include "VVCapture.h"
+#include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
+
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// A picture no two places of which look alike: each pixel's colour is its position.
+QPixmap positionPicture(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
+    return QPixmap::fromImage(image);
+}
+
+// Runs the overlay, playing the user's part from inside its event loop.
+int runOverlay(VFullScreenSelector& overlay, int mode, const QPixmap& screen,
+               const VWindowNode& tree, const std::function<void()>& user)
+{
+    QTimer::singleShot(0, &overlay, [&overlay, user] {
+        QTest::qWait(50);
+        user();
+        // A user who stops leaves; the test ends what it did not end itself.
+        if (overlay.isVisible())
+            overlay.done(-1);
+    });
+    return overlay.runCapture(mode, screen, tree);
+}
+
+} // namespace
+
+class tst_VFullScreenSelector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void twoAreasMakeOnePictureAndSave();
+    void escapeOnTheFirstPickEndsWithNothing();
+    void shapedWindowIsPickedWithItsShape();
+    void arrowHead();
+
+private:
+    QWidget* view(VFullScreenSelector& overlay) { return overlay.canvas()->view()->viewport(); }
+    QTemporaryDir m_dir;
+};
+
+void tst_VFullScreenSelector::initTestCase()
+{
+    initCaptureResources();
+}
+
+void tst_VFullScreenSelector::init()
+{
+    VConfigCapture* pConfig = VConfigCapture::instance();
+    pConfig->setNameMethod(1);
+    pConfig->setAutomaticSaveFolder(m_dir.path());
+    pConfig->setCreateSubfolders(false);
+    pConfig->setFileNameFormat(QStringLiteral("overlay"));
+    pConfig->setTargetFormat(VV::TargetFormatPng);
+    pConfig->setRegionType(0);
+    pConfig->setBorderLineWidth(0);
+    for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files))
+        QFile::remove(m_dir.filePath(name));
+}
+
+void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
+{
+    const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
+    const QPixmap screen = positionPicture(screenRect.size());
+    VFullScreenSelector overlay(nullptr);
+    const int result = runOverlay(
+        overlay, VV::CaptureRegion, screen,
+        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
+            TalvikTest::Mouse mouse(view(overlay));
+            mouse.drag(QPoint(10, 20), QPoint(60, 50));
+            QTest::qWait(900); // the toolbars slide in
+            overlay.findChild<QToolButton*>("toolButtonCapture")->click();
+            QTest::qWait(400);
+            overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
+            QTest::qWait(900); // and out again
+            mouse.drag(QPoint(300, 200), QPoint(340, 230));
+            QTest::qWait(900);
+            const QImage image = overlay.renderedImage();
+            QCOMPARE(image.size(), QSize(331, 211));
+            QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
+            QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
+            QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
+            QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
+        });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(QImage(m_dir.filePath(QStringLiteral("overlay.png"))).size(), QSize(331, 211));
+}
+
+void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
+{
+    const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
+    VFullScreenSelector overlay(nullptr);
+    const int result = runOverlay(
+        overlay, VV::CaptureRegion, positionPicture(screenRect.size()),
+        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }),
+        [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList());
+}
+
+// A real window of the desktop with an elliptic shape, found in the live window tree and
+// picked with one click: the picture is the ellipse, transparent in the corners.
+void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
+{
+    QWidget window(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+    window.setWindowTitle(QStringLiteral("Shaped"));
+    window.setStyleSheet(QStringLiteral("background: rgb(200, 30, 90);"));
+    window.setGeometry(200, 150, 160, 100);
+    window.setMask(QRegion(0, 0, 160, 100, QRegion::Ellipse));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(200);
+
+    const VScreenGrab grab = grabScreen(QGuiApplication::primaryScreen());
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(overlay, VV::CaptureWindow, grab.picture, buildWindowTree(grab.deviceGeometry), [&] {
+        TalvikTest::Mouse mouse(view(overlay), true);
+        mouse.move(QPoint(280, 200));
+        mouse.click(QPoint(280, 200));
+        QTest::qWait(900);
+        const QImage image = overlay.renderedImage();
+        QVERIFY(image.width() >= 160 && image.width() <= 162);
+        QCOMPARE(image.pixel(80, 50), qRgb(200, 30, 90));
+        QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
+        QCOMPARE(qAlpha(image.pixel(image.width() - 3, image.height() - 3)), 0);
+    });
+}
+
+void tst_VFullScreenSelector::arrowHead()
+{
+    const auto [left, right] = VGraphicsItemArrow::headPoints(QLineF(0, 0, 100, 0));
+    QVERIFY(qAbs(left.x() - 93.94) < 0.01 && qAbs(qAbs(left.y()) - 3.5) < 0.01);
+    QVERIFY(qAbs(right.x() - 93.94) < 0.01 && qAbs(right.y() + left.y()) < 0.01);
+}
+
+TALVIK_TEST_MAIN(tst_VFullScreenSelector)
+#include "tst_VFullScreenSelector.moc"
