@@ -37,12 +37,18 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         QStringLiteral("auto-name"),
         tr("With --capture fullscreen: write the capture under the automatic file name of the "
            "settings and exit, without a window."));
+    const QCommandLineOption atOption(
+        QStringLiteral("at"),
+        tr("With --capture window and --output or --auto-name: the window under the global "
+           "point <x,y>, cut to its shape."),
+        tr("x,y"));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
         tr("With --output or --auto-name: wait <ms> milliseconds before capturing."), tr("ms"));
     parser.addOption(captureOption);
     parser.addOption(outputOption);
     parser.addOption(autoNameOption);
+    parser.addOption(atOption);
     parser.addOption(delayOption);
     // The log-on entry starts the program with this word.
     parser.addPositionalArgument(QStringLiteral("/autorun"),
@@ -87,8 +93,22 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         return invalid(tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)
         return invalid(tr("--output and --auto-name exclude each other"));
-    if (oneShot && result.captureMode != QLatin1String("fullscreen"))
-        return invalid(tr("--output and --auto-name work with --capture fullscreen only"));
+    const bool window = result.captureMode == QLatin1String("window");
+    if (oneShot && result.captureMode != QLatin1String("fullscreen") && !window)
+        return invalid(
+            tr("--output and --auto-name work with --capture fullscreen or window only"));
+    if (parser.isSet(atOption) != (oneShot && window))
+        return invalid(tr("--at goes with --capture window and --output or --auto-name"));
+    if (parser.isSet(atOption)) {
+        const QStringList parts = parser.value(atOption).split(QLatin1Char(','));
+        bool okX = false;
+        bool okY = false;
+        if (parts.size() == 2)
+            result.at =
+                QPoint(parts.at(0).trimmed().toInt(&okX), parts.at(1).trimmed().toInt(&okY));
+        if (!okX || !okY)
+            return invalid(tr("--at needs a point as x,y, not \"%1\"").arg(parser.value(atOption)));
+    }
     if (parser.isSet(delayOption) && !oneShot)
         return invalid(tr("--delay needs --output or --auto-name"));
     if (parser.isSet(delayOption)) {

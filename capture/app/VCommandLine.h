@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ struct VCommandLine
     bool autoName = false; // a one-shot capture under the automatic name
     bool autorun = false;  // started at log-on: the dialog stays hidden
     int delayMs = 0;
+    QPoint at;        // a one-shot window capture: the window under this global point
     QString error;    // for Invalid
     QString helpText; // for Help and Invalid
 

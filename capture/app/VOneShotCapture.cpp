@@ -3,6 +3,7 @@
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
 #include "grab/VScreenGrab.h"
+#include "grab/VWindowNode.h"
 #include "output/VOutput.h"
 #include "VCommandLine.h"
 
@@ -11,6 +12,7 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTextStream>
 #include <QTimer>
 
@@ -18,6 +20,29 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("VOneShotCapture", text);
+}
+
+// The top-level window under a global point, cut out of the screen's picture with its shape:
+// transparent outside it. Null when no window is there.
+QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& globalPoint)
+{
+    const double ratio = double(grab.deviceGeometry.width()) / grab.geometry.width();
+    const QPoint device =
+        grab.deviceGeometry.topLeft() + ((globalPoint - grab.geometry.topLeft()) * ratio);
+    const VWindowNode tree = buildWindowTree(grab.deviceGeometry);
+    for (const auto& pWindow : tree.children()) {
+        if (!pWindow->rect().contains(device))
+            continue;
+        QImage image = screen.copy(pWindow->rect().translated(-grab.deviceGeometry.topLeft()))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (!pWindow->shapeMask().isNull()) {
+            QPainter painter(&image);
+            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            painter.drawPixmap(0, 0, pWindow->shapeMask());
+        }
+        return image;
+    }
+    return QImage();
 }
 
 void wait(int milliseconds)
@@ -54,13 +79,26 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
 
     wait(commandLine.delayMs);
 
-    const VScreenGrab grab = grabScreen(screenAt(QCursor::pos()));
+    const bool window = commandLine.captureMode == QLatin1String("window");
+    const VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
     if (grab.picture.isNull()) {
         err << tr("the screen could not be grabbed") << Qt::endl;
         return 1;
     }
+    QPixmap picture = grab.picture;
+    if (pConfig->isIncludeCursor())
+        drawCursor(picture, grab.deviceGeometry.topLeft());
 
-    const QImage image = grab.picture.toImage();
+    QImage image = picture.toImage();
+    image.setDevicePixelRatio(1);
+    if (window) {
+        image = windowOf(image, grab, commandLine.at);
+        if (image.isNull()) {
+            err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
+                << Qt::endl;
+            return 1;
+        }
+    }
     QString error;
     QString path;
     if (commandLine.autoName) {

@@ -102,6 +102,8 @@ private slots:
     void simultaneousCapturesGetTheirOwnFiles();
     void fullDiskLosesNothing_data();
     void fullDiskLosesNothing();
+    void regionDraggedAndSaved();
+    void windowAtAPointKeepsItsShape();
     void noDisplay();
     void helpAndVersion();
 
@@ -233,7 +235,7 @@ void tst_CaptureCommandLine::failures_data()
                                << "--delay";
     QTest::newRow("one-shot of a region")
         << QByteArray() << QStringList{"--capture", "region", "--auto-name"} << 2
-        << "fullscreen only";
+        << "fullscreen or window only";
 }
 
 void tst_CaptureCommandLine::failures()
@@ -334,6 +336,63 @@ void tst_CaptureCommandLine::fullDiskLosesNothing()
     QCOMPARE(keep.readAll(), old);
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QStringLiteral("fill"), QStringLiteral("keep.png")}));
+}
+
+// The road of a region capture as a user takes it: the overlay over the frozen screen, a
+// rectangle dragged across the middle, Ctrl+S. The file holds the screen's own pixels.
+void tst_CaptureCommandLine::regionDraggedAndSaved()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("overlay"));
+    writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=region\n"
+                         "AutomaticSaveFolder=" +
+                         folder.toUtf8() + '\n');
+    QProcess app;
+    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
+    const auto killApp = qScopeGuard([&app] {
+        app.kill();
+        app.waitForFinished();
+    });
+    const auto xdotool = [](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral("xdotool"), arguments);
+        return process.waitForFinished() ? process.readAllStandardOutput().trimmed() : QByteArray();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"search", "--name", "^Talvik is Capturing$"}).isEmpty(),
+                             15000);
+    QTest::qWait(300);
+    xdotool({"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",
+             "720", "580", "mouseup", "1"});
+    QTest::qWait(1000); // the toolbars slide in
+    xdotool({"key", "ctrl+s"});
+    const QString path = folder + QStringLiteral("/region.png");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
+
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(161, 141));
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    for (const QPoint& p : {QPoint(5, 5), QPoint(155, 5), QPoint(5, 135), QPoint(155, 135),
+                            QPoint(80, 70), QPoint(29, 21), QPoint(30, 22)})
+        QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + QPoint(560, 440), screen));
+}
+
+// A shaped window written from the command line: its shape, transparent outside.
+void tst_CaptureCommandLine::windowAtAPointKeepsItsShape()
+{
+    QWidget window(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+    window.setStyleSheet(QStringLiteral("background: rgb(30, 160, 90);"));
+    window.setGeometry(300, 200, 120, 80);
+    window.setMask(QRegion(0, 0, 120, 80, QRegion::Ellipse));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(200);
+    const QString path = m_dir.filePath(QStringLiteral("window.png"));
+    const Run run = runCapture({"--capture", "window", "--at", "360,240", "--output", path});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(120, 80));
+    QCOMPARE(image.pixel(60, 40), qRgb(30, 160, 90));
+    QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
+    QCOMPARE(qAlpha(image.pixel(117, 77)), 0);
 }
 
 void tst_CaptureCommandLine::noDisplay()
