@@ -2,6 +2,7 @@
 // one window to the next must repaint only what changed, over the dimmed picture kept in the
 // view's background cache, never the whole screen.
 #include "TalvikBench.h"
+#include "TalvikBenchPaint.h"
 
 #include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsScene.h"
@@ -10,43 +11,17 @@
 #include "widgets/VGraphicsView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPainter>
-#include <QRandomGenerator>
 
 #include <memory>
 
 namespace {
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QPixmap screenPicture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(5);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = random.generate() | 0xff000000u;
-    }
-    return QPixmap::fromImage(image);
-}
+using TalvikBench::PaintCounter;
 
 struct Overlay
 {
-    Overlay() : screen(screenPicture(3840, 2160))
+    Overlay() : screen(TalvikBench::noisePicture(3840, 2160, 5))
     {
         QPixmap dimmed = screen;
         QPainter painter(&dimmed);
@@ -67,15 +42,7 @@ struct Overlay
         settle();
     }
 
-    void settle()
-    {
-        const int before = counter.paints;
-        QElapsedTimer timer;
-        timer.start();
-        while (counter.paints == before && timer.elapsed() < 200)
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    void settle() { counter.settle(); }
 
     // One mouse move of a rectangle drag.
     void dragStep()

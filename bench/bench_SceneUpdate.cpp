@@ -1,6 +1,7 @@
 // Moving one item of a large document: the view's background cache must make a frame much
 // cheaper than redrawing the whole viewport.
 #include "TalvikBench.h"
+#include "TalvikBenchPaint.h"
 
 #include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsItemRectangle.h"
@@ -9,7 +10,6 @@
 #include "widgets/VGraphicsView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -17,31 +17,7 @@
 
 namespace {
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QPixmap noise(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = random.generate() | 0xff000000u;
-    }
-    return QPixmap::fromImage(image);
-}
+using TalvikBench::PaintCounter;
 
 struct Document
 {
@@ -50,7 +26,8 @@ struct Document
         canvas.setRulerVisible(false);
         canvas.resize(1920, 1080);
         canvas.setCanvasSize(3840, 2160);
-        canvas.scene()->setBackground(new VGraphicsBackgroundImage(noise(3840, 2160)));
+        canvas.scene()->setBackground(
+            new VGraphicsBackgroundImage(TalvikBench::noisePicture(3840, 2160, 7)));
         QRandomGenerator random(11);
         for (int i = 0; i < 200; ++i) {
             auto* item = new VGraphicsItemRectangle;
@@ -70,16 +47,7 @@ struct Document
         settle();
     }
 
-    // Runs the event loop until the viewport has painted what was asked of it.
-    void settle()
-    {
-        const int before = counter.paints;
-        QElapsedTimer timer;
-        timer.start();
-        while (counter.paints == before && timer.elapsed() < 200)
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    void settle() { counter.settle(); }
 
     void step()
     {
