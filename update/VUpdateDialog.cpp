@@ -43,12 +43,11 @@ bool isUsableLink(const QString& link)
     return !VUpdateFormat::safeFileName(url.fileName()).isEmpty();
 }
 
-// A version that is not a finite decimal number cannot be compared.
-bool toVersion(const QString& text, float* pVersion)
+// A version that is not a finite decimal number counts as 0.
+float toVersion(const QString& text)
 {
-    bool bOk = false;
-    *pVersion = text.toFloat(&bOk);
-    return bOk && std::isfinite(*pVersion);
+    const float version = text.toFloat();
+    return std::isfinite(version) ? version : 0;
 }
 
 } // namespace
@@ -268,11 +267,9 @@ void VUpdateDialog::onCheckVersionFinished()
     m_downloadLink = description.link();
     m_expectedSha256 = description.sha256();
 
-    float current = 0;
-    float latest = 0;
     if (m_latestVersion.isEmpty() || m_downloadLink.isEmpty() ||
-        !toVersion(m_currentVersion, &current) || !toVersion(m_latestVersion, &latest) ||
-        !(current < latest) || !isUsableLink(m_downloadLink)) {
+        !(toVersion(m_currentVersion) < toVersion(m_latestVersion)) ||
+        !isUsableLink(m_downloadLink)) {
         emit quitRequested(0);
         return;
     }
