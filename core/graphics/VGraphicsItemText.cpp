@@ -8,6 +8,7 @@
 #include "VGraphicsScene.h"
 
 #include <QGraphicsProxyWidget>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
 #include <typeinfo>
@@ -126,6 +127,33 @@ void VGraphicsItemText::paint(QPainter* painter, const QStyleOptionGraphicsItem*
     m_pDocument->drawContents(painter);
 }
 
+QList<VGrip*>* VGraphicsItemText::createGrips() const
+{
+    if (!m_pEditor)
+        return VGraphicsItemRectangle::createGrips();
+    // An empty list, not none: the grip manager keeps the item and brings its grips back with
+    // the change that ends the editing.
+    return layer() ? new QList<VGrip*>() : nullptr;
+}
+
+void VGraphicsItemText::startEditing(const QPointF& caretAt)
+{
+    const bool started = !m_pEditor;
+    startEditing();
+    if (started && m_pEditor)
+        placeCaret(caretAt);
+}
+
+void VGraphicsItemText::placeCaret(const QPointF& scenePos)
+{
+    const QGraphicsProxyWidget* proxy = m_pEditor->graphicsProxyWidget();
+    if (!proxy)
+        return;
+    const QPoint inEditor = proxy->mapFromScene(scenePos).toPoint();
+    const QPoint inViewport = m_pEditor->viewport()->mapFrom(m_pEditor.data(), inEditor);
+    m_pEditor->setTextCursor(m_pEditor->cursorForPosition(inViewport));
+}
+
 void VGraphicsItemText::startEditing()
 {
     if (m_pEditor)
@@ -147,6 +175,7 @@ void VGraphicsItemText::startEditing()
     onChanged();
     proxy->setFocus(Qt::MouseFocusReason);
     editor->setFocus(Qt::MouseFocusReason);
+    pScene->gripManager().updateGrips(this);
     update();
 }
 
@@ -188,13 +217,11 @@ void VGraphicsItemText::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     // Not passed to the default handling; the box still takes the press, so its release
     // selects an unselected box.
-    Q_UNUSED(event);
     if (isSelected())
-        startEditing();
+        startEditing(event->scenePos());
 }
 
 void VGraphicsItemText::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 {
-    Q_UNUSED(event);
-    startEditing();
+    startEditing(event->scenePos());
 }

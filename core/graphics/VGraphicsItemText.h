@@ -40,7 +40,14 @@ public:
 
     // Only for an item in a layer of a scene.
     void startEditing();
+    // With the caret at the text nearest to that scene point.
+    void startEditing(const QPointF& caretAt);
     void stopEditing();
+    bool isEditing() const { return !m_pEditor.isNull(); }
+
+    // None while the text is edited: they would sit over the letters and take the clicks
+    // meant for them.
+    QList<VGrip*>* createGrips() const override;
 
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
@@ -61,6 +68,7 @@ protected:
 
 private:
     void fitEditor(const QRectF& r, const QSize& s);
+    void placeCaret(const QPointF& scenePos);
 
     VFileFormat::GraphicsItemText m_textData;
     QPointer<QTextEdit_P> m_pEditor;

@@ -2,6 +2,7 @@
 
 #include "foundation/VUtility.h"
 #include "interaction/VCreatePrompt.h"
+#include "interaction/VRestorePainter.h"
 #include "interaction/VRestorePenBrush.h"
 #include "VGraphicsBackgroundColor.h"
 #include "VGraphicsItem.h"
@@ -59,7 +60,14 @@ void VGraphicsScene::createLayer() const
 
 void VGraphicsScene::addPersistenItem(VGraphicsItem* item, bool select)
 {
-    activeLayer()->addItem(item);
+    VGraphicsLayer* layer = activeLayer();
+    // A new item is selected alone, as a click would select it.
+    if (select) {
+        const QList<VGraphicsItem*> earlier = layer->selectedItems();
+        for (VGraphicsItem* other : earlier)
+            other->setSelected(false);
+    }
+    layer->addItem(item);
     item->setSelected(select);
     invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
     emit persistentItemAdded(item);
@@ -267,6 +275,18 @@ void VGraphicsScene::drawBackground(QPainter* painter, const QRectF& rect)
 
 void VGraphicsScene::drawForeground(QPainter* painter, const QRectF& rect)
 {
+    VRestorePainter restore(*painter);
+    // Floating panels let the picture show through, but not the pointer and its guides.
+    if (const VGraphicsView* v = view(); v && painter->device() == v->viewport()) {
+        const QRegion covered = v->coveredRegion();
+        if (!covered.isEmpty()) {
+            const QTransform toView = painter->worldTransform();
+            painter->resetTransform();
+            painter->setClipRegion(QRegion(v->viewport()->rect()).subtracted(covered),
+                                   Qt::IntersectClip);
+            painter->setWorldTransform(toView);
+        }
+    }
     for (const VSnapLine& line : std::as_const(m_snapLines)) {
         if (line.intersects(rect))
             line.paint(painter, rect);

@@ -59,6 +59,7 @@ public:
     VGraphicsSnapSystem& snapSystem() { return m_snapSystem; }
 
     bool isDragging() const { return m_nDragCount > 0; }
+    bool isDrawing() const { return m_eventFilters.hasActivePrompt(); }
     // Guide lines on show until the next mouse event.
     void snapped(const VSnapLine& line);
     void clearSnapLines();

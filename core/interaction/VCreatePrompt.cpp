@@ -39,14 +39,24 @@ void VCreatePrompt::onStart()
             Qt::QueuedConnection);
     connect(this, &VCreatePrompt::cancelled, scene(), &VGraphicsScene::onCreatePromptFinished,
             Qt::QueuedConnection);
+    // A text being edited would lose every key the tool takes, so its editing ends here.
+    if (QGraphicsItem* focused = scene()->focusItem())
+        focused->clearFocus();
     VCursor* cursor = scene()->cursor();
     cursor->setGraphics(new VCursorGraphicsCross, true);
     cursor->updateText(positionText(cursor->pos()));
 }
 
-QString VCreatePrompt::positionText(const QPointF& position)
+QString VCreatePrompt::positionText(const QPointF& position) const
 {
-    return QStringLiteral("(%1,%2)").arg(position.x()).arg(position.y());
+    return QStringLiteral("(%1,%2)").arg(readOut(position.x()), readOut(position.y()));
+}
+
+QString VCreatePrompt::readOut(double value) const
+{
+    if (scene()->scale() > 1)
+        return QString::number(value, 'f', 1);
+    return QString::number(qRound(value));
 }
 
 QPointF VCreatePrompt::snapToGrid(const QPointF& position, double scale)

@@ -56,8 +56,11 @@ protected:
     // A right click: drops the shape being dragged and keeps the tool, or ends an idle tool.
     void dropSampleOrCancel();
 
-    // "(x,y)" of a scene position.
-    static QString positionText(const QPointF& position);
+    // "(x,y)" of a scene position, in the format of readOut.
+    QString positionText(const QPointF& position) const;
+    // A coordinate or length for the cursor's text: whole pixels up to 1:1, tenths when zoomed
+    // in.
+    QString readOut(double value) const;
 
 private:
     void snapMouse(QGraphicsSceneMouseEvent* event) const;

@@ -49,7 +49,7 @@ bool VCreatePromptLine::mouseMove(QGraphicsSceneMouseEvent* event)
     VCreatePrompt::mouseMove(event);
     if (hasSample()) {
         sample()->setEndPoint(QVector3D(event->scenePos()));
-        scene()->cursor()->updateText(tr("Length: %1").arg(sample()->length()));
+        scene()->cursor()->updateText(tr("Length: %1").arg(readOut(sample()->length())));
     } else {
         scene()->cursor()->updateText(positionText(event->scenePos()));
     }

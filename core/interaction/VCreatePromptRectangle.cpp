@@ -60,7 +60,8 @@ bool VCreatePromptRectangle::mouseMove(QGraphicsSceneMouseEvent* event)
     if (hasSample()) {
         sample()->setPoint2(QVector3D(event->scenePos()));
         const QRectF r = sample()->boundary();
-        scene()->cursor()->updateText(tr("Width: %1\nHeight: %2").arg(r.width()).arg(r.height()));
+        scene()->cursor()->updateText(
+            tr("Width: %1\nHeight: %2").arg(readOut(r.width()), readOut(r.height())));
     } else {
         scene()->cursor()->updateText(positionText(event->scenePos()));
     }

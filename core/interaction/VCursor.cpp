@@ -110,6 +110,15 @@ void VCursor::onBindingObjectMoved(VGrip* grip, VGraphicsItem* item)
     moveHotSpot(grip->scenePos());
 }
 
+void VCursor::setPointerInside(bool inside)
+{
+    if (inside == m_bPointerInside)
+        return;
+    repaint();
+    m_bPointerInside = inside;
+    repaint();
+}
+
 QRectF VCursor::boundingRect() const
 {
     if (m_graphics.empty())
@@ -121,12 +130,32 @@ QRectF VCursor::boundingRect() const
         const QPointF hotSpot = pos() * s;
         const QRectF visible(m_pScene->visibleRect().topLeft() * s,
                              m_pScene->visibleRect().size() * s);
-        m_textRect = VUtility::calcBestPosition(visible, hotSpot, textSize, 5, 5, Qt::AlignLeft)
-                         .adjusted(-2, -2, 3, 3)
-                         .translated(-hotSpot);
+        m_textRect =
+            placeText(visible, hotSpot, textSize).adjusted(-2, -2, 3, 3).translated(-hotSpot);
         r |= m_textRect;
     }
     return QRectF(r.topLeft() / s, r.size() / s);
+}
+
+QRectF VCursor::placeText(const QRectF& visible, const QPointF& hotSpot, const QSizeF& size) const
+{
+    const QRectF best = VUtility::calcBestPosition(visible, hotSpot, size, 5, 5, Qt::AlignLeft);
+    const VGraphicsView* view = m_pScene->view();
+    if (!view)
+        return best;
+    // The floating panels hide what lies under them; in the same pixels as visible.
+    const QRegion covered = view->coveredRegion().translated(visible.topLeft().toPoint());
+    if (!covered.intersects(best.toAlignedRect()))
+        return best;
+    // The same places in the same order, but free of the panels.
+    for (const QPointF& offset :
+         {QPointF(5, 5), QPointF(-5 - size.width(), 5), QPointF(5, -5 - size.height()),
+          QPointF(-5 - size.width(), -5 - size.height())}) {
+        const QRectF candidate(hotSpot + offset, size);
+        if (visible.contains(candidate) && !covered.intersects(candidate.toAlignedRect()))
+            return candidate;
+    }
+    return best;
 }
 
 QRectF VCursor::sceneBoundingRect() const
@@ -138,7 +167,7 @@ void VCursor::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, Q
 {
     Q_UNUSED(option);
     Q_UNUSED(widget);
-    if (m_graphics.empty())
+    if (m_graphics.empty() || !m_bPointerInside)
         return;
     VRestorePainter restore(*painter);
     painter->translate(pos());

@@ -43,6 +43,11 @@ public:
     void unbind(VGrip* grip);
     bool isBinded() const { return !m_boundGrips.isEmpty(); }
 
+    // Off the view the system pointer shows instead: over a floating panel or outside the
+    // window a drawn cross would be a second pointer.
+    void setPointerInside(bool inside);
+    bool isPointerInside() const { return m_bPointerInside; }
+
     QRectF boundingRect() const override;
     QRectF sceneBoundingRect() const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
@@ -54,6 +59,9 @@ private slots:
 private:
     void repaint();
     void moveHotSpot(const QPointF& pos);
+    // Where the text box goes, in screen pixels like visible: beside the hot spot, inside the
+    // visible area and off any floating panel when it can be.
+    QRectF placeText(const QRectF& visible, const QPointF& hotSpot, const QSizeF& size) const;
 
     QVector<VGrip*> m_boundGrips;
     std::vector<std::unique_ptr<VCursorGraphics>> m_graphics;
@@ -63,4 +71,5 @@ private:
     // Screen pixels relative to the hot spot; placed by boundingRect().
     mutable QRectF m_textRect;
     bool m_bViewCursorBlanked = false;
+    bool m_bPointerInside = true;
 };

@@ -46,6 +46,13 @@ void VEventFilterList::clearFilters()
         takeFilter(size() - 1);
 }
 
+bool VEventFilterList::hasActivePrompt() const
+{
+    return std::any_of(begin(), end(), [](const VEventFilterPointer& filter) {
+        return filter && filter->isEnabled() && filter->inherits("VCreatePrompt");
+    });
+}
+
 void VEventFilterList::takeFilter(qsizetype index)
 {
     VEventFilterPointer filter = takeAt(index);

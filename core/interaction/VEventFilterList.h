@@ -28,6 +28,8 @@ public:
     void cancelCurrentPrompt();
     // Removes every filter, last first.
     void clearFilters();
+    // A drawing tool is at work.
+    bool hasActivePrompt() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -100,6 +100,10 @@ bool VGraphicsSnapSystem::eventFilter(QObject* watched, QEvent* event)
     auto* mouse = static_cast<QGraphicsSceneMouseEvent*>(event);
     // Guide lines live only until the next mouse event.
     m_pScene->clearSnapLines();
+    // Only a point being placed snaps; a pointer merely passing by, or a click that selects or
+    // places a caret, stays where the user put it.
+    if (!m_pScene->isDragging() && !m_pScene->isDrawing())
+        return false;
     QPointF p = mouse->scenePos();
     double result = 0;
     if (snap(m_xPoints, p.x(), result)) {

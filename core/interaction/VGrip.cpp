@@ -8,6 +8,7 @@
 #include "VPainterAntiScale.h"
 
 #include <QGraphicsSceneHoverEvent>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -205,4 +206,9 @@ void VGrip::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
             pScene->cursor()->unbind(this);
     }
     QGraphicsObject::hoverLeaveEvent(event);
+}
+
+void VGrip::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    event->ignore();
 }

@@ -111,3 +111,9 @@ QFont VCanvasRuler::labelFont(const QFont& base)
     font.setPointSize(7);
     return font;
 }
+
+bool VCanvasRuler::fitsAlong(int start, int length) const
+{
+    const int end = m_orientation == Qt::Horizontal ? width() : height();
+    return start >= 0 && start + length <= end;
+}

@@ -40,6 +40,9 @@ protected:
     static QList<Tick> ticks(double low, double high, double spacing);
     static QList<double> labels(double low, double high, double spacing);
     static QFont labelFont(const QFont& base);
+    // Whether a label from start, length pixels long along the ruler, is whole on it: a cut
+    // number at either end reads as another number.
+    bool fitsAlong(int start, int length) const;
 
     VCanvas* m_pCanvas;
     Qt::Orientation m_orientation;

@@ -2,6 +2,7 @@
 
 #include "VGraphicsView.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -32,10 +33,15 @@ void VCanvasRulerHorizontal::paintEvent(QPaintEvent* event)
     for (const Tick& tick : ticks(scene.left(), scene.right(), spacing))
         painter.drawLine(map(tick.position), tick.from, map(tick.position), Thickness - 1);
 
-    painter.setFont(labelFont(painter.font()));
+    const QFont font = labelFont(painter.font());
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
     painter.setPen(QColor(60, 60, 60, 255));
-    for (double p : labels(scene.left(), scene.right(), spacing))
-        painter.drawText(map(p) + 2, 8, QString::number(p, 'g', 6));
+    for (double p : labels(scene.left(), scene.right(), spacing)) {
+        const QString text = QString::number(p, 'g', 6);
+        if (fitsAlong(map(p) + 2, metrics.horizontalAdvance(text)))
+            painter.drawText(map(p) + 2, 8, text);
+    }
 
     painter.setPen(Qt::black);
     painter.drawLine(r.left(), Thickness - 1, r.right(), Thickness - 1);

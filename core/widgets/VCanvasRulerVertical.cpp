@@ -38,7 +38,9 @@ void VCanvasRulerVertical::paintEvent(QPaintEvent* event)
     painter.rotate(-90);
     for (double p : labels(scene.top(), scene.bottom(), spacing)) {
         const QString text = QString::number(p, 'g', 6);
-        painter.drawText(-map(p) - metrics.horizontalAdvance(text) - 2, 8, text);
+        const int width = metrics.horizontalAdvance(text);
+        if (fitsAlong(map(p) + 2, width))
+            painter.drawText(-map(p) - width - 2, 8, text);
     }
     painter.restore();
 

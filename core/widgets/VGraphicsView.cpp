@@ -1,6 +1,7 @@
 #include "VGraphicsView.h"
 
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCursor.h"
 #include "VCanvas.h"
 
 #include <QMouseEvent>
@@ -97,6 +98,10 @@ void VGraphicsView::mouseReleaseEvent(QMouseEvent* event)
 void VGraphicsView::mouseMoveEvent(QMouseEvent* event)
 {
     m_heldButtons = event->buttons();
+    // A move from the window system proves the pointer is here, whatever enter and leave
+    // events went missing; a replayed one proves nothing.
+    if (event->spontaneous())
+        m_pScene->cursor()->setPointerInside(true);
     if (!canvas()->onViewMouseMoveEvent(event))
         QGraphicsView::mouseMoveEvent(event);
 }
@@ -105,6 +110,35 @@ void VGraphicsView::wheelEvent(QWheelEvent* event)
 {
     if (!canvas()->onViewWheelEvent(event))
         QGraphicsView::wheelEvent(event);
+}
+
+bool VGraphicsView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Enter)
+        m_pScene->cursor()->setPointerInside(true);
+    else if (event->type() == QEvent::Leave)
+        m_pScene->cursor()->setPointerInside(false);
+    return QGraphicsView::viewportEvent(event);
+}
+
+QRegion VGraphicsView::coveredRegion() const
+{
+    const QWidget* area = viewport();
+    QRegion covered;
+    for (const QWidget* w = area; w && !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        const QObjectList& siblings = parent->children();
+        // Siblings after it in the list are stacked above it.
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(w)) + 1; i < siblings.size();
+             ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
+            if (!above || above->isWindow() || !above->isVisible())
+                continue;
+            const QRect r(area->mapFrom(parent, above->pos()), above->size());
+            covered |= r & area->rect();
+        }
+    }
+    return covered;
 }
 
 void VGraphicsView::resizeEvent(QResizeEvent* event)

@@ -34,6 +34,10 @@ public:
     // The zoom levels, in increasing order.
     static const QList<double>& scaleLevels();
 
+    // The part of the viewport, in its coordinates, that widgets stacked above it hide, such as
+    // the canvas's floating panels.
+    QRegion coveredRegion() const;
+
 protected:
     // A move at the pointer's place, so hover feedback follows geometry that moved under it.
     void replayMouseMoveEvent();
@@ -42,6 +46,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,13 +1,16 @@
 #include "VExampleTools.h"
 
+#include "graphics/VGraphicsScene.h"
 #include "interaction/VCreatePromptLine.h"
 #include "interaction/VCreatePromptPolygon.h"
 #include "interaction/VCreatePromptPolyline.h"
 #include "interaction/VCreatePromptRectangle.h"
 #include "interaction/VCreatePromptText.h"
 #include "widgets/VCanvas.h"
+#include "widgets/VGraphicsView.h"
 #include "widgets/VWidgetTools.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QPainter>
@@ -56,8 +59,43 @@ VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canva
                        p.drawText(QRectF(0, 0, 20, 20), Qt::AlignCenter, QStringLiteral("T"));
                    }),
                    tr("Text"), this, SLOT(startText()), QKeySequence(Qt::Key_T));
-    panel->move(24, 28);
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       p.drawLine(QPointF(5, 5), QPointF(15, 15));
+                       p.drawLine(QPointF(15, 5), QPointF(5, 15));
+                   }),
+                   tr("Delete the selected items"), this, SLOT(deleteSelection()),
+                   QKeySequence(QKeySequence::Delete));
+    m_pPanel = panel;
     panel->show(true);
+    canvas->view()->viewport()->installEventFilter(this);
+}
+
+bool VExampleTools::eventFilter(QObject* watched, QEvent* event)
+{
+    // Queued: the view places the page only after its viewport has heard of the new size.
+    if (event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(this, &VExampleTools::placeAbovePage, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void VExampleTools::placeAbovePage()
+{
+    // Above the page's left end when there is room, else in the view's corner.
+    const QRectF page = m_pCanvas->scene()->sceneRect();
+    const QPoint pageCorner = m_pCanvas->mapFromScene(page.topLeft());
+    const QRect view = m_pCanvas->view()->geometry();
+    const int gap = 6;
+    const int top = pageCorner.y() - gap - m_pPanel->height();
+    m_pPanel->move(qMax(view.left() + gap, pageCorner.x()), qMax(view.top() + gap, top));
+}
+
+void VExampleTools::deleteSelection()
+{
+    VGraphicsScene* scene = m_pCanvas->scene();
+    // A copy: every removal changes the canvas's selection.
+    const QList<VGraphicsItem*> selected = m_pCanvas->selection();
+    for (VGraphicsItem* item : selected)
+        scene->removePersistenItem(item);
 }
 
 void VExampleTools::startLine()

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class VCanvas;
+class VWidgetTools;
 
 // A floating panel on the canvas that starts each drawing tool.
 class VExampleTools : public QObject
@@ -12,13 +13,20 @@ class VExampleTools : public QObject
 public:
     explicit VExampleTools(VCanvas* canvas);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public slots:
     void startLine();
     void startPolyline();
     void startPolygon();
     void startRectangle();
     void startText();
+    void deleteSelection();
 
 private:
+    // Keeps the page free while the view leaves room above it.
+    void placeAbovePage();
+
     VCanvas* m_pCanvas;
+    VWidgetTools* m_pPanel = nullptr;
 };

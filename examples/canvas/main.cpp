@@ -33,8 +33,10 @@ int main(int argc, char* argv[])
     window.setWindowTitle(QStringLiteral("Canvas example"));
     window.statusBar()->showMessage(
         QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it "
-                       "with its grips; Ctrl+wheel zooms; a double click edits text."));
-    window.resize(960, 680);
+                       "with its grips, Delete removes it; Ctrl+wheel zooms; a double click "
+                       "edits text."));
+    // Room for the tool panel above the page.
+    window.resize(960, 740);
     window.show();
 
     if (parser.isSet(grab)) {

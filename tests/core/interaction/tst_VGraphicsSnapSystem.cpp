@@ -3,6 +3,7 @@
 #include "TalvikTestConfig.h"
 
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCreatePromptLine.h"
 #include "interaction/VGraphicsSnapSystem.h"
 #include "interaction/VSnapLine.h"
 #include "widgets/VCanvas.h"
@@ -145,9 +146,15 @@ void tst_VGraphicsSnapSystem::coordinatesStaySortedAndShared()
 
 void tst_VGraphicsSnapSystem::eventsSnapWithGuideLines()
 {
-    VGraphicsScene scene;
+    VCanvas canvas;
+    VGraphicsScene& scene = *canvas.scene();
     scene.addPersistenItem(pointAt(QPointF(100, 300)), false);
     scene.addPersistenItem(pointAt(QPointF(250, 40)), false);
+    // Nothing is drawn or dragged: the pointer passes by untouched.
+    QCOMPARE(sendMove(&scene, QPointF(102.5, 298)), QPointF(102.5, 298));
+    QVERIFY(scene.snapLines().isEmpty());
+
+    (new VCreatePromptLine)->start(&canvas);
     QCOMPARE(sendMove(&scene, QPointF(102.5, 298)), QPointF(100, 300));
     QCOMPARE(scene.snapLines().size(), 2);
     QCOMPARE(scene.snapLines().at(0), VSnapLine(100, VSnapLine::SnapVertical));
@@ -164,8 +171,12 @@ void tst_VGraphicsSnapSystem::theToleranceIsThreeScreenPixels()
     VCanvas canvas;
     canvas.scene()->addPersistenItem(pointAt(QPointF(100, 300)), false);
     canvas.view()->setScale(2.0);
+    (new VCreatePromptLine)->start(&canvas);
+    // The tool then puts the position on its own grid.
     QCOMPARE(sendMove(canvas.scene(), QPointF(101.4, 500)).x(), 100.0);
-    QCOMPARE(sendMove(canvas.scene(), QPointF(101.6, 500)).x(), 101.6);
+    QCOMPARE(canvas.scene()->snapLines().size(), 1);
+    sendMove(canvas.scene(), QPointF(101.6, 500));
+    QVERIFY(canvas.scene()->snapLines().isEmpty());
 }
 
 void tst_VGraphicsSnapSystem::emptySceneSnapsNothing()
@@ -233,6 +244,7 @@ void tst_VGraphicsSnapSystem::guideLinesReachTheScreenUntilTheNextMove()
     canvas.show();
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
     canvas.scene()->addPersistenItem(pointAt(QPointF(100, 300)), false);
+    (new VCreatePromptLine)->start(&canvas);
     QWidget* viewport = canvas.view()->viewport();
     auto move = [&](const QPointF& scenePoint) {
         const QPoint p = canvas.view()->mapFromScene(scenePoint);
@@ -252,7 +264,8 @@ void tst_VGraphicsSnapSystem::guideLinesReachTheScreenUntilTheNextMove()
     };
     move(QPointF(102, 450));
     QCOMPARE(canvas.scene()->snapLines().size(), 1);
-    QTRY_VERIFY(cyanAround(QPointF(100, 450)));
+    // Clear of the tool's cross, which inverts the line where it crosses it.
+    QTRY_VERIFY(cyanAround(QPointF(100, 350)));
     QVERIFY(cyanAround(QPointF(100, 40)));
     move(QPointF(400, 450));
     QVERIFY(canvas.scene()->snapLines().isEmpty());

@@ -71,6 +71,8 @@ void tst_VGripManager::selectionChangesKeepUntouchedGrips()
     VGraphicsItemRectangle* c = box(QRectF(220, 20, 60, 40));
     scene->addPersistenItem(a, true);
     scene->addPersistenItem(b, true);
+    // A new item is selected alone; both are wanted here.
+    a->setSelected(true);
     scene->addPersistenItem(c, false);
     VGraphicsLayer other(scene);
     VGraphicsItemRectangle* d = box(QRectF(20, 200, 60, 40));
@@ -160,6 +162,8 @@ void tst_VGripManager::dragHidesThePanels()
     VGraphicsItemRectangle* second = box(QRectF(260, 80, 100, 50));
     stage.scene()->addPersistenItem(first, true);
     stage.scene()->addPersistenItem(second, true);
+    // A new item is selected alone; both are wanted here.
+    first->setSelected(true);
     const QPoint from = stage.at(stage.grips(first).at(3)->scenePos());
     stage.hover(stage.grips(first).at(3)->scenePos());
     stage.mouse.press(from);

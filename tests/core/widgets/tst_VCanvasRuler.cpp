@@ -155,6 +155,25 @@ private:
             if (strip.at(a, VCanvasRuler::Thickness - 1) != qRgb(0, 0, 0))
                 return QStringLiteral("no inner edge at %1").arg(a);
         }
+        // Up to both ends, every label is whole and just past its tick: a cut number would
+        // read as another one.
+        const QTransform toScene = view()->viewportTransform().inverted();
+        const auto hasText = [&strip](int a) { return strip.text(a, a + 1).first >= 0; };
+        for (int a = 0; a < strip.length(); ++a) {
+            if (!hasText(a))
+                continue;
+            const int from = a;
+            for (int b = a + 1; b < strip.length() && b - a < 7; ++b)
+                a = hasText(b) ? b : a;
+            int tick = from - 4;
+            while (tick < from - 2 && (tick < 0 || !isTick(strip.at(tick, 0))))
+                ++tick;
+            const QPointF at = toScene.map(QPointF(tick, tick));
+            const double p = spacing * std::round((strip.horizontal ? at.x() : at.y()) / spacing);
+            const int width = metrics.horizontalAdvance(QString::number(p, 'g', 6));
+            if (tick < 0 || !isTick(strip.at(tick, 0)) || qAbs(a - from + 1 - width) > 3)
+                return QStringLiteral("label %1 at %2..%3 is cut or stray").arg(p).arg(from).arg(a);
+        }
         return labels >= 3 ? QString() : QStringLiteral("only %1 labels").arg(labels);
     }
 

@@ -4,6 +4,7 @@
 
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCreatePromptRectangle.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
 #include "widgets/VHelpBalloon.h"
@@ -11,6 +12,8 @@
 #include "widgets/VWidgetTools.h"
 
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 
 using TalvikTest::ProbeItem;
 
@@ -47,6 +50,7 @@ private slots:
     void toolPanelsBelongToTheCanvas();
     void balloonShowsItsNote();
     void gripDragsHideTheFloatingWidgets();
+    void drawnPointerStaysOffThePanels();
 
 private:
     std::unique_ptr<TalvikTest::IniConfig> m_config;
@@ -169,6 +173,47 @@ void tst_VCanvasWidgets::gripDragsHideTheFloatingWidgets()
     // More ends than starts are ignored.
     dragEnded(canvas.scene());
     QVERIFY(tools->isVisible());
+}
+
+// A panel lets the picture show through, but not the drawn cross: the cross is cut at the
+// panel, and it goes when the pointer leaves the view for the panel.
+void tst_VCanvasWidgets::drawnPointerStaysOffThePanels()
+{
+    VCanvas canvas;
+    canvas.resize(700, 600);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    VWidgetTools* tools = canvas.creatWidgetTools();
+    QPixmap icon(20, 20);
+    icon.fill(Qt::darkGray);
+    tools->addTool(QIcon(icon), QStringLiteral("Tool"), nullptr, nullptr, QKeySequence());
+    tools->move(100, 100);
+    tools->show(false);
+    const QRect panel = tools->geometry();
+    const QRect below(panel.bottomLeft() + QPoint(0, 1), QSize(panel.width(), 40));
+    const auto shown = [&canvas](const QRect& r) {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+        return canvas.screen()->grabWindow(canvas.winId()).toImage().copy(r);
+    };
+    const QImage panelBefore = shown(panel);
+    const QImage belowBefore = shown(below);
+
+    (new VCreatePromptRectangle)->start(&canvas);
+    QWidget* viewport = canvas.view()->viewport();
+    // The cross reaches 20 pixels up, into the panel.
+    const QPoint at = viewport->mapFrom(&canvas, below.topLeft() + QPoint(30, 8));
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(viewport->mapToGlobal(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTRY_VERIFY(shown(below) != belowBefore);
+    QCOMPARE(shown(panel), panelBefore);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(viewport, &leave);
+    QTRY_COMPARE(shown(below), belowBefore);
 }
 
 TALVIK_TEST_MAIN(tst_VCanvasWidgets)
