@@ -10,7 +10,7 @@ VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObj
 
 void VCaptureController::startCapture(int mode)
 {
-    if (m_bRunning || !m_pWindow)
+    if (m_bRunning || m_bAbandoned || !m_pWindow)
         return;
     // A request still waiting for its tick is replaced, keeping the state it saved.
     if (m_timerId != 0) {
@@ -39,6 +39,15 @@ void VCaptureController::startCapture(int mode)
     m_timerId = startTimer(m_delay);
 }
 
+void VCaptureController::abandon()
+{
+    m_bAbandoned = true;
+    if (m_timerId != 0) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+    }
+}
+
 void VCaptureController::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != m_timerId) {
@@ -59,8 +68,10 @@ void VCaptureController::timerEvent(QTimerEvent* event)
     m_timerId = 0;
     m_bRunning = true;
     m_followUp(m_mode, grabDialogScreen(m_pWindow));
-    restoreWindow();
     m_bRunning = false;
+    if (m_bAbandoned)
+        return;
+    restoreWindow();
     emit captureEnded();
 }
 

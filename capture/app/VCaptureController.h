@@ -34,6 +34,10 @@ public:
 
     void startCapture(int mode);
 
+    // The program is ending: a pending grab never happens, a running follow-up brings nothing
+    // back once its modal loop has ended, and no later request starts.
+    void abandon();
+
     bool isPending() const { return m_timerId != 0; }
     bool isRunning() const { return m_bRunning; }
     int pendingDelay() const { return m_delay; }
@@ -59,4 +63,5 @@ private:
     int m_timerId = 0;
     int m_delay = 0;
     bool m_bRunning = false;
+    bool m_bAbandoned = false;
 };

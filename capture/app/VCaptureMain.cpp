@@ -23,9 +23,12 @@ QString tr(const char* text)
     return QCoreApplication::translate("VCaptureMain", text);
 }
 
-// Help, version and usage errors; returns the exit code, or -1 for anything else.
+// Help, version and usage errors; returns the exit code, or -1 for anything else. Unknown
+// arguments are reported here, whatever follows.
 int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
 {
+    err << commandLine.warnings();
+    err.flush();
     switch (commandLine.action) {
     case VCommandLine::Action::Help:
         out << commandLine.helpText;
@@ -133,6 +136,7 @@ int captureMain(int argc, char* argv[])
         (early.action == VCommandLine::Action::Capture && !early.isOneShot());
     if (wantsInstance && !instance.claim()) {
         QCoreApplication app(argc, argv);
+        err << early.warnings();
         return handOver(instance, early, err);
     }
 

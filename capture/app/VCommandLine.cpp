@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
 #include <cstring>
 
@@ -9,9 +10,87 @@ namespace {
 const QStringList kCaptureModes = {QStringLiteral("region"), QStringLiteral("window"),
                                    QStringLiteral("scrolling"), QStringLiteral("fullscreen")};
 
+const QString kAutorun = QStringLiteral("/autorun");
+
+// The toolkit's own options and whether they take a value. It removes them once the
+// application object exists, but the start-up reads the raw arguments before that.
+const QHash<QString, bool>& toolkitOptions()
+{
+    static const QHash<QString, bool> options{
+        {"platform", true},
+        {"platformpluginpath", true},
+        {"platformtheme", true},
+        {"plugin", true},
+        {"qwindowgeometry", true},
+        {"qwindowicon", true},
+        {"qwindowtitle", true},
+        {"session", true},
+        {"display", true},
+        {"geometry", true},
+        {"title", true},
+        {"name", true},
+        {"visual", true},
+        {"ncols", true},
+        {"cmap", true},
+        {"style", true},
+        {"stylesheet", true},
+        {"qmljsdebugger", false},
+        {"reverse", false},
+        {"testability", false},
+        {"nograb", false},
+        {"dograb", false},
+        {"sync", false},
+        {"widgetcount", false},
+    };
+    return options;
+}
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("VCommandLine", text);
+}
+
+// The arguments the parser should see: the program's options with their values (whatever
+// those look like) and "/autorun". Everything else goes to unknown, except the toolkit's.
+QStringList knownArguments(const QStringList& arguments, const QList<QCommandLineOption>& options,
+                           QStringList& unknown)
+{
+    QHash<QString, bool> takesValue{{QStringLiteral("help-all"), false}};
+    for (const QCommandLineOption& option : options) {
+        for (const QString& name : option.names())
+            takesValue.insert(name, !option.valueName().isEmpty());
+    }
+    QStringList known = arguments.mid(0, 1);
+    bool wordsOnly = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (wordsOnly || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
+            if (argument == kAutorun)
+                known << argument;
+            else
+                unknown << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            wordsOnly = true;
+            known << argument;
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1)
+                                 .section(QLatin1Char('='), 0, 0);
+        const bool valueInline = argument.contains(QLatin1Char('='));
+        if (takesValue.contains(name)) {
+            known << argument;
+            if (takesValue.value(name) && !valueInline && i + 1 < arguments.size())
+                known << arguments.at(++i);
+        } else if (toolkitOptions().contains(name)) {
+            if (toolkitOptions().value(name) && !valueInline)
+                ++i;
+        } else {
+            unknown << argument;
+        }
+    }
+    return known;
 }
 } // namespace
 
@@ -51,8 +130,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     parser.addOption(atOption);
     parser.addOption(delayOption);
     // The log-on entry starts the program with this word.
-    parser.addPositionalArgument(QStringLiteral("/autorun"),
-                                 tr("Start hidden in the notification area."),
+    parser.addPositionalArgument(kAutorun, tr("Start hidden in the notification area."),
                                  QStringLiteral("[/autorun]"));
 
     VCommandLine result;
@@ -63,7 +141,13 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         return result;
     };
 
-    if (!parser.parse(arguments))
+    // "-capture" reads as "--capture", as the toolkit's single-dash words do.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QStringList known = knownArguments(arguments,
+                                             {helpOption, versionOption, captureOption,
+                                              outputOption, autoNameOption, atOption, delayOption},
+                                             result.unknownArguments);
+    if (!parser.parse(known))
         return invalid(parser.errorText());
     if (parser.isSet(helpOption)) {
         result.action = Action::Help;
@@ -73,8 +157,8 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         result.action = Action::Version;
         return result;
     }
-    // Other words are left alone: only the exact word keeps the dialog hidden.
-    result.autorun = parser.positionalArguments().contains(QLatin1String("/autorun"));
+    // Only the exact word keeps the dialog hidden.
+    result.autorun = parser.positionalArguments().contains(kAutorun);
     const bool oneShot = parser.isSet(outputOption) || parser.isSet(autoNameOption);
     if (!parser.isSet(captureOption)) {
         if (oneShot || parser.isSet(delayOption))
@@ -119,6 +203,22 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
                                .arg(parser.value(delayOption)));
     }
     return result;
+}
+
+QString VCommandLine::warnings() const
+{
+    QString text;
+    for (const QString& argument : unknownArguments) {
+        text += tr("%1: unknown argument \"%2\" ignored")
+                    .arg(QCoreApplication::applicationName(), argument);
+        QString word = argument;
+        while (word.startsWith(QLatin1Char('-')) || word.startsWith(QLatin1Char('/')))
+            word.remove(0, 1);
+        if (word.compare(kAutorun.mid(1), Qt::CaseInsensitive) == 0)
+            text += tr(" (to start hidden in the notification area, give \"%1\")").arg(kAutorun);
+        text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 int VCommandLine::captureModeIndex(const QString& mode)

@@ -25,6 +25,9 @@ struct VCommandLine
     QPoint at;        // a one-shot window capture: the window under this global point
     QString error;    // for Invalid
     QString helpText; // for Help and Invalid
+    // Arguments that are neither options of the program nor "/autorun": reported, then left
+    // alone, so a launcher that adds its own still opens the program.
+    QStringList unknownArguments;
 
     // A capture written straight to a file, without the interactive application.
     bool isOneShot() const { return !outputFile.isEmpty() || autoName; }
@@ -34,6 +37,9 @@ struct VCommandLine
 
     // arguments includes the program path, as QCoreApplication::arguments() does.
     static VCommandLine parse(const QStringList& arguments);
+
+    // One line per unknown argument, for standard error.
+    QString warnings() const;
 
     // Whether the raw arguments only ask for help or the version, so no display is needed.
     static bool asksForTextOnly(int argc, char* argv[]);

@@ -22,8 +22,6 @@ const QString kCreateSubfolders = QStringLiteral("CreateSubfolders");
 const QString kFileNameFormat = QStringLiteral("FileNameFormat");
 const QString kSubFolderFormat = QStringLiteral("SubFolderFormat");
 
-constexpr int kMaxScrollingInterval = 5000;
-
 std::unique_ptr<QSettings> createStore()
 {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -95,7 +93,7 @@ int VConfigCapture::scrollingInterval() const
 
 void VConfigCapture::setScrollingInterval(int milliseconds)
 {
-    writeValue(kScrollingInterval, milliseconds);
+    writeValue(kScrollingInterval, qBound(0, milliseconds, kMaxScrollingInterval));
 }
 
 bool VConfigCapture::isShowTellFriend() const

@@ -20,6 +20,9 @@ public:
     bool isIncludeCursor() const;
     void setIncludeCursor(bool on);
 
+    // Milliseconds; a value outside 0 to kMaxScrollingInterval is brought inside, both when it
+    // is written and when a settings file holds it.
+    static constexpr int kMaxScrollingInterval = 5000;
     int scrollingInterval() const;
     void setScrollingInterval(int milliseconds);
 

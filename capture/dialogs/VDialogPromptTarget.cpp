@@ -4,12 +4,15 @@
 #include "ui_VDialogPromptTarget.h"
 #include "VVCapture.h"
 
+#include <QLayout>
 #include <QMessageBox>
 
 VDialogPromptTarget::VDialogPromptTarget(QWidget* parent, QImage* pImage)
     : QDialog(parent), m_pUi(std::make_unique<Ui::VDialogPromptTarget>()), m_pImage(pImage)
 {
     m_pUi->setupUi(this);
+    // As tall as the three choices need at the form's width, with no blank below them.
+    resize(width(), layout()->totalHeightForWidth(width()));
 }
 
 VDialogPromptTarget::~VDialogPromptTarget() = default;

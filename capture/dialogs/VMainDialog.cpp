@@ -24,7 +24,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 QIcon regionIcon(int regionType)
@@ -43,6 +47,22 @@ VConfigCapture* config()
 {
     return VConfigCapture::instance();
 }
+
+// Brings a number outside the range inside when the field is left, and puts the stored value
+// back into a field left empty.
+class VIntervalValidator : public QIntValidator
+{
+public:
+    using QIntValidator::QIntValidator;
+
+    void fixup(QString& input) const override
+    {
+        bool ok = false;
+        const int value = input.toInt(&ok);
+        input = QString::number(ok ? std::clamp(value, bottom(), top())
+                                   : config()->scrollingInterval());
+    }
+};
 } // namespace
 
 VMainDialog::VMainDialog(QWidget* parent)
@@ -50,6 +70,16 @@ VMainDialog::VMainDialog(QWidget* parent)
     , m_pUi(std::make_unique<Ui::VMainDialog>())
 {
     m_pUi->setupUi(this);
+    // The dark areas' style sheet keeps their palette (light text, dark buttons) from reaching
+    // their children, which would draw dark text and light hover boxes on the dark ground.
+    for (QWidget* pArea : {m_pUi->horizontalWidgetTitle, m_pUi->horizontalWidgetBottom}) {
+        const QPalette palette = pArea->palette();
+        for (QWidget* pChild : pArea->findChildren<QWidget*>())
+            pChild->setPalette(palette);
+    }
+    // Like a toolbar's: a focused button draws the same raised box as a selected one would.
+    for (QToolButton* pButton : m_pUi->horizontalWidgetTitle->findChildren<QToolButton*>())
+        pButton->setFocusPolicy(Qt::NoFocus);
     m_pHelpMenu = new QMenu(this);
     m_pRegionMenu = new QMenu(this);
     m_pTrayIcon = new VSystemTrayIcon(this, QIcon(QStringLiteral(":/images/App16.png")));
@@ -60,7 +90,10 @@ VMainDialog::VMainDialog(QWidget* parent)
     connect(m_pCapture, &VCaptureController::captureEnded, this, [this] {
         updateFromConfig();
         m_pTrayIcon->show();
+        m_restingPointer = QCursor::pos();
+        m_bPointerResting = true;
     });
+    connect(m_pTrayIcon, &VSystemTrayIcon::exitRequested, m_pCapture, &VCaptureController::abandon);
 
     QCoreApplication::setApplicationName(VCaptureInfo::applicationName());
     setHotkeyOwnerWindow(winId());
@@ -70,10 +103,16 @@ VMainDialog::VMainDialog(QWidget* parent)
     m_pUi->tabWidgetSettings->hide();
     m_pUi->widgetJpegOptions->hide();
     m_pUi->widgetAutomaticSaveOptions->hide();
-    m_pUi->lineEditScorllingInterval->setValidator(new QIntValidator(0, 5000, this));
+    m_pUi->lineEditScorllingInterval->setValidator(
+        new VIntervalValidator(0, VConfigCapture::kMaxScrollingInterval, this));
+    connect(m_pUi->lineEditScorllingInterval, &QLineEdit::editingFinished, this, [this] {
+        config()->setScrollingInterval(m_pUi->lineEditScorllingInterval->text().toInt());
+    });
     for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode)
         hotkeyEdit(mode)->setMode(mode);
     connect(m_pUi->labelTellFriend, &QLabel::linkActivated, this, &VMainDialog::onHelpTellFriend);
+    connect(m_pUi->lineEditAutomaticSaveFolder, &QLineEdit::editingFinished, this,
+            &VMainDialog::showFolderEnd);
     if (!config()->isShowTellFriend())
         hideTellFriend();
 
@@ -171,6 +210,24 @@ void VMainDialog::hideEvent(QHideEvent* event)
     emit hidden();
 }
 
+void VMainDialog::enterEvent(QEnterEvent* event)
+{
+    QDialog::enterEvent(event);
+    // Back from a capture under a pointer that has not moved: the mode button it clicked would
+    // keep its hover box, as if it were the selected mode, until the pointer left it.
+    if (!std::exchange(m_bPointerResting, false) || QCursor::pos() != m_restingPointer)
+        return;
+    // Once the button under the pointer has had its own enter event.
+    QTimer::singleShot(0, this, [this] {
+        for (QToolButton* pButton : m_pUi->horizontalWidgetTitle->findChildren<QToolButton*>()) {
+            if (pButton->underMouse()) {
+                pButton->setAttribute(Qt::WA_UnderMouse, false);
+                pButton->update();
+            }
+        }
+    });
+}
+
 void VMainDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -201,14 +258,17 @@ void VMainDialog::updateFromConfig()
     m_pUi->radioButtonAskForName->setChecked(nameMethod == 0);
     m_pUi->radioButtonAutomaticName->setChecked(nameMethod == 1);
     m_pUi->lineEditAutomaticSaveFolder->setText(pConfig->automaticSaveFolder());
+    showFolderEnd();
     updateNamePreview();
     const int format = pConfig->targetFormat();
     m_pUi->radioButtonBMP->setChecked(format == VV::TargetFormatBmp);
     m_pUi->radioButtonJPG->setChecked(format == VV::TargetFormatJpg);
     m_pUi->radioButtonPNG->setChecked(format == VV::TargetFormatPng);
     m_pUi->horizontalSliderJpgQuality->setValue(int(pConfig->jpgQuality()));
-    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode)
+    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
         hotkeyEdit(mode)->setText(pConfig->hotkey(mode).toString());
+        hotkeyEdit(mode)->setToolTip(QString());
+    }
     m_pUi->checkBoxUseHotkeyRegion->setChecked(pConfig->isUseHotkey(VV::CaptureRegion));
     m_pUi->checkBoxUseHotkeyWindow->setChecked(pConfig->isUseHotkey(VV::CaptureWindow));
     m_pUi->checkBoxUseHotkeyScrolling->setChecked(pConfig->isUseHotkey(VV::CaptureScrolling));
@@ -411,10 +471,9 @@ void VMainDialog::on_checkBoxInstantSystemTrayMenu_toggled(bool on)
 
 void VMainDialog::on_lineEditScorllingInterval_textEdited(const QString& text)
 {
-    bool ok = false;
-    const int interval = text.toInt(&ok);
-    if (ok)
-        config()->setScrollingInterval(interval);
+    // A number outside the range waits in the field until it is left, which brings it inside.
+    if (m_pUi->lineEditScorllingInterval->hasAcceptableInput())
+        config()->setScrollingInterval(text.toInt());
 }
 
 void VMainDialog::on_checkBoxAutoUpdate_toggled(bool on)
@@ -440,6 +499,8 @@ void VMainDialog::on_radioButtonJPG_toggled(bool on)
     if (on) {
         config()->setTargetFormat(VV::TargetFormatJpg);
         updateNamePreview();
+    } else {
+        shrinkHeight(); // its quality row went
     }
 }
 
@@ -470,12 +531,22 @@ void VMainDialog::on_toolButtonSelectAutomaticSaveFolder_clicked()
 void VMainDialog::on_lineEditAutomaticSaveFolder_textChanged(const QString& text)
 {
     config()->setAutomaticSaveFolder(text);
+    m_pUi->lineEditAutomaticSaveFolder->setToolTip(QDir::toNativeSeparators(text));
+}
+
+void VMainDialog::showFolderEnd()
+{
+    // The end of a path names the folder; its start is the same for most folders.
+    m_pUi->lineEditAutomaticSaveFolder->setCursorPosition(
+        int(m_pUi->lineEditAutomaticSaveFolder->text().size()));
 }
 
 void VMainDialog::on_radioButtonAutomaticName_toggled(bool on)
 {
     if (on)
         config()->setNameMethod(1);
+    else
+        shrinkHeight(); // its options row went
 }
 
 void VMainDialog::on_radioButtonAskForName_toggled(bool on)

@@ -52,6 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
     // What follows the grab: the output chooser for a full screen, the overlay for the others.
     virtual void runCapture(int mode, const VScreenGrab& grab);
@@ -98,6 +99,7 @@ private:
     void fillMenus();
     void hideTellFriend();
     void shrinkHeight();
+    void showFolderEnd();
     void updateRegionIcons();
     void toggleUseHotkey(int mode, bool on);
     void chooseDefaultHotkey(int mode);
@@ -112,4 +114,7 @@ private:
     QAction* m_pTrayRegionAction = nullptr;
     QToolButton* m_pPanelRegionButton = nullptr;
     VCaptureController* m_pCapture = nullptr;
+    // Where the pointer was when a capture ended, while it has not entered the dialog since.
+    QPoint m_restingPointer;
+    bool m_bPointerResting = false;
 };

@@ -13,6 +13,11 @@ VHotkeyEdit::VHotkeyEdit(QWidget* parent) : QLineEdit(parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+VHotkeyEdit::~VHotkeyEdit()
+{
+    setRecording(false);
+}
+
 void VHotkeyEdit::setMode(int mode)
 {
     m_mode = mode;
@@ -31,13 +36,44 @@ void VHotkeyEdit::applyHotkey(const VHotkey& hotkey)
     QString error;
     m_bInstalled = ::applyHotkey(m_mode, hotkey, error);
     if (m_bInstalled) {
-        setText(hotkey.toString());
+        showText(hotkey.toString());
         return;
     }
-    setText(error);
+    showText(error);
     // At a log-on start nobody would see the field.
     if (!isVisible() && !error.isEmpty())
         QMessageBox::warning(nullptr, tr("Setting Hotkey"), error);
+}
+
+void VHotkeyEdit::showText(const QString& text)
+{
+    setText(text);
+    // A reason may be longer than the field: its start, and all of it in the tool tip.
+    setCursorPosition(0);
+    setToolTip(text);
+}
+
+void VHotkeyEdit::setRecording(bool on)
+{
+    if (on == m_bRecording)
+        return;
+    m_bRecording = on;
+    if (on)
+        suspendHotkeys();
+    else
+        resumeHotkeys();
+}
+
+void VHotkeyEdit::focusInEvent(QFocusEvent* event)
+{
+    setRecording(true);
+    QLineEdit::focusInEvent(event);
+}
+
+void VHotkeyEdit::focusOutEvent(QFocusEvent* event)
+{
+    setRecording(false);
+    QLineEdit::focusOutEvent(event);
 }
 
 bool VHotkeyEdit::event(QEvent* event)

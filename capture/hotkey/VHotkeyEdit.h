@@ -12,6 +12,7 @@ class VHotkeyEdit : public QLineEdit
 
 public:
     explicit VHotkeyEdit(QWidget* parent = nullptr);
+    ~VHotkeyEdit() override;
 
     // The capture mode (VV::enumCaptureMode) whose hotkey this field sets; 0 at first.
     void setMode(int mode);
@@ -31,9 +32,16 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // While the field has the focus it records: the program's hotkeys are suspended.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void showText(const QString& text);
+    void setRecording(bool on);
+
     VHotkey m_hotkey;
     int m_mode = 0;
     bool m_bInstalled = false;
+    bool m_bRecording = false;
 };

@@ -47,3 +47,12 @@ unsigned VHotkeyTable::virtualKey(int key)
     const auto found = namedKeys().find(part);
     return found == namedKeys().end() ? 0 : found->second;
 }
+
+bool VHotkeyTable::needsModifier(int key)
+{
+    if (key & (Qt::ALT | Qt::CTRL | Qt::META))
+        return false;
+    const int part = key & ~kModifierBits;
+    return !(part >= Qt::Key_F1 && part <= Qt::Key_F35) && part != Qt::Key_Print &&
+           part != Qt::Key_Pause;
+}

@@ -12,5 +12,10 @@ public:
     // one, is part of the key), or 0 when the key cannot be a hotkey.
     static unsigned virtualKey(int key);
 
+    // Whether the key code lacks the Ctrl, Alt or Win it needs: other programs use letters,
+    // digits and named keys (with Shift too) as they are, so a hotkey on them alone would take
+    // them away everywhere. The function keys, Print Screen and Pause may stand alone.
+    static bool needsModifier(int key);
+
     VHotkeyTable() = delete;
 };

@@ -6,16 +6,42 @@
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
+#include "VVCapture.h"
+
 #include <QCoreApplication>
+#include <QMap>
 
 namespace {
 
 WId g_ownerWindow = 0;
 VPlatformBackend* g_pBackend = nullptr;
+QMap<int, VHotkey> g_active; // mode -> its installed hotkey, also while suspended
+int g_suspensions = 0;
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("VHotkeys", text);
+}
+
+QString modeName(int mode)
+{
+    switch (mode) {
+    case VV::CaptureRegion:
+        return tr("Region");
+    case VV::CaptureWindow:
+        return tr("Window");
+    case VV::CaptureScrolling:
+        return tr("Scrolling");
+    default:
+        return tr("Full Screen");
+    }
+}
+
+bool install(int mode, const VHotkey& hotkey)
+{
+    const int key = hotkey.key();
+    return hotkeyBackend().registerHotkey(hotkeyId(mode), VHotkeyTable::modifierFlags(key),
+                                          VHotkeyTable::virtualKey(key));
 }
 
 } // namespace
@@ -34,6 +60,10 @@ void setHotkeyBackend(VPlatformBackend* pBackend)
 
 void setHotkeyOwnerWindow(WId window)
 {
+    // A new owner starts without hotkeys.
+    for (auto it = g_active.cbegin(); it != g_active.cend(); ++it)
+        hotkeyBackend().unregisterHotkey(hotkeyId(it.key()));
+    g_active.clear();
     g_ownerWindow = window;
     hotkeyBackend().setHotkeyOwner(std::uintptr_t(window));
 }
@@ -43,22 +73,36 @@ bool applyHotkey(int mode, const VHotkey& hotkey, QString& error)
     error.clear();
     if (!g_ownerWindow)
         return false;
-    VPlatformBackend& backend = hotkeyBackend();
-    backend.unregisterHotkey(hotkeyId(mode));
+    removeHotkey(mode);
     if (hotkey.isEmpty()) {
         error = tr("Hotkey setting is empty.");
         return false;
     }
     const int key = hotkey.key();
-    const unsigned virtualKey = VHotkeyTable::virtualKey(key);
-    if (!virtualKey) {
+    if (!VHotkeyTable::virtualKey(key)) {
         error = tr("%1 is not a valid hotkey").arg(hotkey.toString());
         return false;
     }
-    if (!backend.registerHotkey(hotkeyId(mode), VHotkeyTable::modifierFlags(key), virtualKey)) {
+    if (VHotkeyTable::needsModifier(key)) {
+        error =
+            tr("Add Ctrl, Alt or Win: %1 alone would block other programs").arg(hotkey.toString());
+        return false;
+    }
+    // Our own hotkeys may be suspended, so the desktop cannot be asked about them.
+    for (auto it = g_active.cbegin(); it != g_active.cend(); ++it) {
+        if (it.value() == hotkey) {
+            error = tr("Failed to set hotkey: ") + hotkey.toString() +
+                    tr(" is already the %1 hotkey").arg(modeName(it.key()));
+            return false;
+        }
+    }
+    if (!install(mode, hotkey)) {
         error = tr("Failed to set hotkey: ") + hotkey.toString();
         return false;
     }
+    if (g_suspensions > 0)
+        hotkeyBackend().unregisterHotkey(hotkeyId(mode));
+    g_active.insert(mode, hotkey);
     VConfigCapture::instance()->setHotkey(mode, hotkey);
     return true;
 }
@@ -66,4 +110,28 @@ bool applyHotkey(int mode, const VHotkey& hotkey, QString& error)
 void removeHotkey(int mode)
 {
     hotkeyBackend().unregisterHotkey(hotkeyId(mode));
+    g_active.remove(mode);
+}
+
+void suspendHotkeys()
+{
+    if (g_suspensions++ > 0)
+        return;
+    for (auto it = g_active.cbegin(); it != g_active.cend(); ++it)
+        hotkeyBackend().unregisterHotkey(hotkeyId(it.key()));
+}
+
+void resumeHotkeys()
+{
+    if (g_suspensions == 0 || --g_suspensions > 0)
+        return;
+    for (auto it = g_active.begin(); it != g_active.end();) {
+        // Another program may have taken the combination meanwhile.
+        if (install(it.key(), it.value())) {
+            ++it;
+        } else {
+            qWarning("Failed to set hotkey again: %s", qPrintable(it.value().toString()));
+            it = g_active.erase(it);
+        }
+    }
 }

@@ -21,13 +21,20 @@ void setHotkeyOwnerWindow(WId window);
 
 // Withdraws the mode's hotkey and installs the given one. On success stores it as the mode's
 // hotkey in VConfigCapture and returns true. On failure returns false with the reason in error
-// for the user ("Hotkey setting is empty.", "... is not a valid hotkey", "Failed to set hotkey:
-// ..."), empty when no owner window is set; the mode then has no active hotkey and the stored
+// for the user ("Hotkey setting is empty.", "... is not a valid hotkey", a key that needs Ctrl,
+// Alt or Win, "Failed to set hotkey: ..." naming the mode that has it when it is another
+// mode's), empty when no owner window is set; the mode then has no active hotkey and the stored
 // one is unchanged.
 bool applyHotkey(int mode, const VHotkey& hotkey, QString& error);
 
 // Withdraws the mode's hotkey, if it has one.
 void removeHotkey(int mode);
+
+// While a hotkey field records, the active hotkeys are withdrawn from the desktop, so that
+// pressing one is recorded instead of starting its capture; applyHotkey still asks the desktop
+// about a new one, then holds it back too. Calls nest; the last resume installs them all again.
+void suspendHotkeys();
+void resumeHotkeys();
 
 // The backend the hotkeys go through: the process's platform backend unless one was set.
 VPlatformBackend& hotkeyBackend();

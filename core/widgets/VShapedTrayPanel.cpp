@@ -29,6 +29,9 @@ VShapedTrayPanel::VShapedTrayPanel(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint), m_pLayout(new QHBoxLayout(this))
 {
     setWindowOpacity(0.9);
+    // The panel never becomes the active window, and its buttons show only icons: their tool
+    // tips are all that names them.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     m_pLayout->setSpacing(3);
     m_pLayout->setContentsMargins(3, 3, 3, 3);
 }
@@ -41,6 +44,7 @@ QToolButton* VShapedTrayPanel::addButton(const QIcon& icon, const QString& text,
     auto* button = new QToolButton(this);
     button->setText(text);
     button->setToolTip(text);
+    button->setAccessibleName(text);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
     button->setFixedSize(40, 40);

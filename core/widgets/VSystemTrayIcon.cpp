@@ -55,12 +55,25 @@ VSystemTrayIcon::VSystemTrayIcon(QWidget* mainWindow, const QIcon& icon)
     m_pInsertionPoint = m_pMenu->addSeparator();
 
     m_pExitAction = m_pMenu->addAction(QIcon(QStringLiteral(":/images/exit.png")), QString());
-    connect(m_pExitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Not quit(): that first asks every window to close, and a window that hides to the tray
+    // instead, or a modal dialog that keeps its work, would stop the program from ending.
+    connect(m_pExitAction, &QAction::triggered, this, [this] {
+        emit exitRequested();
+        QCoreApplication::exit(0);
+    });
 
     retranslate();
     // The menu is a window of its own, so it hears of a new language.
     m_pMenu->installEventFilter(this);
 
+    // Show and hide events can come in an unexpected order around a minimise; the window's
+    // state when the menu opens is what counts.
+    connect(m_pMenu.get(), &QMenu::aboutToShow, this, [this] {
+        if (m_pMainWindow && m_pMainWindow->isVisible())
+            onMainWindowShown();
+        else
+            onMainWindowHidden();
+    });
     setContextMenu(m_pMenu.get());
     connect(this, &QSystemTrayIcon::activated, this, &VSystemTrayIcon::onActivated);
     m_pollTimer.start(kPollInterval, this);

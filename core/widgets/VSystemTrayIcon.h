@@ -38,6 +38,11 @@ public:
     // The instant panel, for adding buttons.
     VShapedTrayPanel* panel() const;
 
+signals:
+    // "E&xit" was chosen. Right after it every event loop ends, the modal ones inside the main
+    // one included, so whatever runs modally should not come back.
+    void exitRequested();
+
 public slots:
     void onMainWindowShown();
     void onMainWindowHidden();

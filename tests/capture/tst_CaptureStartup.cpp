@@ -3,24 +3,57 @@
 
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 
 namespace {
 
 using TalvikTest::captureSettingsPath;
 using TalvikTest::writeCaptureSettings;
 
-// How many mapped top-level windows carry exactly this title.
-int visibleWindows(const QString& title)
+bool xdotool(const QStringList& arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+// How many mapped windows an xdotool search finds.
+int countWindows(const QStringList& search)
 {
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search);
     if (!xdotool.waitForFinished(5000))
         return -1;
     return int(QString::fromLatin1(xdotool.readAllStandardOutput())
                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                    .size());
+}
+
+// How many mapped top-level windows carry exactly this title.
+int visibleWindows(const QString& title)
+{
+    return countWindows({QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+}
+
+// The program's mapped windows: dialogs, tray icon, menus.
+int programWindows()
+{
+    return countWindows({QStringLiteral("--classname"), QStringLiteral("TalvikCapture")});
+}
+
+// A tray host at the bottom right, as the closing and exit tests need.
+bool startTrayer(QProcess& trayer)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("trayer"));
+    if (program.isEmpty())
+        return false;
+    trayer.start(program, {"--edge", "bottom", "--align", "right", "--widthtype", "request",
+                           "--height", "24"});
+    return trayer.waitForStarted();
+}
+
+QVariant storedSetting(const QString& key)
+{
+    return QSettings(TalvikTest::captureSettingsPath(), QSettings::IniFormat).value(key);
 }
 
 const QString kDialogTitle = QStringLiteral("Morvane Screen Capture");
@@ -45,9 +78,16 @@ private slots:
     void hotkeyStartsACapture();
     void closing_data();
     void closing();
+    void exitFromTheTray_data();
+    void exitFromTheTray();
+    void hotkeyFieldRecords();
+    void intervalOutsideItsRangeIsNotStored();
 
 private:
-    QProcess* start(const QStringList& arguments);
+    QProcess* start(const QStringList& arguments,
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
+    // Starts the program with its dialog shown and focused.
+    void startFocused(const QByteArray& settings);
     bool updaterStarted() const { return QFileInfo::exists(m_updaterLog); }
 
     QTemporaryDir m_dir;
@@ -92,10 +132,11 @@ void tst_CaptureStartup::cleanup()
     QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
 }
 
-QProcess* tst_CaptureStartup::start(const QStringList& arguments)
+QProcess* tst_CaptureStartup::start(const QStringList& arguments,
+                                    QProcess::ProcessChannelMode channels)
 {
     auto* pProcess = new QProcess;
-    pProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pProcess->setProcessChannelMode(channels);
     // The tray must be the one on the test's X server, never a desktop's over the session bus.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
@@ -110,21 +151,29 @@ void tst_CaptureStartup::autorunKeepsTheDialogHidden_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("windows");
-    QTest::newRow("/autorun") << QStringList{"/autorun"} << 0;
-    QTest::newRow("/AUTORUN") << QStringList{"/AUTORUN"} << 1;
-    QTest::newRow("no argument") << QStringList{} << 1;
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("/autorun") << QStringList{"/autorun"} << 0 << "";
+    QTest::newRow("/AUTORUN") << QStringList{"/AUTORUN"} << 1 << "unknown argument \"/AUTORUN\"";
+    QTest::newRow("no argument") << QStringList{} << 1 << "";
+    // A launcher's own option must not keep the program from opening.
+    QTest::newRow("--autorun") << QStringList{"--autorun"} << 1 << "unknown argument \"--autorun\"";
 }
 
 void tst_CaptureStartup::autorunKeepsTheDialogHidden()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, windows);
-    QProcess* pProcess = start(arguments);
+    QFETCH(QString, warning);
+    QProcess* pProcess = start(arguments, QProcess::SeparateChannels);
     QVERIFY(pProcess->waitForStarted());
     // The updater starts last, once the dialog is shown or not: a sign that start-up is over.
     QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
     QTRY_COMPARE(visibleWindows(kDialogTitle), windows);
     QVERIFY(pProcess->state() == QProcess::Running);
+    const QString errors = QString::fromLocal8Bit(pProcess->readAllStandardError());
+    QVERIFY2(warning.isEmpty() ? !errors.contains(QLatin1String("unknown"))
+                               : errors.contains(warning),
+             qPrintable(errors));
 
     QFile log(m_updaterLog);
     QVERIFY(log.open(QIODevice::ReadOnly));
@@ -144,7 +193,7 @@ void tst_CaptureStartup::secondCopyWakesTheFirst()
     QCOMPARE(visibleWindows(kDialogTitle), 0);
 
     QProcess second;
-    second.start(m_program, {});
+    second.start(m_program, {QStringLiteral("--frobnicate")});
     QVERIFY(second.waitForFinished(15000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
@@ -238,16 +287,8 @@ void tst_CaptureStartup::closing()
     QFETCH(bool, withTray);
     QFETCH(bool, keepsRunning);
     QProcess trayer;
-    if (withTray) {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("trayer"));
-        if (program.isEmpty())
-            QSKIP("trayer is not installed");
-        trayer.start(program,
-                     {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-                      QStringLiteral("right"), QStringLiteral("--widthtype"),
-                      QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("24")});
-        QVERIFY(trayer.waitForStarted());
-    }
+    if (withTray && !startTrayer(trayer))
+        QSKIP("trayer is not installed");
     const auto stopTrayer = qScopeGuard([&trayer] {
         trayer.kill();
         trayer.waitForFinished(3000);
@@ -277,6 +318,77 @@ void tst_CaptureStartup::closing()
         QCOMPARE(pProcess->exitStatus(), QProcess::NormalExit);
         QCOMPARE(pProcess->exitCode(), 0);
     }
+}
+
+void tst_CaptureStartup::exitFromTheTray_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("dialog shown") << QStringList{};
+    QTest::newRow("dialog hidden") << QStringList{"/autorun"};
+}
+
+// One click on the tray menu's exit ends the program, whether the dialog is up or not.
+void tst_CaptureStartup::exitFromTheTray()
+{
+    QFETCH(QStringList, arguments);
+    QProcess trayer;
+    if (!startTrayer(trayer))
+        QSKIP("trayer is not installed");
+    const auto stopTrayer = qScopeGuard([&trayer] {
+        trayer.kill();
+        trayer.waitForFinished(3000);
+    });
+    writeCaptureSettings("AutoUpdate=false\n");
+    QProcess* pProcess = start(arguments);
+    const int windows = arguments.isEmpty() ? 2 : 1; // the dialog, the tray icon
+    QTRY_COMPARE_WITH_TIMEOUT(programWindows(), windows, 15000);
+    QVERIFY(xdotool({"search", "--onlyvisible", "--class", "trayer", "mousemove", "--window", "%1",
+                     "12", "12", "click", "3"}));
+    QTRY_COMPARE(programWindows(), windows + 1); // its menu
+    QVERIFY(xdotool({"key", "x"}));
+    QVERIFY(pProcess->waitForFinished(5000));
+    QCOMPARE(pProcess->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(pProcess->exitCode(), 0);
+}
+
+void tst_CaptureStartup::startFocused(const QByteArray& settings)
+{
+    writeCaptureSettings("AutoUpdate=false\n" + settings);
+    start({});
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(kDialogTitle), 1, 15000);
+    QVERIFY(xdotool({"search", "--onlyvisible", "--name", '^' + kDialogTitle + '$', "windowfocus",
+                     "--sync", "%1"}));
+    QVERIFY(xdotool({"key", "alt+o"})); // the settings tabs, their bar next in the focus chain
+    QTest::qWait(400);                  // a mnemonic clicks its button a moment later
+}
+
+// In the Region field the Full Screen hotkey is recorded (and refused as taken) instead of
+// starting its capture, and keys other programs need alone are refused, not grabbed.
+void tst_CaptureStartup::hotkeyFieldRecords()
+{
+    startFocused("UseHotkeyFullScreen=true\nHotkeyFullScreen=Shift+F12\n"
+                 "UseHotkeyRegion=true\nHotkeyRegion=Ctrl+F9\n");
+    QVERIFY(xdotool({"key", "Tab", "Right", "Right", "Tab", "Tab", "Tab", "Tab", "Tab"}));
+    QTest::qWait(
+        500); // the keys are on their way; the field withdraws the hotkeys once it has them
+    QVERIFY(xdotool({"key", "shift+F12", "Escape", "a", "Tab", "a"}));
+    QTest::qWait(1500); // longer than a capture takes to take the dialog off the screen
+    QCOMPARE(visibleWindows(QStringLiteral("Select Output Target")), 0);
+    QCOMPARE(visibleWindows(kDialogTitle), 1);
+    QCOMPARE(storedSetting("HotkeyRegion").toString(), QStringLiteral("Ctrl+F9"));
+
+    // Out of the field the Full Screen hotkey works again.
+    QVERIFY(xdotool({"key", "shift+F12"}));
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Select Output Target")), 1, 5000);
+}
+
+void tst_CaptureStartup::intervalOutsideItsRangeIsNotStored()
+{
+    startFocused({});
+    QVERIFY(xdotool({"key", "Tab", "Tab", "Tab", "9", "9", "9", "9"}));
+    QTRY_COMPARE(storedSetting("ScrollingInterval").toInt(), 999);
+    QVERIFY(xdotool({"key", "Tab"})); // leaving the field brings it into the range
+    QTRY_COMPARE(storedSetting("ScrollingInterval").toInt(), 5000);
 }
 
 TALVIK_TEST_MAIN(tst_CaptureStartup)

@@ -86,25 +86,26 @@ void tst_VHotkeys::tables_data()
     QTest::newRow("all four modifiers")
         << (Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::META | Qt::Key_Home).toCombined()
         << (kCtrl | kAlt | kShift | kWin) << 36u;
-    QTest::newRow("Shift+A") << (Qt::SHIFT | Qt::Key_A).toCombined() << kShift << 0x41u;
-    QTest::newRow("Z") << int(Qt::Key_Z) << 0u << 0x5au;
+    QTest::newRow("Ctrl+Shift+A") << (Qt::CTRL | Qt::SHIFT | Qt::Key_A).toCombined()
+                                  << (kCtrl | kShift) << 0x41u;
+    QTest::newRow("Alt+Z") << (Qt::ALT | Qt::Key_Z).toCombined() << kAlt << 0x5au;
     QTest::newRow("0") << (Qt::CTRL | Qt::Key_0).toCombined() << kCtrl << 0x30u;
     QTest::newRow("9") << (Qt::CTRL | Qt::Key_9).toCombined() << kCtrl << 0x39u;
     QTest::newRow("F1") << int(Qt::Key_F1) << 0u << 0x70u;
     QTest::newRow("F12") << int(Qt::Key_F12) << 0u << 0x7bu;
     QTest::newRow("F35") << int(Qt::Key_F35) << 0u << 0x92u;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 0u << 13u;
-    QTest::newRow("Insert") << int(Qt::Key_Insert) << 0u << 45u;
+    QTest::newRow("Alt+Return") << (Qt::ALT | Qt::Key_Return).toCombined() << kAlt << 13u;
+    QTest::newRow("Alt+Insert") << (Qt::ALT | Qt::Key_Insert).toCombined() << kAlt << 45u;
     QTest::newRow("Pause") << int(Qt::Key_Pause) << 0u << 19u;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0u << 27u;
-    QTest::newRow("Space") << int(Qt::Key_Space) << 0u << 32u;
-    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 0u << 33u;
-    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 0u << 34u;
-    QTest::newRow("End") << int(Qt::Key_End) << 0u << 35u;
-    QTest::newRow("Left") << int(Qt::Key_Left) << 0u << 37u;
-    QTest::newRow("Up") << int(Qt::Key_Up) << 0u << 38u;
-    QTest::newRow("Right") << int(Qt::Key_Right) << 0u << 39u;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 0u << 40u;
+    QTest::newRow("Alt+Escape") << (Qt::ALT | Qt::Key_Escape).toCombined() << kAlt << 27u;
+    QTest::newRow("Alt+Space") << (Qt::ALT | Qt::Key_Space).toCombined() << kAlt << 32u;
+    QTest::newRow("Alt+PageUp") << (Qt::ALT | Qt::Key_PageUp).toCombined() << kAlt << 33u;
+    QTest::newRow("Alt+PageDown") << (Qt::ALT | Qt::Key_PageDown).toCombined() << kAlt << 34u;
+    QTest::newRow("Alt+End") << (Qt::ALT | Qt::Key_End).toCombined() << kAlt << 35u;
+    QTest::newRow("Alt+Left") << (Qt::ALT | Qt::Key_Left).toCombined() << kAlt << 37u;
+    QTest::newRow("Alt+Up") << (Qt::ALT | Qt::Key_Up).toCombined() << kAlt << 38u;
+    QTest::newRow("Alt+Right") << (Qt::ALT | Qt::Key_Right).toCombined() << kAlt << 39u;
+    QTest::newRow("Alt+Down") << (Qt::ALT | Qt::Key_Down).toCombined() << kAlt << 40u;
 }
 
 void tst_VHotkeys::tables()
@@ -173,7 +174,8 @@ void tst_VHotkeys::twoModesOnOneCombination()
     const VHotkey shared = hotkey(Qt::ALT | Qt::Key_F6);
     QVERIFY(applyHotkey(VV::CaptureRegion, shared, error));
     QVERIFY(!applyHotkey(VV::CaptureWindow, shared, error));
-    QCOMPARE(error, QStringLiteral("Failed to set hotkey: ") + shared.toString());
+    QCOMPARE(error, QStringLiteral("Failed to set hotkey: %1 is already the Region hotkey")
+                        .arg(shared.toString()));
     QCOMPARE(m_backend.installed.size(), std::size_t(1));
     QCOMPARE(m_backend.installed.count(0xC000), std::size_t(1));
 }
