@@ -93,6 +93,43 @@ public:
         return false;
     }
 
+    // Steering another program's window for a scrolling capture: whether this desktop lets us.
+    virtual bool canScrollWindows() const { return false; }
+
+    // The top-level window at a point of the desktop (device pixels), 0 for none.
+    virtual std::uintptr_t windowAt(int x, int y)
+    {
+        (void)x;
+        (void)y;
+        return 0;
+    }
+
+    // Brings a window of windowAt to the front with the keyboard focus.
+    virtual bool raiseWindow(std::uintptr_t window)
+    {
+        (void)window;
+        return false;
+    }
+
+    virtual void movePointer(int x, int y)
+    {
+        (void)x;
+        (void)y;
+    }
+
+    // Hides the pointer on the whole desktop, or shows it again.
+    virtual void setPointerVisible(bool visible) { (void)visible; }
+
+    // Turns the mouse wheel over a point by whole notches: positive scrolls down, towards the
+    // end of a page. The pointer is moved there first.
+    virtual bool turnWheel(int x, int y, int notches)
+    {
+        (void)x;
+        (void)y;
+        (void)notches;
+        return false;
+    }
+
 protected:
     VPlatformBackend() = default;
     VPlatformBackend(const VPlatformBackend&) = delete;

@@ -1,5 +1,6 @@
 #include "platform/x11/VPlatformBackendX11.h"
 
+#include "platform/x11/VX11Steering.h"
 #include "platform/x11/VX11WindowTree.h"
 #include "platform/x11/VXcbReply.h"
 
@@ -62,10 +63,13 @@ VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pCon
             nullptr));
         m_bXfixes = version && version->major_version >= 1;
     }
+    m_pSteering = std::make_unique<VX11Steering>(m_pConnection, m_root);
 }
 
 VPlatformBackendX11::~VPlatformBackendX11()
 {
+    // A pointer hidden by an interrupted capture must not stay hidden.
+    m_pSteering->setPointerVisible(true);
     for (const auto& entry : m_grabs)
         ungrab(entry.second);
     sync();
@@ -303,4 +307,34 @@ bool VPlatformBackendX11::cursorImage(VPlatformCursor& cursor)
     const std::uint32_t* pPixels = xcb_xfixes_get_cursor_image_cursor_image(reply.get());
     cursor.pixels.assign(pPixels, pPixels + count);
     return true;
+}
+
+bool VPlatformBackendX11::canScrollWindows() const
+{
+    return m_pSteering->isAvailable();
+}
+
+std::uintptr_t VPlatformBackendX11::windowAt(int x, int y)
+{
+    return m_pSteering->windowAt(x, y);
+}
+
+bool VPlatformBackendX11::raiseWindow(std::uintptr_t window)
+{
+    return m_pSteering->raiseWindow(window);
+}
+
+void VPlatformBackendX11::movePointer(int x, int y)
+{
+    m_pSteering->movePointer(x, y);
+}
+
+void VPlatformBackendX11::setPointerVisible(bool visible)
+{
+    m_pSteering->setPointerVisible(visible);
+}
+
+bool VPlatformBackendX11::turnWheel(int x, int y, int notches)
+{
+    return m_pSteering->turnWheel(x, y, notches);
 }

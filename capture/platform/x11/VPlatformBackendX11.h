@@ -5,7 +5,10 @@
 #include <xcb/xcb.h>
 
 #include <map>
+#include <memory>
 #include <vector>
+
+class VX11Steering;
 
 // Hotkeys as passive key grabs on the root window; the window tree from the server's own
 // stacking order, the cursor from xfixes. The connection is borrowed (the toolkit's, so that the
@@ -28,6 +31,12 @@ public:
     bool hasCursorImage() const override;
     std::vector<VPlatformWindow> visibleWindows(const VPlatformRect& area) override;
     bool cursorImage(VPlatformCursor& cursor) override;
+    bool canScrollWindows() const override;
+    std::uintptr_t windowAt(int x, int y) override;
+    bool raiseWindow(std::uintptr_t window) override;
+    void movePointer(int x, int y) override;
+    void setPointerVisible(bool visible) override;
+    bool turnWheel(int x, int y, int notches) override;
 
     // The keysym a virtual key of the hotkey tables stands for, 0 for none.
     static std::uint32_t keysymOfVirtualKey(unsigned virtualKey);
@@ -54,4 +63,5 @@ private:
     bool m_bShape = false;
     bool m_bXfixes = false;
     std::map<int, Grab> m_grabs;
+    std::unique_ptr<VX11Steering> m_pSteering;
 };
