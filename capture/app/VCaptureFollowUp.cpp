@@ -24,8 +24,7 @@ void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab)
         dialog.exec();
         return;
     }
-    // Scrolling captures come with their own picker later; until then they end unstarted.
-    if (mode != VV::CaptureRegion && mode != VV::CaptureWindow)
+    if (mode != VV::CaptureRegion && mode != VV::CaptureWindow && mode != VV::CaptureScrolling)
         return;
     VFullScreenSelector overlay(pParent);
     overlay.setPlacement(grab.geometry);

@@ -5,5 +5,5 @@
 class QWidget;
 
 // What follows the grab of a capture: the output chooser for a full screen; the overlay on the
-// frozen screen, with its window tree, for a region or a window.
+// frozen screen, with its window tree, for a region, a window or a window to scroll.
 void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab);

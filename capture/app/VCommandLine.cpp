@@ -109,17 +109,18 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         tr("mode"));
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
-        tr("With --capture fullscreen: write the capture to <file> and exit, without a window; "
+        tr("With --capture fullscreen, window or scrolling: write the capture to <file> and exit, "
+           "without a window; "
            "its suffix picks the format (png, jpg, jpeg, bmp)."),
         tr("file"));
     const QCommandLineOption autoNameOption(
         QStringLiteral("auto-name"),
-        tr("With --capture fullscreen: write the capture under the automatic file name of the "
-           "settings and exit, without a window."));
+        tr("With --capture fullscreen, window or scrolling: write the capture under the automatic "
+           "file name of the settings and exit, without a window."));
     const QCommandLineOption atOption(
         QStringLiteral("at"),
-        tr("With --capture window and --output or --auto-name: the window under the global "
-           "point <x,y>, cut to its shape."),
+        tr("With --capture window or scrolling and --output or --auto-name: the window under the "
+           "global point <x,y>, cut to its shape, or the whole page it scrolls through."),
         tr("x,y"));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
@@ -177,12 +178,15 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         return invalid(tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)
         return invalid(tr("--output and --auto-name exclude each other"));
-    const bool window = result.captureMode == QLatin1String("window");
-    if (oneShot && result.captureMode != QLatin1String("fullscreen") && !window)
+    // A window, or the page in one, is found under a point given with the mode.
+    const bool atWindow = result.captureMode == QLatin1String("window") ||
+                          result.captureMode == QLatin1String("scrolling");
+    if (oneShot && result.captureMode != QLatin1String("fullscreen") && !atWindow)
+        return invalid(tr(
+            "--output and --auto-name work with --capture fullscreen, window or scrolling only"));
+    if (parser.isSet(atOption) != (oneShot && atWindow))
         return invalid(
-            tr("--output and --auto-name work with --capture fullscreen or window only"));
-    if (parser.isSet(atOption) != (oneShot && window))
-        return invalid(tr("--at goes with --capture window and --output or --auto-name"));
+            tr("--at goes with --capture window or scrolling and --output or --auto-name"));
     if (parser.isSet(atOption)) {
         const QStringList parts = parser.value(atOption).split(QLatin1Char(','));
         bool okX = false;

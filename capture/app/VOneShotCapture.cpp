@@ -6,6 +6,7 @@
 #include "grab/VWindowNode.h"
 #include "output/VOutput.h"
 #include "VCommandLine.h"
+#include "VScrollingCapture.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -45,6 +46,30 @@ QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& glo
     return QImage();
 }
 
+// The page in the window under a global point, scrolled to its end. A page that changes on the
+// way is kept as far as it matched, as nobody is there to be asked.
+QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
+{
+    const VScreenGrab grab = grabScreen(screenAt(globalPoint));
+    const double ratio = double(grab.deviceGeometry.width()) / grab.geometry.width();
+    const QPoint device =
+        grab.deviceGeometry.topLeft() + ((globalPoint - grab.geometry.topLeft()) * ratio);
+    VWindowNode tree = buildWindowTree(grab.deviceGeometry);
+    const auto [pWindow, rect] = tree.findWindowAt(device);
+    if (!pWindow || pWindow == &tree) {
+        err << tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
+            << Qt::endl;
+        return QImage();
+    }
+    VScrollingCapture scrolling;
+    scrolling.setStepPause(VConfigCapture::instance()->scrollingInterval());
+    const QImage page = scrolling.capture(rect.translated(grab.deviceGeometry.topLeft()));
+    const QString why = VScrollingCapture::endText(scrolling.end());
+    if (!why.isEmpty())
+        err << why << Qt::endl;
+    return page;
+}
+
 void wait(int milliseconds)
 {
     if (milliseconds <= 0)
@@ -53,6 +78,57 @@ void wait(int milliseconds)
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
 }
+
+// The screen under the pointer, or the window under --at cut to its shape. Null after saying
+// why on err.
+QImage grabbedPicture(const VCommandLine& commandLine, QTextStream& err)
+{
+    const bool window = commandLine.captureMode == QLatin1String("window");
+    const VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
+    if (grab.picture.isNull()) {
+        err << tr("the screen could not be grabbed") << Qt::endl;
+        return QImage();
+    }
+    QPixmap picture = grab.picture;
+    if (VConfigCapture::instance()->isIncludeCursor())
+        drawCursor(picture, grab.deviceGeometry.topLeft());
+
+    QImage image = picture.toImage();
+    image.setDevicePixelRatio(1);
+    if (window) {
+        image = windowOf(image, grab, commandLine.at);
+        if (image.isNull()) {
+            err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
+                << Qt::endl;
+            return QImage();
+        }
+    }
+    return image;
+}
+
+// Writes the picture where the command line asks and prints its path; the exit code.
+int writeResult(const QImage& image, const VCommandLine& commandLine, int format, QTextStream& out,
+                QTextStream& err)
+{
+    const VConfigCapture* pConfig = VConfigCapture::instance();
+    QString error;
+    QString path;
+    if (commandLine.autoName) {
+        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
+                                       pConfig->jpgQuality(), &error);
+    } else {
+        path = QFileInfo(commandLine.outputFile).absoluteFilePath();
+        if (!writeImageFile(image, path, format, pConfig->jpgQuality(), &error))
+            path.clear();
+    }
+    if (path.isEmpty()) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    out << path << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
@@ -79,40 +155,12 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
 
     wait(commandLine.delayMs);
 
-    const bool window = commandLine.captureMode == QLatin1String("window");
-    const VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
-    if (grab.picture.isNull()) {
-        err << tr("the screen could not be grabbed") << Qt::endl;
+    QImage image;
+    if (commandLine.captureMode == QLatin1String("scrolling"))
+        image = scrolledPageAt(commandLine.at, err);
+    else
+        image = grabbedPicture(commandLine, err);
+    if (image.isNull())
         return 1;
-    }
-    QPixmap picture = grab.picture;
-    if (pConfig->isIncludeCursor())
-        drawCursor(picture, grab.deviceGeometry.topLeft());
-
-    QImage image = picture.toImage();
-    image.setDevicePixelRatio(1);
-    if (window) {
-        image = windowOf(image, grab, commandLine.at);
-        if (image.isNull()) {
-            err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
-                << Qt::endl;
-            return 1;
-        }
-    }
-    QString error;
-    QString path;
-    if (commandLine.autoName) {
-        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
-                                       pConfig->jpgQuality(), &error);
-    } else {
-        path = QFileInfo(commandLine.outputFile).absoluteFilePath();
-        if (!writeImageFile(image, path, format, pConfig->jpgQuality(), &error))
-            path.clear();
-    }
-    if (path.isEmpty()) {
-        err << error << Qt::endl;
-        return 1;
-    }
-    out << path << Qt::endl;
-    return 0;
+    return writeResult(image, commandLine, format, out, err);
 }

@@ -3,11 +3,14 @@
 #include "app/VCaptureController.h"
 #include "app/VCaptureFollowUp.h"
 #include "app/VCaptureInfo.h"
+#include "app/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
 #include "hotkey/VHotkeyEdit.h"
 #include "hotkey/VHotkeys.h"
 #include "output/VOutput.h"
+#include "platform/VPlatformBackend.h"
+#include "platform/VPlatformFactory.h"
 #include "ui_VMainDialog.h"
 #include "VDialogFileOptions.h"
 #include "VDialogPromptTarget.h"
@@ -132,6 +135,7 @@ VMainDialog::VMainDialog(QWidget* parent)
          QIcon(QStringLiteral(":/images/profile-fullscreen.png")),
          SLOT(on_toolButtonModeFullScreen_clicked())},
     };
+    const bool canScroll = canScrollWindows();
     for (const auto& mode : modes) {
         QAction* pAction =
             m_pTrayIcon->addAction(mode.icon, tr(mode.text), this, mode.slot, QKeySequence());
@@ -141,6 +145,15 @@ VMainDialog::VMainDialog(QWidget* parent)
             m_pTrayRegionAction = pAction;
             m_pPanelRegionButton = pButton;
         }
+        if (!canScroll && &mode == &modes[VV::CaptureScrolling]) {
+            pAction->setEnabled(false);
+            pButton->setEnabled(false);
+            pButton->setToolTip(cannotScrollText());
+        }
+    }
+    if (!canScroll) {
+        m_pUi->toolButtonModeScrolling->setEnabled(false);
+        m_pUi->toolButtonModeScrolling->setToolTip(cannotScrollText());
     }
     m_pTrayIcon->show();
 
@@ -170,8 +183,21 @@ void VMainDialog::fillMenus()
 
 // ---- dispatch ----
 
+bool VMainDialog::canScrollWindows()
+{
+    return VPlatform::backend().canScrollWindows();
+}
+
+QString VMainDialog::cannotScrollText()
+{
+    return VScrollingCapture::endText(VScrollingCapture::End::Unavailable);
+}
+
 void VMainDialog::startCapture(int mode)
 {
+    // Its hotkey, too, would only freeze the screen for a capture that cannot follow.
+    if (mode == VV::CaptureScrolling && !canScrollWindows())
+        return;
     m_pCapture->startCapture(mode);
 }
 

@@ -97,6 +97,9 @@ private slots:
 
 private:
     void fillMenus();
+    // Whether this desktop lets the scrolling mode work, and what a user reads where it does not.
+    static bool canScrollWindows();
+    static QString cannotScrollText();
     void hideTellFriend();
     void shrinkHeight();
     void showFolderEnd();

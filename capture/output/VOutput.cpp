@@ -68,15 +68,26 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
     if (image.isNull())
         return fail(pError, QCoreApplication::translate("VOutput", "the image is empty"));
 
-    const QImage written = targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image);
     QSaveFile file(path);
     const auto cannotWrite = [&path, pError](const QString& reason) {
         return fail(
             pError,
             QCoreApplication::translate("VOutput", "cannot write %1: %2").arg(path, reason));
     };
+    // JPEG counts its sides in 16 bits: a tall scrolling capture would fail deep in the encoder.
+    constexpr int kJpegMaxSide = 65535;
+    if (targetFormat == VV::TargetFormatJpg &&
+        (image.width() > kJpegMaxSide || image.height() > kJpegMaxSide))
+        return cannotWrite(QCoreApplication::translate("VOutput",
+                                                       "a JPEG picture can be at most %1 pixels "
+                                                       "high and wide, this one is %2 x %3; save "
+                                                       "it as PNG")
+                               .arg(kJpegMaxSide)
+                               .arg(image.width())
+                               .arg(image.height()));
     if (!file.open(QIODevice::WriteOnly))
         return cannotWrite(file.errorString());
+    const QImage written = targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image);
     QImageWriter writer(&file, writerFormat(path, targetFormat));
     if (targetFormat == VV::TargetFormatJpg)
         writer.setQuality(int(quality));
@@ -195,8 +206,10 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
     const int format = pConfig->targetFormat();
     if (asksForName(alwaysAskName)) {
         const QString name = askFileName();
-        return !name.isEmpty() &&
-               writeImageFile(image, name, format, pConfig->jpgQuality(), pError);
+        // A name the user typed with a known suffix is written in that format.
+        const auto fromSuffix = targetFormatFromSuffix(QFileInfo(name).suffix());
+        return !name.isEmpty() && writeImageFile(image, name, fromSuffix ? *fromSuffix : format,
+                                                 pConfig->jpgQuality(), pError);
     }
     if (pConfig->nameMethod() != 1)
         return false;

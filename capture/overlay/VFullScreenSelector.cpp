@@ -1,7 +1,9 @@
 #include "VFullScreenSelector.h"
 #include "ui_VFullScreenSelector.h"
 
+#include "app/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
+#include "dialogs/VDialogPromptTarget.h"
 #include "graphics/VGraphicsBackgroundColor.h"
 #include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsItem.h"
@@ -28,6 +30,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 constexpr int kSlideMs = 300;
@@ -207,8 +210,31 @@ void VFullScreenSelector::onPostEditing(VCreatePrompt* pPrompt)
 {
     if (!pPrompt->hasSample())
         return;
-    if (m_captureMode == VV::CaptureRegion || m_captureMode == VV::CaptureWindow)
+    if (m_captureMode == VV::CaptureRegion || m_captureMode == VV::CaptureWindow) {
         restoreTools();
+        return;
+    }
+    if (m_captureMode != VV::CaptureScrolling)
+        return;
+    // The picked window goes to the scrolling capture, not onto the canvas. It runs once the
+    // picker has finished: its event loops must not delete the picker under its own feet.
+    // Hiding ends this dialog's modal loop, so it comes just before the capture, which then
+    // runs inside that loop's last turn.
+    const QRect picked =
+        pPrompt->sample()->sceneBoundary().toRect().translated(m_windowTree.rect().topLeft());
+    QTimer::singleShot(0, this, [this, picked] {
+        hide();
+        QImage image = scrollingCapture(picked);
+        if (image.isNull()) {
+            done(QDialog::Rejected);
+            return;
+        }
+        VDialogPromptTarget chooser(nullptr, &image);
+        chooser.show();
+        chooser.activateWindow();
+        chooser.exec();
+        done(QDialog::Accepted);
+    });
 }
 
 void VFullScreenSelector::onItemChanged(const VGraphicsItem*) {}
@@ -417,4 +443,25 @@ void VFullScreenSelector::on_toolButtonDrawPolygon_clicked()
 void VFullScreenSelector::on_toolButtonDrawText_clicked()
 {
     startDrawing(new VCreatePromptText);
+}
+
+QImage VFullScreenSelector::scrollingCapture(const QRect& deviceRect)
+{
+    VScrollingCapture scrolling;
+    scrolling.setStepPause(VConfigCapture::instance()->scrollingInterval());
+    scrolling.setKeepChangedContent([] {
+        QMessageBox box(QMessageBox::Warning, tr("TalvikCapture - Scrolling Window"),
+                        tr("The content changed during scrolling!\n\n Still save the captured "
+                           "part?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+        return box.exec() == QMessageBox::Yes;
+    });
+    const QImage image = scrolling.capture(deviceRect);
+    const VScrollingCapture::End end = scrolling.end();
+    // The changed-content question has already said its piece.
+    if (end != VScrollingCapture::End::Finished && end != VScrollingCapture::End::ContentChanged &&
+        end != VScrollingCapture::End::GaveUp)
+        QMessageBox::information(nullptr, tr("Scrolling Window"), VScrollingCapture::endText(end));
+    return image;
 }

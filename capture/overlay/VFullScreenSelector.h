@@ -78,6 +78,8 @@ private:
     void applyTexts();
     void startPicker();
     void startDrawing(VCreatePrompt* pPrompt);
+    // Scrolls the picked window (device pixels) and brings back its whole content.
+    QImage scrollingCapture(const QRect& deviceRect);
     void toggleToolRow(bool on, bool otherChecked, QWidget* pOther);
     void slide(QWidget* pWidget, const QPoint& to, bool in, void (VFullScreenSelector::*then)());
     bool hasWork() const;

@@ -235,7 +235,7 @@ void tst_CaptureCommandLine::failures_data()
                                << "--delay";
     QTest::newRow("one-shot of a region")
         << QByteArray() << QStringList{"--capture", "region", "--auto-name"} << 2
-        << "fullscreen or window only";
+        << "fullscreen, window or scrolling only";
 }
 
 void tst_CaptureCommandLine::failures()

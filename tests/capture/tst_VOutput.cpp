@@ -161,7 +161,7 @@ void tst_VOutput::failedWriteKeepsTheOldFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("the earlier capture");
     }
-    // Wider than any JPEG may be, so the encoder fails after the file was opened.
+    // Wider than any JPEG may be: refused, and the file already there stays.
     QImage tooWide(70000, 1, QImage::Format_RGB32);
     tooWide.fill(Qt::red);
     QString error;

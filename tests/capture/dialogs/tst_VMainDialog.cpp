@@ -73,6 +73,7 @@ private slots:
     void dispatchDelays();
     void fullScreenTickRestoresGeometry();
     void secondRequestWhilePendingReplacesIt();
+    void scrollingWaitsForADesktopThatScrolls();
 };
 
 void tst_VMainDialog::initTestCase()
@@ -289,11 +290,23 @@ void tst_VMainDialog::secondRequestWhilePendingReplacesIt()
 {
     RecordingDialog dialog;
     dialog.startCapture(VV::CaptureRegion);
-    dialog.startCapture(VV::CaptureScrolling);
+    dialog.startCapture(VV::CaptureWindow);
     QTRY_COMPARE(dialog.captures.size(), 1);
     QTest::qWait(300);
     QCOMPARE(dialog.captures.size(), 1);
-    QCOMPARE(dialog.captures.first().mode, int(VV::CaptureScrolling));
+    QCOMPARE(dialog.captures.first().mode, int(VV::CaptureWindow));
+}
+
+// Here the null backend stands in for a desktop that lets nobody scroll another program.
+void tst_VMainDialog::scrollingWaitsForADesktopThatScrolls()
+{
+    RecordingDialog dialog;
+    auto* pButton = child<QToolButton>(dialog, "toolButtonModeScrolling");
+    QVERIFY(!pButton->isEnabled());
+    QVERIFY(!pButton->toolTip().isEmpty());
+    dialog.startCapture(VV::CaptureScrolling); // as its hotkey would
+    QTest::qWait(300);
+    QVERIFY(dialog.captures.isEmpty());
 }
 
 TALVIK_TEST_MAIN(tst_VMainDialog)
