@@ -80,12 +80,12 @@ QImage grabArea(const QRect& deviceRect)
 
 VScrollingCapture::VScrollingCapture(QObject* pParent) : QObject(pParent) {}
 
-bool VScrollingCapture::pause(int milliseconds)
+bool VScrollingCapture::pause(int milliseconds, bool bInterruptible)
 {
-    if (!m_bStopped && milliseconds > 0) {
+    if (!(m_bStopped && bInterruptible) && milliseconds > 0) {
         QEventLoop loop;
         QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-        m_pLoop = &loop;
+        m_pLoop = bInterruptible ? &loop : nullptr;
         loop.exec();
         m_pLoop = nullptr;
     }
@@ -115,7 +115,7 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
     const VHiddenPointer hidden;
 
     VStripCollector strips;
-    if (!pause(m_settleMs)) {
+    if (!pause(m_settleMs, true)) {
         m_end = End::Stopped;
         return QImage();
     }
@@ -132,8 +132,9 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
     bool endPath = false;
     for (;;) {
         backend.turnWheel(wheelPoint.x(), wheelPoint.y(), kNotchesPerStep);
-        // Escape during the pause still takes in what this step has shown, then stops.
-        const bool stopped = !pause(m_stepPauseMs);
+        // Escape during the pause still waits for and takes in what this step shows, then stops:
+        // the page is moving, so a grab now would catch it half way.
+        const bool stopped = !pause(m_stepPauseMs, false);
         VRowImage next(grabArea(stepArea));
         const QRect overlap = findOverlap(previous, next);
         if (overlap.isEmpty()) {
@@ -148,6 +149,8 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
             break;
         }
         if (overlap.top() == 0) {
+            if (stopped)
+                m_end = End::Stopped;
             endPath = true;
             break;
         }

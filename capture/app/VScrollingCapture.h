@@ -61,8 +61,9 @@ public:
     static QString endText(End end);
 
 private:
-    // Runs the event loop for a while; false when Escape ended the capture meanwhile.
-    bool pause(int milliseconds);
+    // Runs the event loop for a while, cut short by Escape when interruptible; false once
+    // Escape has ended the capture.
+    bool pause(int milliseconds, bool bInterruptible);
     void onEscape();
 
     std::function<bool()> m_keepChangedContent;
