@@ -14,6 +14,7 @@ public:
     explicit VExampleTools(VCanvas* canvas);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    VWidgetTools* panel() const { return m_pPanel; }
 
 public slots:
     void startLine();

@@ -1,7 +1,9 @@
-// Shows a canvas with one item of every kind and a panel that starts each drawing tool.
+// Shows a canvas with one item of every kind, a panel that starts each drawing tool and the
+// "Properties" panel of the selected items beside the canvas.
 // Ctrl+wheel zooms; a click selects an item and shows its grips.
 // With --grab FILE it saves a picture of its window and quits.
 #include "VExampleDocument.h"
+#include "VExamplePropertiesPanel.h"
 #include "VExampleTools.h"
 
 #include "widgets/VCanvas.h"
@@ -28,15 +30,16 @@ int main(int argc, char* argv[])
     QMainWindow window;
     auto* canvas = new VCanvas(&window);
     fillExampleDocument(*canvas);
-    new VExampleTools(canvas);
+    auto* tools = new VExampleTools(canvas);
     window.setCentralWidget(canvas);
+    new VExamplePropertiesPanel(&window, canvas, tools->panel());
     window.setWindowTitle(QStringLiteral("Canvas example"));
     window.statusBar()->showMessage(
         QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it "
-                       "with its grips, Delete removes it; Ctrl+wheel zooms; a double click "
-                       "edits text."));
-    // Room for the tool panel above the page.
-    window.resize(960, 740);
+                       "with its grips, Delete removes it, F4 shows its properties; Ctrl+wheel "
+                       "zooms; a double click edits text."));
+    // Room for the tool panel above the page and for the properties beside it.
+    window.resize(1240, 760);
     window.show();
 
     if (parser.isSet(grab)) {

@@ -1,0 +1,17 @@
+#include "QtBrowserItem.h"
+
+QtBrowserItem::QtBrowserItem(QtTreePropertyBrowser* browser, QtProperty* property,
+                             QtBrowserItem* parent)
+    : m_pBrowser(browser), m_pProperty(property), m_pParent(parent)
+{
+}
+
+QtBrowserItem::~QtBrowserItem() = default;
+
+QList<QtBrowserItem*> QtBrowserItem::children() const
+{
+    QList<QtBrowserItem*> result;
+    for (const auto& child : m_children)
+        result.append(child.get());
+    return result;
+}

@@ -1,0 +1,21 @@
+#include "VPropertyVariousChecker.h"
+
+#include <QCoreApplication>
+
+VPropertyVariousChecker::VPropertyVariousChecker() = default;
+
+VPropertyVariousChecker::~VPropertyVariousChecker() = default;
+
+void VPropertyVariousChecker::setVarious(QtProperty* property, bool various)
+{
+    const bool changed = various ? !m_various.contains(property) : m_various.remove(property);
+    if (various)
+        m_various.insert(property);
+    if (changed)
+        refreshDisplay(property);
+}
+
+QString VPropertyVariousChecker::variousText()
+{
+    return QCoreApplication::translate("VPropertyVariousChecker", "*VARIOUS*");
+}
