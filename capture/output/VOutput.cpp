@@ -2,7 +2,10 @@
 
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "VBmpWriter.h"
 #include "VFileNameTemplate.h"
+#include "VJpegWriter.h"
+#include "VPngWriter.h"
 #include "VVCapture.h"
 
 #include <QApplication>
@@ -87,16 +90,32 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
                                .arg(image.height()));
     if (!file.open(QIODevice::WriteOnly))
         return cannotWrite(file.errorString());
-    const QImage written = targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image);
-    QImageWriter writer(&file, writerFormat(path, targetFormat));
-    if (targetFormat == VV::TargetFormatJpg)
-        writer.setQuality(int(quality));
+    // Our own writers stream the picture row by row: no second full-size copy is made.
+    const QByteArray format = writerFormat(path, targetFormat);
+    QString writerError;
+    bool encoded = false;
+    if (format == "png" && VPngWriter::handles(image.format())) {
+        VPngWriter writer;
+        encoded = writer.write(image, file);
+        writerError = writer.errorString();
+    } else if (format == "bmp") {
+        encoded = writeBmpOnWhite(image, file);
+        writerError = QCoreApplication::translate("VOutput", "the picture is too large for BMP");
+    } else if (format == "JPG") {
+        VJpegWriter writer(static_cast<int>(quality));
+        encoded = writer.write(image, file);
+        writerError = writer.errorString();
+    } else {
+        // A suffix that names another format Qt writes, or a picture deeper than 8 bits.
+        QImageWriter writer(&file, format);
+        encoded = writer.write(targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image));
+        writerError = writer.errorString();
+    }
     // A small picture fits the file's buffer, so the disk's answer only comes with the flush;
     // commit() would not look at it and would put an empty file in place of the old one.
-    const bool encoded = writer.write(written);
     if (!encoded || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+            file.error() != QFileDevice::NoError ? file.errorString() : writerError;
         file.cancelWriting();
         return cannotWrite(reason);
     }

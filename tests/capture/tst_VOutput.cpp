@@ -1,11 +1,16 @@
 #include "TalvikTest.h"
 
 #include "config/VConfigCapture.h"
+#include "output/VBmpWriter.h"
+#include "output/VJpegWriter.h"
 #include "output/VOutput.h"
+#include "output/VPngWriter.h"
 #include "VVCapture.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QImageReader>
+#include <QImageWriter>
 
 namespace {
 // Left half fully transparent, right half opaque blue.
@@ -31,6 +36,42 @@ bool near(QRgb a, QRgb b, int tolerance)
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
            qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
+
+// Gradients with a bit of grain every few pixels (so PNG rows choose different filters) and,
+// with alpha, every level of transparency.
+QImage pattern(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int grain = (x * 7 + y * 3) % 5 == 0 ? 9 : 0;
+            image.setPixel(x, y,
+                           qRgba(x * 255 / width, (y * 255 / height + grain) % 256, 128,
+                                 (x * 37 + y * 11) % 256));
+        }
+    }
+    return image.convertToFormat(format);
+}
+
+// Takes the first limit bytes, then refuses, as a full disk does.
+class VFullDevice : public QIODevice
+{
+public:
+    explicit VFullDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        if (size > m_limit)
+            return -1;
+        m_limit -= size;
+        return size;
+    }
+
+private:
+    qint64 m_limit;
+};
 } // namespace
 
 class tst_VOutput : public QObject
@@ -42,6 +83,10 @@ private slots:
     void flattenPaintsOverWhite();
     void writtenFormats_data();
     void writtenFormats();
+    void writtenPixels_data();
+    void writtenPixels();
+    void refusedBytesFailTheWrite_data();
+    void refusedBytesFailTheWrite();
     void suffixes_data();
     void suffixes();
     void unknownFormatWritesNothing();
@@ -118,6 +163,92 @@ void tst_VOutput::writtenFormats()
     }
     QVERIFY(near(read.pixel(35, 10), qRgb(0, 0, 255), 12));
     QFile::remove(path);
+}
+
+void tst_VOutput::writtenPixels_data()
+{
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<QString>("fileName");
+    const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+    QTest::newRow("png, semi-transparent") << pattern(41, 30, premultiplied) << "alpha.png";
+    QTest::newRow("png, straight alpha") << pattern(40, 9, QImage::Format_ARGB32) << "s.png";
+    QTest::newRow("png, opaque") << pattern(64, 20, QImage::Format_RGB32) << "rgb.png";
+    QTest::newRow("png, 24-bit source") << pattern(33, 70, QImage::Format_RGB888) << "p.png";
+    QTest::newRow("png, 1x1") << pattern(1, 1, premultiplied) << "dot.png";
+    QTest::newRow("png, 3 x 60000") << pattern(3, 60000, QImage::Format_RGB32) << "tall.png";
+    QTest::newRow("png, 16k wide") << pattern(16384, 3, premultiplied) << "wide.png";
+    QTest::newRow("bmp, semi-transparent") << pattern(41, 30, premultiplied) << "a.bmp";
+    QTest::newRow("bmp, 24-bit source, 1x1") << pattern(1, 1, QImage::Format_RGB888) << "o.bmp";
+    QTest::newRow("bmp, 3 x 200") << pattern(3, 200, QImage::Format_ARGB6666_Premultiplied)
+                                  << "i.bmp";
+    QTest::newRow("jpg, semi-transparent") << pattern(64, 48, premultiplied) << "a.jpg";
+    QTest::newRow("jpg, opaque") << pattern(64, 48, QImage::Format_RGB32) << "o.jpg";
+}
+
+// The file holds the picture: straight RGBA for PNG, painted over white for BMP, and for JPEG
+// what Qt's own encoder makes of the picture painted over white.
+void tst_VOutput::writtenPixels()
+{
+    QFETCH(QImage, image);
+    QFETCH(QString, fileName);
+    const QString path = m_dir.filePath(fileName);
+    const auto format = targetFormatFromSuffix(QFileInfo(path).suffix());
+    QString error;
+    QVERIFY2(writeImageFile(image, path, int(*format), 95, &error), qPrintable(error));
+    const QImage decoded = QImageReader(path).read();
+    // Opaque pictures are written without an alpha channel.
+    QCOMPARE(decoded.hasAlphaChannel(), *format == VV::TargetFormatPng && image.hasAlphaChannel());
+    QImage expected = *format == VV::TargetFormatPng ? image : flattenOnWhite(image);
+    if (*format == VV::TargetFormatJpg) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpg");
+        writer.setQuality(95);
+        QVERIFY(writer.write(expected));
+        expected = QImage::fromData(buffer.data(), "jpg");
+    }
+    const QImage read = decoded.convertToFormat(QImage::Format_ARGB32);
+    expected.convertTo(QImage::Format_ARGB32);
+    QCOMPARE(read.size(), expected.size());
+    for (int y = 0; y < read.height(); ++y) {
+        for (int x = 0; x < read.width(); ++x) {
+            if (read.pixel(x, y) != expected.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(read.pixel(x, y), 8, 16)
+                                     .arg(expected.pixel(x, y), 8, 16)));
+        }
+    }
+    QFile::remove(path);
+}
+
+void tst_VOutput::refusedBytesFailTheWrite_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<qint64>("limit");
+    for (const QString format : {"png", "bmp", "jpg"}) {
+        for (const qint64 limit : {0, 60, 5000}) {
+            QTest::addRow("%s after %lld bytes", qPrintable(format), limit) << format << limit;
+        }
+    }
+}
+
+void tst_VOutput::refusedBytesFailTheWrite()
+{
+    QFETCH(QString, format);
+    QFETCH(qint64, limit);
+    const QImage image = pattern(300, 200, QImage::Format_ARGB32_Premultiplied);
+    VFullDevice device(limit);
+    if (format == QLatin1String("png")) {
+        VPngWriter writer;
+        QVERIFY(!writer.write(image, device));
+        QVERIFY(!writer.errorString().isEmpty());
+    } else if (format == QLatin1String("bmp")) {
+        QVERIFY(!writeBmpOnWhite(image, device));
+    } else {
+        QVERIFY(!VJpegWriter(75).write(image, device));
+    }
 }
 
 void tst_VOutput::suffixes_data()
