@@ -1,5 +1,8 @@
 #include "VCaptureController.h"
 
+#include "platform/VPlatformBackend.h"
+#include "platform/VPlatformFactory.h"
+
 #include <QTimerEvent>
 #include <QWidget>
 
@@ -68,6 +71,7 @@ void VCaptureController::timerEvent(QTimerEvent* event)
     m_timerId = 0;
     m_bRunning = true;
     m_followUp(m_mode, grabDialogScreen(m_pWindow));
+    VPlatform::backend().releaseGrabMemory();
     m_bRunning = false;
     if (m_bAbandoned)
         return;

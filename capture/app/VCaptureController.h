@@ -27,7 +27,8 @@ public:
         RestoreVisible = 8, // it was visible, normal or minimised
     };
 
-    using FollowUp = std::function<void(int mode, const VScreenGrab& grab)>;
+    // The grab is moved in, so the follow-up holds its picture alone and paints on it in place.
+    using FollowUp = std::function<void(int mode, VScreenGrab grab)>;
 
     // pWindow is the window that leaves the screen and whose monitor is grabbed.
     VCaptureController(QWidget* pWindow, FollowUp followUp, QObject* pParent = nullptr);

@@ -8,17 +8,18 @@
 
 #include <QImage>
 
-void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab)
+#include <utility>
+
+void runCaptureFollowUp(QWidget* pParent, int mode, VScreenGrab grab)
 {
     if (grab.picture.isNull())
         return;
-    QPixmap picture = grab.picture;
+    QImage picture = std::move(grab.picture);
     if (VConfigCapture::instance()->isIncludeCursor())
         drawCursor(picture, grab.deviceGeometry.topLeft());
 
     if (mode == VV::CaptureFullScreen) {
-        QImage image = picture.toImage();
-        VDialogPromptTarget dialog(pParent, &image);
+        VDialogPromptTarget dialog(pParent, &picture);
         dialog.show();
         dialog.activateWindow();
         dialog.exec();
@@ -28,5 +29,5 @@ void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab)
         return;
     VFullScreenSelector overlay(pParent);
     overlay.setPlacement(grab.geometry);
-    overlay.runCapture(mode, picture, buildWindowTree(grab.deviceGeometry));
+    overlay.runCapture(mode, std::move(picture), buildWindowTree(grab.deviceGeometry));
 }

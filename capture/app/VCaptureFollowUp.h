@@ -5,5 +5,6 @@
 class QWidget;
 
 // What follows the grab of a capture: the output chooser for a full screen; the overlay on the
-// frozen screen, with its window tree, for a region, a window or a window to scroll.
-void runCaptureFollowUp(QWidget* pParent, int mode, const VScreenGrab& grab);
+// frozen screen, with its window tree, for a region, a window or a window to scroll. Takes the
+// grab by value: moved in, its picture is painted on and handed on without a copy.
+void runCaptureFollowUp(QWidget* pParent, int mode, VScreenGrab grab);

@@ -12,9 +12,11 @@
 #include "VSingleInstance.h"
 #include "VUpdaterLauncher.h"
 
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -109,6 +111,23 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
     return result;
 }
 
+// A capture straight to a file: only what writing it needs, so no widgets, tray, dialogs or
+// pictures of the interface. Returns -1 when the arguments the toolkit leaves turn out to ask
+// for something else, for the interactive path to answer.
+int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
+{
+    QGuiApplication app(argc, argv);
+    const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
+    if (commandLine.action == VCommandLine::Action::Start ||
+        (commandLine.action == VCommandLine::Action::Capture && !commandLine.isOneShot()))
+        return -1;
+    const int answered = answerInText(commandLine, out, err);
+    if (answered >= 0)
+        return answered;
+    VConfigCapture::instance();
+    return runOneShotCapture(commandLine, out, err);
+}
+
 } // namespace
 
 int captureMain(int argc, char* argv[])
@@ -145,6 +164,16 @@ int captureMain(int argc, char* argv[])
         err << VCaptureInfo::applicationName() << ": " << QString::fromStdString(problem)
             << Qt::endl;
         return 1;
+    }
+
+    if (early.action == VCommandLine::Action::Capture && early.isOneShot()) {
+        // The toolkit takes its own arguments out of what it is given: the interactive path
+        // must still see them should it run after all.
+        int oneShotArgc = argc;
+        std::vector<char*> oneShotArgv(argv, argv + argc + 1);
+        const int result = runOneShot(oneShotArgc, oneShotArgv.data(), out, err);
+        if (result >= 0)
+            return result;
     }
 
     VApplication app(std::move(instance), argc, argv);

@@ -14,8 +14,11 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QPainter>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 QString tr(const char* text)
@@ -50,11 +53,13 @@ QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& glo
 // way is kept as far as it matched, as nobody is there to be asked.
 QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
 {
-    const VScreenGrab grab = grabScreen(screenAt(globalPoint));
-    const double ratio = double(grab.deviceGeometry.width()) / grab.geometry.width();
-    const QPoint device =
-        grab.deviceGeometry.topLeft() + ((globalPoint - grab.geometry.topLeft()) * ratio);
-    VWindowNode tree = buildWindowTree(grab.deviceGeometry);
+    // Only where the screen lies: the scrolling capture grabs for itself.
+    const QScreen* pScreen = screenAt(globalPoint);
+    const QRect geometry = pScreen->geometry();
+    const QRect screenDevice = deviceGeometry(pScreen);
+    const double ratio = double(screenDevice.width()) / geometry.width();
+    const QPoint device = screenDevice.topLeft() + ((globalPoint - geometry.topLeft()) * ratio);
+    VWindowNode tree = buildWindowTree(screenDevice);
     const auto [pWindow, rect] = tree.findWindowAt(device);
     if (!pWindow || pWindow == &tree) {
         err << tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
@@ -63,7 +68,7 @@ QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
     }
     VScrollingCapture scrolling;
     scrolling.setStepPause(VConfigCapture::instance()->scrollingInterval());
-    const QImage page = scrolling.capture(rect.translated(grab.deviceGeometry.topLeft()));
+    const QImage page = scrolling.capture(rect.translated(screenDevice.topLeft()));
     const QString why = VScrollingCapture::endText(scrolling.end());
     if (!why.isEmpty())
         err << why << Qt::endl;
@@ -84,16 +89,15 @@ void wait(int milliseconds)
 QImage grabbedPicture(const VCommandLine& commandLine, QTextStream& err)
 {
     const bool window = commandLine.captureMode == QLatin1String("window");
-    const VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
+    VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
     if (grab.picture.isNull()) {
         err << tr("the screen could not be grabbed") << Qt::endl;
         return QImage();
     }
-    QPixmap picture = grab.picture;
+    // The grab's own pixels all the way to the file: painted and handed on, never copied.
+    QImage image = std::move(grab.picture);
     if (VConfigCapture::instance()->isIncludeCursor())
-        drawCursor(picture, grab.deviceGeometry.topLeft());
-
-    QImage image = picture.toImage();
+        drawCursor(image, grab.deviceGeometry.topLeft());
     image.setDevicePixelRatio(1);
     if (window) {
         image = windowOf(image, grab, commandLine.at);

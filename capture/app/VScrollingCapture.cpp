@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 constexpr int kEscapeHotkeyId = 0xBF00;
@@ -68,10 +70,10 @@ QScreen* screenHolding(const QPoint& devicePoint)
 
 QImage grabArea(const QRect& deviceRect)
 {
-    const VScreenGrab grab = grabScreen(screenHolding(deviceRect.center()));
+    VScreenGrab grab = grabScreen(screenHolding(deviceRect.center()));
     if (grab.picture.isNull())
         return QImage();
-    QImage screen = grab.picture.toImage();
+    QImage screen = std::move(grab.picture);
     screen.setDevicePixelRatio(1);
     const QRect area =
         deviceRect.translated(-grab.deviceGeometry.topLeft()).adjusted(2, 2, -25, -2);

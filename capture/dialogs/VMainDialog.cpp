@@ -87,7 +87,7 @@ VMainDialog::VMainDialog(QWidget* parent)
     m_pRegionMenu = new QMenu(this);
     m_pTrayIcon = new VSystemTrayIcon(this, QIcon(QStringLiteral(":/images/App16.png")));
     m_pCapture = new VCaptureController(
-        this, [this](int mode, const VScreenGrab& grab) { runCapture(mode, grab); }, this);
+        this, [this](int mode, VScreenGrab grab) { runCapture(mode, std::move(grab)); }, this);
     connect(m_pCapture, &VCaptureController::captureStarting, this,
             [this] { m_pTrayIcon->hide(); });
     connect(m_pCapture, &VCaptureController::captureEnded, this, [this] {
@@ -201,9 +201,9 @@ void VMainDialog::startCapture(int mode)
     m_pCapture->startCapture(mode);
 }
 
-void VMainDialog::runCapture(int mode, const VScreenGrab& grab)
+void VMainDialog::runCapture(int mode, VScreenGrab grab)
 {
-    runCaptureFollowUp(this, mode, grab);
+    runCaptureFollowUp(this, mode, std::move(grab));
 }
 
 // ---- window events ----

@@ -55,7 +55,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 
     // What follows the grab: the output chooser for a full screen, the overlay for the others.
-    virtual void runCapture(int mode, const VScreenGrab& grab);
+    virtual void runCapture(int mode, VScreenGrab grab);
 
 private slots:
     void on_checkBoxInstantSystemTrayMenu_toggled(bool on);

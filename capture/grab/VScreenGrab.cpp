@@ -1,10 +1,15 @@
 #include "VScreenGrab.h"
 
+#include "platform/VPlatformBackend.h"
+#include "platform/VPlatformFactory.h"
+
+#include <QDebug>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -29,16 +34,72 @@ QRect scaled(const QRect& logical, const QScreen* pScreen)
     return {topLeft, end - QPoint(1, 1)};
 }
 
+void releaseOwner(void* pOwner)
+{
+    delete static_cast<std::shared_ptr<void>*>(pOwner);
+}
+
+QImage::Format imageFormat(VPlatformImage::Format format)
+{
+    switch (format) {
+    case VPlatformImage::Format::Rgb32:
+        return QImage::Format_RGB32;
+    case VPlatformImage::Format::Rgb16:
+        return QImage::Format_RGB16;
+    case VPlatformImage::Format::Rgb555:
+        return QImage::Format_RGB555;
+    case VPlatformImage::Format::None:
+        break;
+    }
+    return QImage::Format_Invalid;
+}
+
+// The backend's own grab of a screen, or null.
+QImage grabDevicePixels(const QRect& deviceRect)
+{
+    VPlatformImage grabbed = VPlatform::backend().grabScreenImage(
+        {deviceRect.x(), deviceRect.y(), deviceRect.width(), deviceRect.height()});
+    if (grabbed.format != VPlatformImage::Format::None && !grabbed.whyNotShared.empty()) {
+        static bool bTold = false;
+        if (!bTold)
+            qInfo("Screen grab: no shared memory (%s), plain image requests instead",
+                  grabbed.whyNotShared.c_str());
+        bTold = true;
+    }
+    return wrapPlatformImage(std::move(grabbed));
+}
+
 } // namespace
+
+QImage wrapPlatformImage(VPlatformImage&& grabbed)
+{
+    const QImage::Format format = imageFormat(grabbed.format);
+    if (format == QImage::Format_Invalid || !grabbed.pixels)
+        return QImage();
+    // The image keeps a share of the owner and drops it with its last copy; until the
+    // constructor has taken it, the unique_ptr holds it.
+    auto pOwner = std::make_unique<std::shared_ptr<void>>(std::move(grabbed.owner));
+    QImage image(grabbed.pixels, grabbed.width, grabbed.height, grabbed.bytesPerLine, format,
+                 &releaseOwner, pOwner.get());
+    if (!image.isNull())
+        pOwner.release();
+    return image;
+}
 
 VScreenGrab grabScreen(QScreen* pScreen)
 {
     if (!pScreen)
         return {};
     const QRect geometry = pScreen->geometry();
-    // Coordinates are relative to the screen itself.
-    return {pScreen->grabWindow(0, 0, 0, geometry.width(), geometry.height()), geometry,
-            deviceGeometry(pScreen)};
+    const QRect device = deviceGeometry(pScreen);
+    QImage picture = grabDevicePixels(device);
+    if (picture.isNull()) {
+        // Coordinates are relative to the screen itself. A raster pixmap hands over its image
+        // without a copy.
+        picture = pScreen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
+    }
+    picture.setDevicePixelRatio(pScreen->devicePixelRatio());
+    return {std::move(picture), geometry, device};
 }
 
 VScreenGrab grabDialogScreen(QWidget* pDialog)

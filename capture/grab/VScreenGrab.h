@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 
 class QScreen;
 class QWidget;
+struct VPlatformImage;
 
 struct VScreenGrab
 {
-    QPixmap picture;
+    // In device pixels; its device pixel ratio is the screen's. Move it on rather than copy
+    // it before painting into it: a shared picture is copied whole at the first stroke.
+    QImage picture;
     QRect geometry; // the monitor's geometry in global coordinates
     // The same in the desktop's device pixels, which the picture and the window tree use.
     QRect deviceGeometry;
@@ -18,6 +21,10 @@ struct VScreenGrab
 
 // Grabs one monitor, never the whole virtual desktop.
 VScreenGrab grabScreen(QScreen* pScreen);
+
+// The backend's pixels as an image that owns them, without a copy; null for a picture with no
+// format (the backend grabs nothing itself).
+QImage wrapPlatformImage(VPlatformImage&& grabbed);
 
 // The monitor that holds the dialog; hidden at this point, its last geometry decides.
 VScreenGrab grabDialogScreen(QWidget* pDialog);

@@ -238,7 +238,7 @@ VWindowNode buildWindowTree(const QRect& screenRect)
     return VWindowNode::fromWindows(windows, screenRect, workAreaAt);
 }
 
-void drawCursor(QPixmap& picture, const QPoint& pictureOrigin)
+void drawCursor(QImage& picture, const QPoint& pictureOrigin)
 {
     VPlatformBackend& backend = VPlatform::backend();
     VPlatformCursor cursor;

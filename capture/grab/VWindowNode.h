@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -79,4 +80,4 @@ private:
 VWindowNode buildWindowTree(const QRect& screenRect);
 
 // Paints the pointer into picture, whose top-left lies at pictureOrigin (global device pixels).
-void drawCursor(QPixmap& picture, const QPoint& pictureOrigin);
+void drawCursor(QImage& picture, const QPoint& pictureOrigin);

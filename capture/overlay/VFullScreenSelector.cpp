@@ -32,6 +32,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 constexpr int kSlideMs = 300;
 } // namespace
@@ -81,18 +83,18 @@ VCanvas* VFullScreenSelector::canvas() const
     return m_pUi->canvas;
 }
 
-int VFullScreenSelector::runCapture(int mode, const QPixmap& screen, const VWindowNode& windowTree)
+int VFullScreenSelector::runCapture(int mode, QImage screen, const VWindowNode& windowTree)
 {
     if (mode == VV::CaptureFullScreen || screen.isNull())
         return QDialog::Rejected;
-    showScreen(screen);
+    showScreen(std::move(screen));
     m_windowTree = windowTree;
     m_captureMode = mode;
     addCapture();
     return exec();
 }
 
-void VFullScreenSelector::showScreen(const QPixmap& screen)
+void VFullScreenSelector::showScreen(QImage screen)
 {
     if (m_placement.isEmpty())
         m_placement = QGuiApplication::primaryScreen()->geometry();
@@ -101,9 +103,11 @@ void VFullScreenSelector::showScreen(const QPixmap& screen)
     show();
     activateWindow();
 
-    // One picture pixel per device pixel: the scene counts in the picture's pixels.
-    m_screen = screen;
-    m_screen.setDevicePixelRatio(1);
+    // One picture pixel per device pixel: the scene counts in the picture's pixels. Set on the
+    // image while it is the only holder of its pixels, and moved on: a raster pixmap then
+    // takes the very same pixels.
+    screen.setDevicePixelRatio(1);
+    m_screen = QPixmap::fromImage(std::move(screen));
     m_pUi->canvas->setGeometry(rect());
     m_pUi->canvas->setCanvasSize(m_screen.size());
     m_pUi->canvas->view()->setExactScale(double(width()) / m_screen.width());

@@ -3,6 +3,7 @@
 #include "grab/VWindowNode.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QRect>
@@ -34,8 +35,9 @@ public:
     void setPlacement(const QRect& geometry) { m_placement = geometry; }
 
     // Shows screen (device pixels; windowTree lines up with it) and runs modally to the end.
-    // Returns the dialog's result.
-    int runCapture(int mode, const QPixmap& screen, const VWindowNode& windowTree);
+    // Returns the dialog's result. Moved in, the picture is shown without a copy of its own:
+    // the overlay holds it and its dimmed twin, nothing more.
+    int runCapture(int mode, QImage screen, const VWindowNode& windowTree);
 
     VCanvas* canvas() const;
     // The picture the outputs send: every area and annotation, transparent between them.
@@ -74,7 +76,7 @@ private slots:
     void onSelectionChanged(QList<VGraphicsItem*> items);
 
 private:
-    void showScreen(const QPixmap& screen);
+    void showScreen(QImage screen);
     void applyTexts();
     void startPicker();
     void startDrawing(VCreatePrompt* pPrompt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,28 @@ struct VPlatformCursor
     int x = 0; // the pointer, in global device pixels
     int y = 0;
     std::vector<std::uint32_t> pixels; // premultiplied ARGB, row by row, width * height
+};
+
+// A picture of the desktop in memory the backend hands over whole: the pixels live as long as
+// owner does, so the toolkit can wrap them without a copy.
+struct VPlatformImage
+{
+    enum class Format
+    {
+        None,   // nothing grabbed
+        Rgb32,  // 0xffRRGGBB, 32 bits in the host's byte order
+        Rgb16,  // 5-6-5 in 16 bits, host's byte order
+        Rgb555, // x-5-5-5 in 16 bits, host's byte order
+    };
+
+    Format format = Format::None;
+    int width = 0;
+    int height = 0;
+    int bytesPerLine = 0;
+    std::uint8_t* pixels = nullptr;
+    std::shared_ptr<void> owner;
+    // Empty when the pixels came through memory shared with the display server, else why not.
+    std::string whyNotShared;
 };
 
 // What the capture application needs from the desktop beyond the toolkit, in plain C++ so that
@@ -92,6 +115,16 @@ public:
         (void)cursor;
         return false;
     }
+
+    // The desktop's pixels in area (device pixels, inside one screen), grabbed the fastest way
+    // the backend knows. Format::None when it offers none: the toolkit's own grab is used then.
+    virtual VPlatformImage grabScreenImage(const VPlatformRect& area)
+    {
+        (void)area;
+        return {};
+    }
+    // A capture is over: memory kept to make the next grab fast goes back to the system.
+    virtual void releaseGrabMemory() {}
 
     // Steering another program's window for a scrolling capture: whether this desktop lets us.
     virtual bool canScrollWindows() const { return false; }

@@ -1,5 +1,6 @@
 #include "platform/x11/VPlatformBackendX11.h"
 
+#include "platform/x11/VX11ScreenGrab.h"
 #include "platform/x11/VX11Steering.h"
 #include "platform/x11/VX11WindowTree.h"
 #include "platform/x11/VXcbReply.h"
@@ -43,8 +44,13 @@ VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pCon
 {
     // The toolkit's default screen is the first one on all but multi-screen (Zaphod) setups.
     const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_pConnection));
-    if (screens.rem > 0)
+    if (screens.rem > 0) {
         m_root = screens.data->root;
+        // A way round shared memory, for servers that claim it but misbehave, and for tests.
+        const char* pNoShm = std::getenv("TALVIK_NO_SHM");
+        const bool bNoShm = pNoShm && *pNoShm && std::strcmp(pNoShm, "0") != 0;
+        m_pScreenGrab = std::make_unique<VX11ScreenGrab>(m_pConnection, *screens.data, !bNoShm);
+    }
 
     xcb_prefetch_extension_data(m_pConnection, &xcb_shape_id);
     xcb_prefetch_extension_data(m_pConnection, &xcb_xfixes_id);
@@ -307,6 +313,17 @@ bool VPlatformBackendX11::cursorImage(VPlatformCursor& cursor)
     const std::uint32_t* pPixels = xcb_xfixes_get_cursor_image_cursor_image(reply.get());
     cursor.pixels.assign(pPixels, pPixels + count);
     return true;
+}
+
+VPlatformImage VPlatformBackendX11::grabScreenImage(const VPlatformRect& area)
+{
+    return m_pScreenGrab ? m_pScreenGrab->grab(area) : VPlatformImage();
+}
+
+void VPlatformBackendX11::releaseGrabMemory()
+{
+    if (m_pScreenGrab)
+        m_pScreenGrab->releaseSpare();
 }
 
 bool VPlatformBackendX11::canScrollWindows() const

@@ -8,11 +8,13 @@
 #include <memory>
 #include <vector>
 
+class VX11ScreenGrab;
 class VX11Steering;
 
 // Hotkeys as passive key grabs on the root window; the window tree from the server's own
-// stacking order, the cursor from xfixes. The connection is borrowed (the toolkit's, so that the
-// key presses arrive in its native event stream) and must outlive this object.
+// stacking order, the cursor from xfixes, screen grabs through shared memory (plain requests
+// when TALVIK_NO_SHM=1 or the server cannot share). The connection is borrowed (the toolkit's, so
+// that the key presses arrive in its native event stream) and must outlive this object.
 //
 // A window's handle is its client window (the application's own, inside any frame), whose
 // rectangle is the window's client area.
@@ -37,6 +39,8 @@ public:
     void movePointer(int x, int y) override;
     void setPointerVisible(bool visible) override;
     bool turnWheel(int x, int y, int notches) override;
+    VPlatformImage grabScreenImage(const VPlatformRect& area) override;
+    void releaseGrabMemory() override;
 
     // The keysym a virtual key of the hotkey tables stands for, 0 for none.
     static std::uint32_t keysymOfVirtualKey(unsigned virtualKey);
@@ -64,4 +68,5 @@ private:
     bool m_bXfixes = false;
     std::map<int, Grab> m_grabs;
     std::unique_ptr<VX11Steering> m_pSteering;
+    std::unique_ptr<VX11ScreenGrab> m_pScreenGrab;
 };

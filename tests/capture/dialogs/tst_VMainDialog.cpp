@@ -32,7 +32,7 @@ public:
     QList<Capture> captures;
 
 protected:
-    void runCapture(int mode, const VScreenGrab& grab) override
+    void runCapture(int mode, VScreenGrab grab) override
     {
         captures.append({mode, grab.picture.size(), isVisible(), trayIcon()->isVisible()});
     }

@@ -2,8 +2,8 @@
 #include "TalvikTest.h"
 
 #include "app/VCaptureResources.h"
-#include "foundation/VV.h"
 #include "config/VConfigCapture.h"
+#include "foundation/VV.h"
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
 #include "overlay/VFullScreenSelector.h"
@@ -32,7 +32,7 @@ QPixmap positionPicture(const QSize& size)
 }
 
 // Runs the overlay, playing the user's part from inside its event loop.
-int runOverlay(VFullScreenSelector& overlay, int mode, const QPixmap& screen,
+int runOverlay(VFullScreenSelector& overlay, int mode, const QImage& screen,
                const VWindowNode& tree, const std::function<void()>& user)
 {
     QTimer::singleShot(0, &overlay, [&overlay, user] {
@@ -89,7 +89,7 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
     const QPixmap screen = positionPicture(screenRect.size());
     VFullScreenSelector overlay(nullptr);
     const int result = runOverlay(
-        overlay, VV::CaptureRegion, screen,
+        overlay, VV::CaptureRegion, screen.toImage(),
         VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
             TalvikTest::Mouse mouse(view(overlay));
             mouse.drag(QPoint(10, 20), QPoint(60, 50));
@@ -116,7 +116,7 @@ void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
     const int result = runOverlay(
-        overlay, VV::CaptureRegion, positionPicture(screenRect.size()),
+        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
         VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }),
         [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
     QCOMPARE(result, int(QDialog::Rejected));

@@ -7,6 +7,7 @@
 #include "VTestXClient.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 
 #include <xcb/shape.h>
@@ -48,6 +49,7 @@ private slots:
     void windowTree();
     void windowsVanishingMidway();
     void cursorImage();
+    void screenGrabsAgree();
 
 private:
     xcb_connection_t* m_pConnection = nullptr;
@@ -336,14 +338,34 @@ void tst_VPlatformBackendX11::cursorImage()
     QCOMPARE(grab.picture.size(), grab.deviceGeometry.size());
     const QPoint offBy = toDevicePixels(QCursor::pos()) - QPoint(101, 81);
     QVERIFY(qAbs(offBy.x()) <= 1 && qAbs(offBy.y()) <= 1); // whole logical points are rounded
-    QPixmap picture(64, 64);
-    picture.setDevicePixelRatio(grab.picture.devicePixelRatio());
-    picture.fill(Qt::transparent);
-    drawCursor(picture, QPoint(81, 61)); // the pointer lands on (20, 20)
-    const QImage painted = picture.toImage();
+    QImage painted(64, 64, QImage::Format_ARGB32_Premultiplied);
+    painted.setDevicePixelRatio(grab.picture.devicePixelRatio());
+    painted.fill(Qt::transparent);
+    drawCursor(painted, QPoint(81, 61)); // the pointer lands on (20, 20)
     QCOMPARE(painted.pixelColor(17, 16), QColor(255, 0, 0, 128));
     QCOMPARE(painted.pixelColor(32, 31), QColor(255, 0, 0, 128));
     QCOMPARE(painted.pixelColor(16, 16).alpha() + painted.pixelColor(33, 31).alpha(), 0);
+}
+
+// Shared memory, plain requests and the toolkit's own grab all see the same pixels.
+void tst_VPlatformBackendX11::screenGrabsAgree()
+{
+    QScreen* pScreen = QGuiApplication::primaryScreen();
+    const QImage toolkit = pScreen->grabWindow(0).toImage();
+    const VScreenGrab grab = grabScreen(pScreen);
+    QCOMPARE(grab.picture, toolkit);
+
+    qputenv("TALVIK_NO_SHM", "1");
+    VPlatformBackendX11 plainBackend(m_pConnection);
+    qunsetenv("TALVIK_NO_SHM");
+    const QRect& area = grab.deviceGeometry;
+    VPlatformImage plain =
+        plainBackend.grabScreenImage({area.x(), area.y(), area.width(), area.height()});
+    QVERIFY(!plain.whyNotShared.empty());
+    QImage plainImage = wrapPlatformImage(std::move(plain));
+    plainImage.setDevicePixelRatio(toolkit.devicePixelRatio());
+    QCOMPARE(plainImage, toolkit);
+    QVERIFY(m_pBackend->grabScreenImage({0, 0, 64, 64}).whyNotShared.empty());
 }
 
 TALVIK_TEST_MAIN(tst_VPlatformBackendX11)
