@@ -1,6 +1,8 @@
 #include "VFullScreenSelector.h"
 #include "ui_VFullScreenSelector.h"
 
+#include "VOverlayProperties.h"
+
 #include "app/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
 #include "dialogs/VDialogPromptTarget.h"
@@ -74,6 +76,7 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
     shortcut(QKeySequence::Save, m_pUi->toolButtonSave);
     shortcut(QKeySequence::Copy, m_pUi->toolButtonClipboard);
     shortcut(QKeySequence::Print, m_pUi->toolButtonPrint);
+    m_pProperties = new VOverlayProperties(this, m_pUi->canvas, m_pUi->toolButtonDelete);
 }
 
 VFullScreenSelector::~VFullScreenSelector() = default;
@@ -163,6 +166,7 @@ bool VFullScreenSelector::isEditing() const
 
 void VFullScreenSelector::addCapture()
 {
+    m_pProperties->setEditing(false);
     if (m_pUi->widgetMainTool->isVisible()) {
         m_bSubToolShown = false;
         slide(m_pUi->widgetMainTool, QPoint(0, height()), false, &VFullScreenSelector::addCapture);
@@ -269,6 +273,9 @@ void VFullScreenSelector::restoreTools()
         return;
     }
     m_pUi->canvas->scene()->setBackground(new VGraphicsBackgroundColor(Qt::white));
+    // Clear of both rows, whichever shows later.
+    m_pProperties->place(height() - mainHeight - m_pUi->widgetSubTool->height());
+    m_pProperties->setEditing(true);
     m_pUi->canvas->showBalloon(
         tr("Your Capture Is Ready"),
         tr("Draw on it with the tools below, then<br>Ctrl+S saves, Ctrl+C copies, Ctrl+P prints."),

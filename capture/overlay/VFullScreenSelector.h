@@ -14,6 +14,7 @@ class QWidget;
 class VCanvas;
 class VCreatePrompt;
 class VGraphicsItem;
+class VOverlayProperties;
 
 namespace Ui {
 class VFullScreenSelector;
@@ -95,4 +96,5 @@ private:
     int m_captureMode = 0;
     bool m_bSubToolShown = false;
     bool m_bSliding = false;
+    VOverlayProperties* m_pProperties = nullptr;
 };

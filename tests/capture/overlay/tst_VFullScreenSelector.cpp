@@ -94,6 +94,12 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
             TalvikTest::Mouse mouse(view(overlay));
             mouse.drag(QPoint(10, 20), QPoint(60, 50));
             QTest::qWait(900); // the toolbars slide in
+            // F4 shows the properties panel over the picture, and hides it again.
+            QTest::keyClick(&overlay, Qt::Key_F4);
+            auto* pPanel = overlay.findChild<QWidget*>(QStringLiteral("propertiesPanel"));
+            QVERIFY(pPanel && pPanel->isVisible());
+            QTest::keyClick(&overlay, Qt::Key_F4);
+            QVERIFY(!pPanel->isVisible());
             overlay.findChild<QToolButton*>("toolButtonCapture")->click();
             QTest::qWait(400);
             overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
