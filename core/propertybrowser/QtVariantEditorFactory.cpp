@@ -15,17 +15,6 @@ namespace {
 
 const QChar kLineBreakSign(0x21B5);
 
-QIcon swatchIcon(const QColor& color)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.fillRect(QRect(2, 2, 12, 12), color);
-    painter.setPen(QColor(0, 0, 0, 110));
-    painter.drawRect(QRect(2, 2, 11, 11));
-    return QIcon(pixmap);
-}
-
 // A colour typed as #rrggbb keeps the alpha of the colour it replaces.
 QColor parseColor(const QString& text, const QColor& current)
 {
@@ -209,7 +198,8 @@ void QtVariantEditorFactory::showValue(QWidget* editor, const QtVariantPropertyM
         combo->setCurrentIndex(value.toInt());
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (manager->propertyType(property) == QMetaType::QColor && !line->actions().isEmpty())
-            line->actions().first()->setIcon(swatchIcon(value.value<QColor>()));
+            line->actions().first()->setIcon(
+                QIcon(QtVariantPropertyManager::colorSwatch(value.value<QColor>())));
         const QString text = property->valueText();
         if (line->text() != text)
             line->setText(text);

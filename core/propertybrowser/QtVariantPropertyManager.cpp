@@ -42,17 +42,6 @@ QVariant defaultValue(int type)
     return QVariant(QMetaType(type));
 }
 
-QPixmap swatch(const QColor& color)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.fillRect(QRect(2, 2, 12, 12), color);
-    painter.setPen(QColor(0, 0, 0, 110));
-    painter.drawRect(QRect(2, 2, 11, 11));
-    return pixmap;
-}
-
 QPixmap checkMark(bool checked)
 {
     QStyleOptionButton option;
@@ -216,7 +205,7 @@ QIcon QtVariantPropertyManager::valueIcon(const QtProperty* property) const
     if (it == m_data.constEnd())
         return QIcon();
     if (it->type == QMetaType::QColor)
-        return QIcon(swatch(it->value.value<QColor>()));
+        return QIcon(colorSwatch(it->value.value<QColor>()));
     if (it->type == QMetaType::Bool)
         return QIcon(checkMark(it->value.toBool()));
     return QIcon();
@@ -235,4 +224,15 @@ void QtVariantPropertyManager::initializeProperty(QtProperty* property)
 void QtVariantPropertyManager::uninitializeProperty(QtProperty* property)
 {
     m_data.remove(property);
+}
+
+QPixmap QtVariantPropertyManager::colorSwatch(const QColor& color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(2, 2, 12, 12), color);
+    painter.setPen(QColor(0, 0, 0, 110));
+    painter.drawRect(QRect(2, 2, 11, 11));
+    return pixmap;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QColor>
+#include <QPixmap>
+
 #include "QtAbstractPropertyManager.h"
 #include "TalvikCoreExport.h"
 
@@ -26,6 +29,8 @@ public:
     ~QtVariantPropertyManager() override;
 
     static int enumTypeId();
+    // The little square of a colour that the tree and the colour editor show beside its text.
+    static QPixmap colorSwatch(const QColor& color);
 
     // Null for a type the manager cannot hold.
     virtual QtProperty* addProperty(int propertyType, const QString& name = QString());

@@ -1,5 +1,7 @@
 #include "VExamplePropertiesPanel.h"
 
+#include "VExampleIcon.h"
+
 #include "widgets/VCanvas.h"
 #include "widgets/VWidgetPropertyBrowser.h"
 #include "widgets/VWidgetTools.h"
@@ -16,18 +18,13 @@ namespace {
 // A list with a pen over it: the panel edits what is drawn.
 QIcon propertiesIcon()
 {
-    QPixmap pixmap(40, 40);
-    pixmap.setDevicePixelRatio(2);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(50, 60, 75), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    for (int row = 0; row < 3; ++row) {
-        const double y = 5 + row * 5;
-        painter.drawLine(QPointF(3, y), QPointF(5, y));
-        painter.drawLine(QPointF(8, y), QPointF(17, y));
-    }
-    return QIcon(pixmap);
+    return drawnIcon([](QPainter& painter) {
+        for (int row = 0; row < 3; ++row) {
+            const double y = 5 + row * 5;
+            painter.drawLine(QPointF(3, y), QPointF(5, y));
+            painter.drawLine(QPointF(8, y), QPointF(17, y));
+        }
+    });
 }
 
 } // namespace

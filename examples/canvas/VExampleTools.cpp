@@ -1,5 +1,7 @@
 #include "VExampleTools.h"
 
+#include "VExampleIcon.h"
+
 #include "graphics/VGraphicsScene.h"
 #include "interaction/VCreatePromptLine.h"
 #include "interaction/VCreatePromptPolygon.h"
@@ -17,22 +19,6 @@
 #include <QPainterPath>
 
 #include <functional>
-
-namespace {
-
-QIcon drawnIcon(const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(40, 40);
-    pixmap.setDevicePixelRatio(2);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(50, 60, 75), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    draw(painter);
-    return QIcon(pixmap);
-}
-
-} // namespace
 
 VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canvas)
 {

@@ -257,15 +257,11 @@ VPlatformImage VX11ScreenGrab::grabShared(const VPlatformRect& area, std::string
         why = errorText("shared memory grab refused", error.get());
         return {};
     }
-    VPlatformImage image;
-    image.format = m_format;
-    image.width = area.width;
-    image.height = area.height;
-    image.bytesPerLine = stride;
-    image.pixels = static_cast<std::uint8_t*>(segment->pAddress);
-    image.owner = std::shared_ptr<void>(
-        segment->pAddress, [pSpare = m_pSpare, kept = *segment](void*) { pSpare->giveBack(kept); });
-    return image;
+    return picture(
+        area, stride, static_cast<std::uint8_t*>(segment->pAddress),
+        std::shared_ptr<void>(segment->pAddress, [pSpare = m_pSpare, kept = *segment](void*) {
+            pSpare->giveBack(kept);
+        }));
 }
 
 VPlatformImage VX11ScreenGrab::grabPlain(const VPlatformRect& area)
@@ -283,14 +279,21 @@ VPlatformImage VX11ScreenGrab::grabPlain(const VPlatformRect& area)
         std::size_t(xcb_get_image_data_length(reply.get())) <
             std::size_t(stride) * std::size_t(area.height))
         return {};
+    // The pixels sit inside the reply, which the picture keeps instead of a copy.
+    std::uint8_t* pPixels = xcb_get_image_data(reply.get());
+    return picture(area, stride, pPixels, std::shared_ptr<void>(reply.release(), VXcbFree()));
+}
+
+VPlatformImage VX11ScreenGrab::picture(const VPlatformRect& area, int stride, std::uint8_t* pPixels,
+                                       std::shared_ptr<void> owner) const
+{
     VPlatformImage image;
     image.format = m_format;
     image.width = area.width;
     image.height = area.height;
     image.bytesPerLine = stride;
-    // The pixels sit inside the reply, which the picture keeps instead of a copy.
-    image.pixels = xcb_get_image_data(reply.get());
-    image.owner = std::shared_ptr<void>(reply.release(), VXcbFree());
+    image.pixels = pPixels;
+    image.owner = std::move(owner);
     return image;
 }
 

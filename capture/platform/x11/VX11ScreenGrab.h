@@ -47,6 +47,9 @@ private:
     VPlatformImage grabShared(const VPlatformRect& area, std::string& why);
     VPlatformImage grabPlain(const VPlatformRect& area);
     int bytesPerLine(int width) const;
+    // The grabbed area's pixels in the grab's format, kept alive by owner.
+    VPlatformImage picture(const VPlatformRect& area, int stride, std::uint8_t* pPixels,
+                           std::shared_ptr<void> owner) const;
     void toHostPixels(VPlatformImage& image) const;
 
     xcb_connection_t* const m_pConnection;
