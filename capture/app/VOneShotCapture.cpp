@@ -30,9 +30,7 @@ QString tr(const char* text)
 // transparent outside it. Null when no window is there.
 QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& globalPoint)
 {
-    const double ratio = double(grab.deviceGeometry.width()) / grab.geometry.width();
-    const QPoint device =
-        grab.deviceGeometry.topLeft() + ((globalPoint - grab.geometry.topLeft()) * ratio);
+    const QPoint device = toDevicePixels(QPointF(globalPoint));
     const VWindowNode tree = buildWindowTree(grab.deviceGeometry);
     for (const auto& pWindow : tree.children()) {
         if (!pWindow->rect().contains(device))
@@ -54,11 +52,8 @@ QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& glo
 QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
 {
     // Only where the screen lies: the scrolling capture grabs for itself.
-    const QScreen* pScreen = screenAt(globalPoint);
-    const QRect geometry = pScreen->geometry();
-    const QRect screenDevice = deviceGeometry(pScreen);
-    const double ratio = double(screenDevice.width()) / geometry.width();
-    const QPoint device = screenDevice.topLeft() + ((globalPoint - geometry.topLeft()) * ratio);
+    const QRect screenDevice = deviceGeometry(screenAt(globalPoint));
+    const QPoint device = toDevicePixels(QPointF(globalPoint));
     VWindowNode tree = buildWindowTree(screenDevice);
     const auto [pWindow, rect] = tree.findWindowAt(device);
     if (!pWindow || pWindow == &tree) {

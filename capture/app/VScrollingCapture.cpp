@@ -10,8 +10,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -57,27 +55,14 @@ struct VHiddenPointer
     ~VHiddenPointer() { VPlatform::backend().setPointerVisible(true); }
 };
 
-QScreen* screenHolding(const QPoint& devicePoint)
-{
-    for (QScreen* pScreen : QGuiApplication::screens()) {
-        if (deviceGeometry(pScreen).contains(devicePoint))
-            return pScreen;
-    }
-    return QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 QImage grabArea(const QRect& deviceRect)
 {
-    VScreenGrab grab = grabScreen(screenHolding(deviceRect.center()));
-    if (grab.picture.isNull())
-        return QImage();
-    QImage screen = std::move(grab.picture);
-    screen.setDevicePixelRatio(1);
-    const QRect area =
-        deviceRect.translated(-grab.deviceGeometry.topLeft()).adjusted(2, 2, -25, -2);
-    return screen.copy(area & screen.rect()).convertToFormat(QImage::Format_RGB32);
+    // Only what the capture looks at: a whole screen per step would cost many times more.
+    const QRect area = deviceRect.adjusted(2, 2, -25, -2);
+    const QImage shown = area.isEmpty() ? QImage() : grabDeviceArea(area);
+    return shown.convertToFormat(QImage::Format_RGB32);
 }
 
 VScrollingCapture::VScrollingCapture(QObject* pParent) : QObject(pParent) {}

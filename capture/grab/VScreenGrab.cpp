@@ -102,6 +102,22 @@ VScreenGrab grabScreen(QScreen* pScreen)
     return {std::move(picture), geometry, device};
 }
 
+QImage grabDeviceArea(const QRect& deviceRect)
+{
+    for (QScreen* pScreen : QGuiApplication::screens()) {
+        const QRect device = deviceGeometry(pScreen);
+        if (!device.contains(deviceRect.center()))
+            continue;
+        const QRect area = deviceRect & device;
+        QImage picture = grabDevicePixels(area);
+        if (!picture.isNull())
+            return picture;
+        QImage screen = grabScreen(pScreen).picture;
+        screen.setDevicePixelRatio(1);
+        return screen.copy(area.translated(-device.topLeft()));
+    }
+    return QImage();
+}
 VScreenGrab grabDialogScreen(QWidget* pDialog)
 {
     if (!pDialog)

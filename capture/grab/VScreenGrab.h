@@ -22,6 +22,10 @@ struct VScreenGrab
 // Grabs one monitor, never the whole virtual desktop.
 VScreenGrab grabScreen(QScreen* pScreen);
 
+// An area of the desktop in device pixels, cut to the screen that holds its centre: only that
+// area where the backend can grab it, else cut from its screen's grab. Null off every screen.
+QImage grabDeviceArea(const QRect& deviceRect);
+
 // The backend's pixels as an image that owns them, without a copy; null for a picture with no
 // format (the backend grabs nothing itself).
 QImage wrapPlatformImage(VPlatformImage&& grabbed);
