@@ -3,6 +3,7 @@
 #include "config/VConfigCapture.h"
 #include "dialogs/VMainDialog.h"
 #include "hotkey/VHotkeyEventFilter.h"
+#include "platform/VPlatformDirect.h"
 #include "platform/VPlatformDisplay.h"
 #include "VApplication.h"
 #include "VCaptureInfo.h"
@@ -167,6 +168,15 @@ int captureMain(int argc, char* argv[])
     }
 
     if (early.action == VCommandLine::Action::Capture && early.isOneShot()) {
+        // The full screen needs nothing of the toolkit's GUI: without it the process takes
+        // a fraction of the time.
+        if (early.captureMode == QLatin1String("fullscreen") && early.unknownArguments.isEmpty() &&
+            !early.toolkitOptions) {
+            if (const auto pDesktop = VPlatform::openDirectDesktop()) {
+                QCoreApplication app(argc, argv);
+                return runOneShotCapture(early, *pDesktop, out, err);
+            }
+        }
         // The toolkit takes its own arguments out of what it is given: the interactive path
         // must still see them should it run after all.
         int oneShotArgc = argc;

@@ -53,7 +53,7 @@ QString tr(const char* text)
 // The arguments the parser should see: the program's options with their values (whatever
 // those look like) and "/autorun". Everything else goes to unknown, except the toolkit's.
 QStringList knownArguments(const QStringList& arguments, const QList<QCommandLineOption>& options,
-                           QStringList& unknown)
+                           QStringList& unknown, bool& toolkit)
 {
     QHash<QString, bool> takesValue{{QStringLiteral("help-all"), false}};
     for (const QCommandLineOption& option : options) {
@@ -84,6 +84,7 @@ QStringList knownArguments(const QStringList& arguments, const QList<QCommandLin
             if (takesValue.value(name) && !valueInline && i + 1 < arguments.size())
                 known << arguments.at(++i);
         } else if (toolkitOptions().contains(name)) {
+            toolkit = true;
             if (toolkitOptions().value(name) && !valueInline)
                 ++i;
         } else {
@@ -147,7 +148,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const QStringList known = knownArguments(arguments,
                                              {helpOption, versionOption, captureOption,
                                               outputOption, autoNameOption, atOption, delayOption},
-                                             result.unknownArguments);
+                                             result.unknownArguments, result.toolkitOptions);
     if (!parser.parse(known))
         return invalid(parser.errorText());
     if (parser.isSet(helpOption)) {

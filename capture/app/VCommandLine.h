@@ -28,6 +28,8 @@ struct VCommandLine
     // Arguments that are neither options of the program nor "/autorun": reported, then left
     // alone, so a launcher that adds its own still opens the program.
     QStringList unknownArguments;
+    // Options of the toolkit's own (-display, -platform...) were given: only it may act on them.
+    bool toolkitOptions = false;
 
     // A capture written straight to a file, without the interactive application.
     bool isOneShot() const { return !outputFile.isEmpty() || autoName; }

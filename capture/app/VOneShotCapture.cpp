@@ -5,6 +5,7 @@
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
 #include "output/VOutput.h"
+#include "platform/VPlatformDirect.h"
 #include "VCommandLine.h"
 #include "VScrollingCapture.h"
 
@@ -19,8 +20,16 @@
 #include <QTimer>
 
 #include <utility>
+#include <variant>
 
 namespace {
+
+// An exit code in place of a value.
+struct VOneShotExit
+{
+    int code = 0;
+};
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("VOneShotCapture", text);
@@ -130,27 +139,50 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
 
 } // namespace
 
-int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
-{
-    const VConfigCapture* pConfig = VConfigCapture::instance();
+namespace {
 
-    // Settle the format before grabbing, so a wrong setting fails at once.
-    int format = pConfig->targetFormat();
+// The file format the command line or the settings ask for; an exit code when neither names one.
+std::variant<int, VOneShotExit> targetFormat(const VCommandLine& commandLine, QTextStream& err)
+{
     if (!commandLine.outputFile.isEmpty()) {
         const QString suffix = QFileInfo(commandLine.outputFile).suffix();
-        const auto fromSuffix = targetFormatFromSuffix(suffix);
-        if (!fromSuffix) {
-            err << tr("unknown file suffix \"%1\" (expected png, jpg, jpeg or bmp)").arg(suffix)
-                << Qt::endl;
-            return 2;
-        }
-        format = *fromSuffix;
-    } else if (VUtility::TargetFormatToString(format).isEmpty()) {
-        err << tr("the setting TargetFormat=%1 names no file format (0 PNG, 1 JPEG, 2 BMP)")
-                   .arg(format)
+        if (const auto fromSuffix = targetFormatFromSuffix(suffix))
+            return *fromSuffix;
+        err << tr("unknown file suffix \"%1\" (expected png, jpg, jpeg or bmp)").arg(suffix)
             << Qt::endl;
-        return 1;
+        return VOneShotExit{2};
     }
+    const int format = VConfigCapture::instance()->targetFormat();
+    if (!VUtility::TargetFormatToString(format).isEmpty())
+        return format;
+    err << tr("the setting TargetFormat=%1 names no file format (0 PNG, 1 JPEG, 2 BMP)").arg(format)
+        << Qt::endl;
+    return VOneShotExit{1};
+}
+
+// The monitor under the pointer, or the primary one.
+VPlatformRect monitorUnderPointer(VPlatformDirect& desktop)
+{
+    const std::vector<VPlatformRect> monitors = desktop.monitors();
+    int x = 0;
+    int y = 0;
+    if (desktop.pointerPosition(x, y)) {
+        for (const VPlatformRect& monitor : monitors) {
+            if (QRect(monitor.x, monitor.y, monitor.width, monitor.height).contains(x, y))
+                return monitor;
+        }
+    }
+    return monitors.empty() ? VPlatformRect{} : monitors.front();
+}
+
+} // namespace
+
+int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
+{
+    // Settle the format before grabbing, so a wrong setting fails at once.
+    const auto format = targetFormat(commandLine, err);
+    if (const auto* pExit = std::get_if<VOneShotExit>(&format))
+        return pExit->code;
 
     wait(commandLine.delayMs);
 
@@ -161,5 +193,25 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         image = grabbedPicture(commandLine, err);
     if (image.isNull())
         return 1;
-    return writeResult(image, commandLine, format, out, err);
+    return writeResult(image, commandLine, std::get<int>(format), out, err);
+}
+
+int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop, QTextStream& out,
+                      QTextStream& err)
+{
+    const auto format = targetFormat(commandLine, err);
+    if (const auto* pExit = std::get_if<VOneShotExit>(&format))
+        return pExit->code;
+
+    wait(commandLine.delayMs);
+
+    const VPlatformRect monitor = monitorUnderPointer(desktop);
+    QImage image = wrapPlatformImage(desktop.backend().grabScreenImage(monitor));
+    if (image.isNull()) {
+        err << tr("the screen could not be grabbed") << Qt::endl;
+        return 1;
+    }
+    if (VConfigCapture::instance()->isIncludeCursor())
+        drawCursor(image, QPoint(monitor.x, monitor.y), desktop.backend());
+    return writeResult(image, commandLine, std::get<int>(format), out, err);
 }

@@ -1,8 +1,14 @@
 #pragma once
 
 class QTextStream;
+class VPlatformDirect;
 struct VCommandLine;
 
 // A capture from the command line: grab the monitor under the pointer, write the file, print
 // its path. Needs the GUI application object. Returns the process exit code.
 int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err);
+
+// A full-screen capture from the command line on a desktop reached without the GUI toolkit,
+// under a core application object only.
+int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop, QTextStream& out,
+                      QTextStream& err);

@@ -240,7 +240,11 @@ VWindowNode buildWindowTree(const QRect& screenRect)
 
 void drawCursor(QImage& picture, const QPoint& pictureOrigin)
 {
-    VPlatformBackend& backend = VPlatform::backend();
+    drawCursor(picture, pictureOrigin, VPlatform::backend());
+}
+
+void drawCursor(QImage& picture, const QPoint& pictureOrigin, VPlatformBackend& backend)
+{
     VPlatformCursor cursor;
     if (picture.isNull() || !backend.hasCursorImage() || !backend.cursorImage(cursor))
         return;

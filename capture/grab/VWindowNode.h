@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+class VPlatformBackend;
+
 struct VPlatformWindow;
 
 // One window of the frozen screen, with the visible windows inside it, front-most first. All
@@ -81,3 +83,5 @@ VWindowNode buildWindowTree(const QRect& screenRect);
 
 // Paints the pointer into picture, whose top-left lies at pictureOrigin (global device pixels).
 void drawCursor(QImage& picture, const QPoint& pictureOrigin);
+// The same with the pointer of the given desktop.
+void drawCursor(QImage& picture, const QPoint& pictureOrigin, VPlatformBackend& backend);

@@ -53,6 +53,9 @@ QByteArray writerFormat(const QString& path, int targetFormat)
     if (targetFormat == VV::TargetFormatJpg)
         return QByteArrayLiteral("JPG");
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    // Asking the toolkit loads every image plugin it has: not for the formats we write.
+    if (suffix == "png" || suffix == "bmp")
+        return suffix;
     if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
         return suffix;
     return VUtility::TargetFormatToString(targetFormat).toLatin1();

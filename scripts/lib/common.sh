@@ -10,6 +10,7 @@ TALVIK_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libprotobuf-dev protobuf-compiler zlib1g-dev libjpeg-dev
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-shm0-dev
+    libxcb-randr0-dev
     libbenchmark-dev
     xvfb xauth xdotool trayer procps
 )

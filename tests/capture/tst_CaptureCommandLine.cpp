@@ -128,19 +128,27 @@ void tst_CaptureCommandLine::writesTheScreen_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("tolerance");
-    QTest::newRow("png") << "screen.png" << 0;
-    QTest::newRow("bmp") << "screen.bmp" << 0;
-    QTest::newRow("jpeg") << "screen.jpeg" << 40;
-    QTest::newRow("upper-case suffix") << "SCREEN.JPG" << 40;
+    QTest::addColumn<QStringList>("toolkitOptions");
+    QTest::newRow("png") << "screen.png" << 0 << QStringList();
+    QTest::newRow("bmp") << "screen.bmp" << 0 << QStringList();
+    QTest::newRow("jpeg") << "screen.jpeg" << 40 << QStringList();
+    QTest::newRow("upper-case suffix") << "SCREEN.JPG" << 40 << QStringList();
+    // Only the toolkit knows what its options mean, so it grabs then.
+    QTest::newRow("png through the toolkit")
+        << "toolkit.png" << 0
+        << QStringList{QStringLiteral("-display"), QString::fromLocal8Bit(qgetenv("DISPLAY"))};
 }
 
 void tst_CaptureCommandLine::writesTheScreen()
 {
     QFETCH(QString, fileName);
     QFETCH(int, tolerance);
+    QFETCH(QStringList, toolkitOptions);
     const QString path = m_dir.filePath(fileName);
-    const Run run = runCapture({QStringLiteral("--capture"), QStringLiteral("fullscreen"),
-                                QStringLiteral("--output"), path});
+    const Run run =
+        runCapture(QStringList{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                               QStringLiteral("--output"), path} +
+                   toolkitOptions);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out, path);
 

@@ -1,0 +1,10 @@
+#include "platform/VPlatformDirect.h"
+
+namespace VPlatform {
+
+std::unique_ptr<VPlatformDirect> openDirectDesktop()
+{
+    return nullptr;
+}
+
+} // namespace VPlatform
