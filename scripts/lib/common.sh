@@ -12,6 +12,7 @@ TALVIK_PACKAGES=(
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-shm0-dev
     libbenchmark-dev
     xvfb xauth xdotool trayer procps
+    g++-mingw-w64-x86-64-posix wine64 doctest-dev
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
