@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 
 namespace {
@@ -15,6 +16,19 @@ constexpr int kMaxChildDepth = 32;
 // list that is being rebuilt under it.
 constexpr std::size_t kMaxSiblings = 10000;
 constexpr int kMaxClassName = 256;
+
+// The interface speaks UTF-8; the system hands out UTF-16.
+std::string utf8FromWide(const wchar_t* pText, int length)
+{
+    if (!pText || length <= 0)
+        return {};
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, pText, length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return {};
+    std::string text(std::size_t(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, pText, length, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
 
 VPlatformRect rectOf(const RECT& rect)
 {
