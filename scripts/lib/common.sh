@@ -13,6 +13,7 @@ TALVIK_PACKAGES=(
     libxcb-randr0-dev
     libbenchmark-dev
     xvfb xauth xdotool trayer procps
+    g++-mingw-w64-x86-64-posix wine64 doctest-dev
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
