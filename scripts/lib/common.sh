@@ -12,6 +12,8 @@ TALVIK_PACKAGES=(
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-shm0-dev
     libbenchmark-dev
     xvfb xauth xdotool trayer procps
+    sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    qt6-wayland dbus-daemon dbus-bin libglib2.0-bin
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }

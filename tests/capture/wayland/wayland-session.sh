@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
+# Usage: wayland-session.sh [--stage FILE]... COMMAND [ARGUMENT]...
+#
 # Runs a command inside a real, private Wayland session: sway on a headless output, PipeWire
 # and the desktop portals (xdg-desktop-portal with its wlr and gtk back ends) on a D-Bus
-# session bus of its own. The command gets WAYLAND_DISPLAY, SWAYSOCK, DBUS_SESSION_BUS_ADDRESS
-# and a HOME of its own; its exit code is the script's. Exit code 77: the session's programs
-# are missing.
+# session bus of its own. The command gets WAYLAND_DISPLAY, SWAYSOCK, DBUS_SESSION_BUS_ADDRESS,
+# QT_QPA_PLATFORM=wayland and a HOME of its own; its exit code is the script's. Exit code 77:
+# the session's programs are missing.
 #
 # sway refuses to run as root: started as root, the script switches to an unprivileged user
 # (nobody unless TALVIK_WAYLAND_USER names another uid) and runs the command as that user.
+# That user may not reach the caller's files: each staged FILE is copied into a folder of the
+# session that comes first in PATH and LD_LIBRARY_PATH.
+#
+# xdg-desktop-portal-wlr writes every screenshot to /tmp/out.png: run one session at a time.
 set -euo pipefail
 
 script="$(readlink -f "$0")"
@@ -23,7 +29,11 @@ if [ "${1:-}" != --inside ]; then
     done
     runtime="$(mktemp -d /tmp/talvik-wayland.XXXXXX)"
     trap 'rm -rf "$runtime"' EXIT
-    mkdir -p "$runtime/home"
+    mkdir -p "$runtime/home" "$runtime/bin"
+    while [ "${1:-}" = --stage ]; do
+        cp -L "$2" "$runtime/bin/"
+        shift 2
+    done
     as=()
     if [ "$(id -u)" -eq 0 ]; then
         user="${TALVIK_WAYLAND_USER:-65534}"
@@ -33,7 +43,7 @@ if [ "${1:-}" != --inside ]; then
     chmod 700 "$runtime"
     # A clean environment: nothing of the caller's desktop may leak into the session.
     status=0
-    "${as[@]}" env -i PATH="$PATH" LANG=C.UTF-8 HOME="$runtime/home" XDG_RUNTIME_DIR="$runtime" \
+    "${as[@]}" env -i PATH="$runtime/bin:$PATH" LD_LIBRARY_PATH="$runtime/bin" LANG=C.UTF-8 HOME="$runtime/home" XDG_RUNTIME_DIR="$runtime" \
         TMPDIR="$runtime" TALVIK_WAYLAND_WIDTH="${TALVIK_WAYLAND_WIDTH:-1280}" \
         TALVIK_WAYLAND_HEIGHT="${TALVIK_WAYLAND_HEIGHT:-800}" \
         TALVIK_WAYLAND_SCALE="${TALVIK_WAYLAND_SCALE:-1}" \
@@ -72,7 +82,7 @@ await() {
     return 1
 }
 
-export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
+export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=wayland
 cat >"$XDG_RUNTIME_DIR/sway.conf" <<CONFIG
 output HEADLESS-1 resolution ${TALVIK_WAYLAND_WIDTH}x${TALVIK_WAYLAND_HEIGHT} scale ${TALVIK_WAYLAND_SCALE} bg #203040 solid_color
 default_border none
