@@ -27,6 +27,10 @@ if [ "${1:-}" != --inside ]; then
             exit 77
         fi
     done
+    if [ -e /tmp/out.png ]; then
+        echo "wayland-session: /tmp/out.png is in the way of the wlr portal's screenshots" >&2
+        exit 1
+    fi
     runtime="$(mktemp -d /tmp/talvik-wayland.XXXXXX)"
     trap 'rm -rf "$runtime"' EXIT
     mkdir -p "$runtime/home" "$runtime/bin"
@@ -43,7 +47,8 @@ if [ "${1:-}" != --inside ]; then
     chmod 700 "$runtime"
     # A clean environment: nothing of the caller's desktop may leak into the session.
     status=0
-    "${as[@]}" env -i PATH="$runtime/bin:$PATH" LD_LIBRARY_PATH="$runtime/bin" LANG=C.UTF-8 HOME="$runtime/home" XDG_RUNTIME_DIR="$runtime" \
+    "${as[@]}" env -i PATH="$runtime/bin:$PATH" LD_LIBRARY_PATH="$runtime/bin" LANG=C.UTF-8 \
+        HOME="$runtime/home" XDG_RUNTIME_DIR="$runtime" \
         TMPDIR="$runtime" TALVIK_WAYLAND_WIDTH="${TALVIK_WAYLAND_WIDTH:-1280}" \
         TALVIK_WAYLAND_HEIGHT="${TALVIK_WAYLAND_HEIGHT:-800}" \
         TALVIK_WAYLAND_SCALE="${TALVIK_WAYLAND_SCALE:-1}" \
