@@ -206,7 +206,13 @@ QString VMainDialog::unavailableText(int mode)
 
 void VMainDialog::showDesktopLimits()
 {
-    if (!VPlatform::backend().hasKeyGrabs()) {
+    const VPlatformBackend& backend = VPlatform::backend();
+    if (backend.grabsThroughService() && !backend.hasCursorImage()) {
+        m_pUi->checkBoxIncludeCursor->setEnabled(false);
+        m_pUi->checkBoxIncludeCursor->setToolTip(
+            tr("The desktop's screenshot service decides whether the pointer is in the picture."));
+    }
+    if (!backend.hasKeyGrabs()) {
         if (!m_pNoKeyGrabsLabel) {
             m_pNoKeyGrabsLabel = new QLabel(m_pUi->groupBoxHotkey);
             m_pNoKeyGrabsLabel->setWordWrap(true);

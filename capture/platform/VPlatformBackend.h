@@ -118,10 +118,10 @@ public:
 
     // Whether visibleWindows and cursorImage can answer on this desktop (by default not).
     virtual bool hasWindowTree() const { return false; }
+    virtual bool hasCursorImage() const { return false; }
     // Whether the desktop keeps other programs' windows from us on principle, so that no
     // capture can pick a window at all.
     virtual bool hidesOtherWindows() const { return false; }
-    virtual bool hasCursorImage() const { return false; }
 
     // The visible top-level windows that meet area, front-most first, each with its children.
     // A window that vanishes while it is asked about is left out.
@@ -145,6 +145,7 @@ public:
         (void)area;
         return {};
     }
+
     // Whether this desktop lets no program read its pixels, so that every grab is a request to
     // one of its services (requestDesktopGrab) and arrives later.
     virtual bool grabsThroughService() const { return false; }
