@@ -38,6 +38,9 @@ if [ "${1:-}" != --inside ]; then
         cp -L "$2" "$runtime/bin/"
         shift 2
     done
+    # The session's half of this script, too, runs where that user can read it.
+    cp "$script" "$runtime/bin/wayland-session.sh"
+    cd "$runtime"
     as=()
     if [ "$(id -u)" -eq 0 ]; then
         user="${TALVIK_WAYLAND_USER:-65534}"
@@ -52,7 +55,7 @@ if [ "${1:-}" != --inside ]; then
         TMPDIR="$runtime" TALVIK_WAYLAND_WIDTH="${TALVIK_WAYLAND_WIDTH:-1280}" \
         TALVIK_WAYLAND_HEIGHT="${TALVIK_WAYLAND_HEIGHT:-800}" \
         TALVIK_WAYLAND_SCALE="${TALVIK_WAYLAND_SCALE:-1}" \
-        dbus-run-session -- "$script" --inside "$@" || status=$?
+        dbus-run-session -- "$runtime/bin/wayland-session.sh" --inside "$@" || status=$?
     exit "$status"
 fi
 shift
