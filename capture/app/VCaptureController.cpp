@@ -1,5 +1,6 @@
 #include "VCaptureController.h"
 
+#include "grab/VScreenGrabLater.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
@@ -70,13 +71,23 @@ void VCaptureController::timerEvent(QTimerEvent* event)
     killTimer(m_timerId);
     m_timerId = 0;
     m_bRunning = true;
-    m_followUp(m_mode, grabDialogScreen(m_pWindow));
+    grabScreenLater(dialogScreen(m_pWindow), this, [this](VScreenGrab grab, const QString& whyNot) {
+        onGrabbed(std::move(grab), whyNot);
+    });
+}
+
+void VCaptureController::onGrabbed(VScreenGrab grab, const QString& whyNot)
+{
+    if (!m_bAbandoned && whyNot.isEmpty())
+        m_followUp(m_mode, std::move(grab));
     VPlatform::backend().releaseGrabMemory();
     m_bRunning = false;
     if (m_bAbandoned)
         return;
     restoreWindow();
     emit captureEnded();
+    if (!whyNot.isEmpty())
+        emit captureFailed(whyNot);
 }
 
 void VCaptureController::restoreWindow()

@@ -15,6 +15,7 @@ class QWidget;
 // hidden, so no animation is caught), the monitor it was on is grabbed, the follow-up runs
 // (the overlay or the output chooser), and the window comes back as it was. One capture at a
 // time: a request while one runs is ignored; one while the grab is still pending replaces it.
+// Where a desktop service takes the picture, the event loop runs on while it is awaited.
 class VCaptureController : public QObject
 {
     Q_OBJECT
@@ -48,11 +49,14 @@ signals:
     // Around the whole road: the tray icon hides and comes back with these.
     void captureStarting();
     void captureEnded();
+    // The desktop gave no picture; after captureEnded, with a sentence for the user.
+    void captureFailed(const QString& why);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    void onGrabbed(VScreenGrab grab, const QString& whyNot);
     void restoreWindow();
 
     QPointer<QWidget> m_pWindow;

@@ -3,6 +3,7 @@
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
 #include "grab/VScreenGrab.h"
+#include "grab/VScreenGrabLater.h"
 #include "grab/VWindowNode.h"
 #include "output/VOutput.h"
 #include "platform/VPlatformDirect.h"
@@ -88,12 +89,34 @@ void wait(int milliseconds)
     loop.exec();
 }
 
+// The monitor's grab, waiting for a desktop service's answer where one takes the picture.
+VScreenGrab grabScreenNow(QScreen* pScreen, QString& whyNot)
+{
+    VScreenGrab grab;
+    bool bAnswered = false;
+    QEventLoop loop;
+    grabScreenLater(pScreen, &loop, [&](VScreenGrab answer, const QString& why) {
+        grab = std::move(answer);
+        whyNot = why;
+        bAnswered = true;
+        loop.quit();
+    });
+    if (!bAnswered)
+        loop.exec();
+    return grab;
+}
+
 // The screen under the pointer, or the window under --at cut to its shape. Null after saying
 // why on err.
 QImage grabbedPicture(const VCommandLine& commandLine, QTextStream& err)
 {
     const bool window = commandLine.captureMode == QLatin1String("window");
-    VScreenGrab grab = grabScreen(screenAt(window ? commandLine.at : QCursor::pos()));
+    QString whyNot;
+    VScreenGrab grab = grabScreenNow(screenAt(window ? commandLine.at : QCursor::pos()), whyNot);
+    if (!whyNot.isEmpty()) {
+        err << whyNot << Qt::endl;
+        return QImage();
+    }
     if (grab.picture.isNull()) {
         err << tr("the screen could not be grabbed") << Qt::endl;
         return QImage();
@@ -183,6 +206,13 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
     const auto format = targetFormat(commandLine, err);
     if (const auto* pExit = std::get_if<VOneShotExit>(&format))
         return pExit->code;
+
+    const bool windowMode = commandLine.captureMode == QLatin1String("window") ||
+                            commandLine.captureMode == QLatin1String("scrolling");
+    if (windowMode && !windowTreeUnavailableText().isEmpty()) {
+        err << windowTreeUnavailableText() << Qt::endl;
+        return 1;
+    }
 
     wait(commandLine.delayMs);
 

@@ -6,6 +6,7 @@
 #include "app/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "grab/VWindowNode.h"
 #include "hotkey/VHotkeyEdit.h"
 #include "hotkey/VHotkeys.h"
 #include "output/VOutput.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIntValidator>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
@@ -97,6 +99,9 @@ VMainDialog::VMainDialog(QWidget* parent)
         m_bPointerResting = true;
     });
     connect(m_pTrayIcon, &VSystemTrayIcon::exitRequested, m_pCapture, &VCaptureController::abandon);
+    connect(m_pCapture, &VCaptureController::captureFailed, this, [this](const QString& why) {
+        QMessageBox::warning(isVisible() ? this : nullptr, VCaptureInfo::displayName(), why);
+    });
 
     QCoreApplication::setApplicationName(VCaptureInfo::applicationName());
     setHotkeyOwnerWindow(winId());
@@ -135,7 +140,6 @@ VMainDialog::VMainDialog(QWidget* parent)
          QIcon(QStringLiteral(":/images/profile-fullscreen.png")),
          SLOT(on_toolButtonModeFullScreen_clicked())},
     };
-    const bool canScroll = canScrollWindows();
     for (const auto& mode : modes) {
         QAction* pAction =
             m_pTrayIcon->addAction(mode.icon, tr(mode.text), this, mode.slot, QKeySequence());
@@ -145,16 +149,14 @@ VMainDialog::VMainDialog(QWidget* parent)
             m_pTrayRegionAction = pAction;
             m_pPanelRegionButton = pButton;
         }
-        if (!canScroll && &mode == &modes[VV::CaptureScrolling]) {
+        const QString why = unavailableText(int(&mode - modes));
+        if (!why.isEmpty()) {
             pAction->setEnabled(false);
             pButton->setEnabled(false);
-            pButton->setToolTip(cannotScrollText());
+            pButton->setToolTip(why);
         }
     }
-    if (!canScroll) {
-        m_pUi->toolButtonModeScrolling->setEnabled(false);
-        m_pUi->toolButtonModeScrolling->setToolTip(cannotScrollText());
-    }
+    showDesktopLimits();
     m_pTrayIcon->show();
 
     m_pUi->toolButtonModeRegion->setMenu(m_pRegionMenu);
@@ -193,10 +195,50 @@ QString VMainDialog::cannotScrollText()
     return VScrollingCapture::endText(VScrollingCapture::End::Unavailable);
 }
 
+QString VMainDialog::unavailableText(int mode)
+{
+    if (mode == VV::CaptureWindow)
+        return windowTreeUnavailableText();
+    if (mode == VV::CaptureScrolling && !canScrollWindows())
+        return cannotScrollText();
+    return QString();
+}
+
+void VMainDialog::showDesktopLimits()
+{
+    const VPlatformBackend& backend = VPlatform::backend();
+    if (backend.grabsThroughService() && !backend.hasCursorImage()) {
+        m_pUi->checkBoxIncludeCursor->setEnabled(false);
+        m_pUi->checkBoxIncludeCursor->setToolTip(
+            tr("The desktop's screenshot service decides whether the pointer is in the picture."));
+    }
+    if (!backend.hasKeyGrabs()) {
+        if (!m_pNoKeyGrabsLabel) {
+            m_pNoKeyGrabsLabel = new QLabel(m_pUi->groupBoxHotkey);
+            m_pNoKeyGrabsLabel->setWordWrap(true);
+            m_pUi->gridLayoutHotkey->addWidget(m_pNoKeyGrabsLabel,
+                                               m_pUi->gridLayoutHotkey->rowCount(), 0, 1, -1);
+        }
+        m_pNoKeyGrabsLabel->setText(
+            tr("This desktop does not let a program see keys pressed for other programs, so "
+               "these hotkeys cannot work. Bind \"TalvikCapture --capture region\" to a key in "
+               "the desktop's keyboard settings instead."));
+    }
+    for (const auto& [mode, pButton] :
+         {std::pair{int(VV::CaptureWindow), m_pUi->toolButtonModeWindow},
+          std::pair{int(VV::CaptureScrolling), m_pUi->toolButtonModeScrolling}}) {
+        const QString why = unavailableText(mode);
+        if (!why.isEmpty()) {
+            pButton->setEnabled(false);
+            pButton->setToolTip(why);
+        }
+    }
+}
+
 void VMainDialog::startCapture(int mode)
 {
     // Its hotkey, too, would only freeze the screen for a capture that cannot follow.
-    if (mode == VV::CaptureScrolling && !canScrollWindows())
+    if (!unavailableText(mode).isEmpty())
         return;
     m_pCapture->startCapture(mode);
 }
@@ -258,6 +300,7 @@ void VMainDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_pUi->retranslateUi(this);
+        showDesktopLimits();
         m_pHelpMenu->clear();
         m_pRegionMenu->clear();
         m_pTellFriendAction = nullptr;

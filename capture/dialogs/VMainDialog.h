@@ -8,6 +8,7 @@
 
 class QMenu;
 class QAction;
+class QLabel;
 class QToolButton;
 class VCaptureController;
 class VHotkeyEdit;
@@ -100,6 +101,10 @@ private:
     // Whether this desktop lets the scrolling mode work, and what a user reads where it does not.
     static bool canScrollWindows();
     static QString cannotScrollText();
+    // Why a capture mode cannot work on this desktop, or empty; such modes are disabled.
+    static QString unavailableText(int mode);
+    // Disables the modes, and explains the hotkeys, that cannot work on this desktop.
+    void showDesktopLimits();
     void hideTellFriend();
     void shrinkHeight();
     void showFolderEnd();
@@ -117,6 +122,7 @@ private:
     QAction* m_pTrayRegionAction = nullptr;
     QToolButton* m_pPanelRegionButton = nullptr;
     VCaptureController* m_pCapture = nullptr;
+    QLabel* m_pNoKeyGrabsLabel = nullptr;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.
     QPoint m_restingPointer;
     bool m_bPointerResting = false;

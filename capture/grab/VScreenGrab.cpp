@@ -118,12 +118,13 @@ QImage grabDeviceArea(const QRect& deviceRect)
     }
     return QImage();
 }
-VScreenGrab grabDialogScreen(QWidget* pDialog)
+
+QScreen* dialogScreen(QWidget* pDialog)
 {
     if (!pDialog)
-        return grabScreen(QGuiApplication::primaryScreen());
+        return QGuiApplication::primaryScreen();
     QScreen* pScreen = QGuiApplication::screenAt(pDialog->geometry().center());
-    return grabScreen(pScreen ? pScreen : pDialog->screen());
+    return pScreen ? pScreen : pDialog->screen();
 }
 
 QScreen* screenAt(const QPoint& globalPoint)

@@ -30,8 +30,9 @@ QImage grabDeviceArea(const QRect& deviceRect);
 // format (the backend grabs nothing itself).
 QImage wrapPlatformImage(VPlatformImage&& grabbed);
 
-// The monitor that holds the dialog; hidden at this point, its last geometry decides.
-VScreenGrab grabDialogScreen(QWidget* pDialog);
+// The monitor that holds the dialog (the one a capture is for); hidden at this point, its last
+// geometry decides.
+QScreen* dialogScreen(QWidget* pDialog);
 
 // The monitor under the given global point, or the primary one when none is there.
 QScreen* screenAt(const QPoint& globalPoint);

@@ -4,6 +4,7 @@
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -219,6 +220,15 @@ VWindowNode VWindowNode::fromWindows(const std::vector<VPlatformWindow>& windows
     for (std::size_t i = 0; i < sources.size(); ++i)
         VWindowNodeBuilder::collectChildWindows(*root.m_children[i], *sources[i]);
     return root;
+}
+
+QString windowTreeUnavailableText()
+{
+    if (!VPlatform::backend().hidesOtherWindows())
+        return QString();
+    return QCoreApplication::translate("VWindowNode",
+                                       "This desktop does not let a program see other programs' "
+                                       "windows: capture a region instead.");
 }
 
 VWindowNode buildWindowTree(const QRect& screenRect)

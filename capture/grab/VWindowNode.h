@@ -78,6 +78,9 @@ private:
     bool m_bInClientArea = false;
 };
 
+// Why window captures cannot be had on this desktop, or empty where they can.
+QString windowTreeUnavailableText();
+
 // The live tree of the screen at screenRect (global device pixels), asked of the desktop once.
 VWindowNode buildWindowTree(const QRect& screenRect);
 

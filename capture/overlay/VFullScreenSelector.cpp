@@ -6,6 +6,8 @@
 #include "app/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
 #include "dialogs/VDialogPromptTarget.h"
+#include "grab/VScreenGrab.h"
+#include "grab/VWindowNode.h"
 #include "graphics/VGraphicsBackgroundColor.h"
 #include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsItem.h"
@@ -17,6 +19,8 @@
 #include "interaction/VCreatePromptRectangle.h"
 #include "interaction/VCreatePromptText.h"
 #include "output/VOutput.h"
+#include "platform/VPlatformBackend.h"
+#include "platform/VPlatformFactory.h"
 #include "VCreatePromptArrow.h"
 #include "VCreatePromptRectangleWindow.h"
 #include "VCreatePromptWindow.h"
@@ -77,6 +81,16 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
     shortcut(QKeySequence::Copy, m_pUi->toolButtonClipboard);
     shortcut(QKeySequence::Print, m_pUi->toolButtonPrint);
     m_pProperties = new VOverlayProperties(this, m_pUi->canvas, m_pUi->toolButtonDelete);
+    disableWindowPicking();
+}
+
+void VFullScreenSelector::disableWindowPicking()
+{
+    const QString why = windowTreeUnavailableText();
+    if (why.isEmpty())
+        return;
+    m_pUi->toolButtonCaptureWindow->setEnabled(false);
+    m_pUi->toolButtonCaptureWindow->setToolTip(why);
 }
 
 VFullScreenSelector::~VFullScreenSelector() = default;
@@ -103,7 +117,13 @@ void VFullScreenSelector::showScreen(QImage screen)
         m_placement = QGuiApplication::primaryScreen()->geometry();
     // Without a window manager nobody else would place a full-screen window.
     setGeometry(m_placement);
-    show();
+    if (VPlatform::backend().placesOwnWindows()) {
+        show();
+    } else {
+        // Where the compositor places windows, only a monitor and full screen can be asked for.
+        setScreen(screenAt(m_placement.center()));
+        showFullScreen();
+    }
     activateWindow();
 
     // One picture pixel per device pixel: the scene counts in the picture's pixels. Set on the
@@ -148,8 +168,10 @@ void VFullScreenSelector::reject()
 void VFullScreenSelector::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_pUi->retranslateUi(this);
+        disableWindowPicking();
+    }
 }
 
 bool VFullScreenSelector::hasWork() const

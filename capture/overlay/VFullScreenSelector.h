@@ -77,6 +77,8 @@ private slots:
     void onSelectionChanged(QList<VGraphicsItem*> items);
 
 private:
+    // Window picking needs the desktop's window tree; without one the button says why.
+    void disableWindowPicking();
     void showScreen(QImage screen);
     void applyTexts();
     void startPicker();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,24 @@ struct VPlatformImage
     std::string whyNotShared;
 };
 
+// How a request for a picture of the whole desktop ended (see requestDesktopGrab).
+struct VPlatformDesktopGrab
+{
+    enum class End
+    {
+        Taken,       // image holds the whole desktop
+        Unavailable, // no service to ask
+        Refused,     // the desktop said no
+        Cancelled,   // the user said no
+        TimedOut,    // no answer in time
+        Unreadable,  // an answer, but no picture in it
+    };
+
+    End end = End::Unavailable;
+    VPlatformImage image;
+    std::string detail; // what the desktop said, for the message; may be empty
+};
+
 // What the capture application needs from the desktop beyond the toolkit, in plain C++ so that
 // each backend can be built and tested on its own. Hotkeys speak the vocabulary of the hotkey
 // tables: Windows modifier flags and virtual-key codes, whatever the backend translates them to.
@@ -100,6 +119,9 @@ public:
     // Whether visibleWindows and cursorImage can answer on this desktop (by default not).
     virtual bool hasWindowTree() const { return false; }
     virtual bool hasCursorImage() const { return false; }
+    // Whether the desktop keeps other programs' windows from us on principle, so that no
+    // capture can pick a window at all.
+    virtual bool hidesOtherWindows() const { return false; }
 
     // The visible top-level windows that meet area, front-most first, each with its children.
     // A window that vanishes while it is asked about is left out.
@@ -123,8 +145,24 @@ public:
         (void)area;
         return {};
     }
+
+    // Whether this desktop lets no program read its pixels, so that every grab is a request to
+    // one of its services (requestDesktopGrab) and arrives later.
+    virtual bool grabsThroughService() const { return false; }
+
+    // Asks the desktop for a picture of all its monitors; only asked where grabsThroughService.
+    // done runs exactly once, from the toolkit's event loop, never from inside this call.
+    virtual void requestDesktopGrab(std::function<void(VPlatformDesktopGrab)> done) { (void)done; }
+
     // A capture is over: memory kept to make the next grab fast goes back to the system.
     virtual void releaseGrabMemory() {}
+
+    // Whether the program may place its own windows; where it may not (the compositor does),
+    // a window asks for a screen and full screen instead.
+    virtual bool placesOwnWindows() const { return true; }
+
+    // Whether registerHotkey can reach keys pressed while another program has the focus.
+    virtual bool hasKeyGrabs() const { return false; }
 
     // Steering another program's window for a scrolling capture: whether this desktop lets us.
     virtual bool canScrollWindows() const { return false; }

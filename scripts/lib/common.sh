@@ -14,6 +14,8 @@ TALVIK_PACKAGES=(
     libbenchmark-dev
     xvfb xauth xdotool trayer procps
     g++-mingw-w64-x86-64-posix wine64 doctest-dev
+    sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    qt6-wayland dbus-daemon dbus-bin libglib2.0-bin
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }

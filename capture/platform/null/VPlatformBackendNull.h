@@ -2,8 +2,8 @@
 
 #include "platform/VPlatformBackend.h"
 
-// For desktops we cannot reach beyond the toolkit (Wayland, offscreen): every hotkey is refused,
-// and there are no windows or cursor to report.
+// For desktops we cannot reach beyond the toolkit (offscreen, unknown platforms): every hotkey is
+// refused, and there are no windows or cursor to report.
 class VPlatformBackendNull : public VPlatformBackend
 {
 public:

@@ -34,6 +34,7 @@ public:
     std::vector<VPlatformWindow> visibleWindows(const VPlatformRect& area) override;
     bool cursorImage(VPlatformCursor& cursor) override;
     bool canScrollWindows() const override;
+    bool hasKeyGrabs() const override { return true; }
     std::uintptr_t windowAt(int x, int y) override;
     bool raiseWindow(std::uintptr_t window) override;
     void movePointer(int x, int y) override;

@@ -1,5 +1,6 @@
 #include "platform/VPlatformFactory.h"
 
+#include "platform/wayland/VPlatformBackendWayland.h"
 #include "platform/x11/VPlatformBackendX11.h"
 
 #include <QGuiApplication>
@@ -8,6 +9,8 @@ namespace VPlatform {
 
 std::unique_ptr<VPlatformBackend> createNativeBackend(const std::string& toolkitPlatform)
 {
+    if (toolkitPlatform == "wayland")
+        return std::make_unique<VPlatformBackendWayland>();
     if (toolkitPlatform != "xcb")
         return nullptr;
     const auto* pX11 =

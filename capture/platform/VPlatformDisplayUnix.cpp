@@ -15,8 +15,14 @@ std::string displayProblem()
     if (platform && *platform && std::string(platform).rfind("xcb", 0) != 0)
         return {}; // another backend was asked for: it reports its own problems
     const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
+    if (!display || !*display) {
+        // The toolkit takes a Wayland session's compositor then.
+        const char* session = std::getenv("XDG_SESSION_TYPE");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        if (session && std::string(session) == "wayland" && wayland && *wayland)
+            return {};
         return "no display: DISPLAY is not set";
+    }
     // X servers drop some of the connections that arrive at the same moment; a display that
     // answers again a little later is there.
     constexpr int kAttempts = 10;

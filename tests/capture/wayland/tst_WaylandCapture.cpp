@@ -1,0 +1,166 @@
+// Runs inside wayland-session.sh: a real compositor and the real desktop portals.
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <QWidget>
+
+namespace {
+
+// The program's exit code and standard error; the event loop runs meanwhile, for a fake portal.
+std::pair<int, QString> runCapture(const QString& file, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/TalvikCapture"),
+                  {QStringLiteral("--capture"), QStringLiteral("fullscreen"),
+                   QStringLiteral("--output"), file});
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 30000))
+        process.kill();
+    process.waitForFinished();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// Quadrants of four colours crossed by one-pixel lines every 7 device pixels, so that a
+// picture cut a pixel off or scaled shows it.
+QImage pattern(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const bool right = x >= size.width() / 2;
+            const bool bottom = y >= size.height() / 2;
+            image.setPixel(x, y,
+                           x % 7 == 0 || y % 7 == 0 ? qRgb(0, 0, 0)
+                           : bottom                 ? (right ? qRgb(255, 255, 0) : qRgb(0, 0, 255))
+                                                    : (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0)));
+        }
+    }
+    return image;
+}
+
+class PatternWindow : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QImage image = pattern(size() * devicePixelRatio());
+        image.setDevicePixelRatio(devicePixelRatio());
+        QPainter(this).drawImage(0, 0, image);
+    }
+};
+
+// A Screenshot portal on a private bus that answers with the Response code it is given, or
+// never (-1).
+class FakePortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+
+public:
+    int response = -1;
+
+public slots:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options, const QDBusMessage& call)
+    {
+        const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/") +
+                               call.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) +
+                               QLatin1Char('/') +
+                               options.value(QStringLiteral("handle_token")).toString();
+        QDBusMessage signal = QDBusMessage::createSignal(
+            handle, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        signal << uint(response) << QVariantMap();
+        if (response >= 0)
+            QTimer::singleShot(100, this,
+                               [signal] { QDBusConnection(QStringLiteral("fake")).send(signal); });
+        return QDBusObjectPath(handle);
+    }
+};
+
+} // namespace
+
+class tst_WaylandCapture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullScreenThroughThePortal();
+    void portalWithoutPicture_data();
+    void portalWithoutPicture();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void tst_WaylandCapture::fullScreenThroughThePortal()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    PatternWindow window;
+    window.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.size(), window.screen()->size());
+    QTest::qWait(300); // the compositor shows the last frame
+
+    const QString path = m_folder.filePath(QStringLiteral("full.png"));
+    const auto [exitCode, err] = runCapture(path, QProcessEnvironment::systemEnvironment());
+    QVERIFY2(exitCode == 0, qPrintable(err));
+    const QImage shot = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot, pattern(window.size() * window.devicePixelRatio()));
+    // xdg-desktop-portal-wlr hands its picture over in this file; it is ours to remove.
+    QVERIFY(!QFile::exists(QStringLiteral("/tmp/out.png")));
+}
+
+void tst_WaylandCapture::portalWithoutPicture_data()
+{
+    QTest::addColumn<int>("response"); // -2: no portal on the bus at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << -2 << "cannot be reached";
+    QTest::newRow("cancelled") << 1 << "was cancelled";
+    QTest::newRow("refused") << 2 << "refused";
+    QTest::newRow("silent") << -1 << "did not answer in time";
+}
+
+void tst_WaylandCapture::portalWithoutPicture()
+{
+    QFETCH(int, response);
+    QFETCH(QString, message);
+    // A bus that starts no services: the desktop's portal must not come up on it by itself.
+    QFile config(m_folder.filePath(QStringLiteral("bus.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy "
+                 "context='default'><allow send_destination='*'/><allow eavesdrop='true'/>"
+                 "<allow own='*'/></policy></busconfig>");
+    config.close();
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config.fileName(),
+                                              QStringLiteral("--print-address")});
+    QVERIFY(bus.waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    FakePortal portal;
+    portal.response = response;
+    QDBusConnection connection = QDBusConnection::connectToBus(address, QStringLiteral("fake"));
+    if (response != -2) {
+        QVERIFY(connection.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        QVERIFY(connection.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                          &portal, QDBusConnection::ExportAllSlots));
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+    environment.insert(QStringLiteral("TALVIK_PORTAL_TIMEOUT_MS"), QStringLiteral("1500"));
+    const QString path = m_folder.filePath(QStringLiteral("none.png"));
+    const auto [exitCode, err] = runCapture(path, environment);
+    QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
+    bus.kill();
+    bus.waitForFinished();
+    QCOMPARE(exitCode, 1);
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(tst_WaylandCapture)
+#include "tst_WaylandCapture.moc"
