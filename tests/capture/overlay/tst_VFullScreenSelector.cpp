@@ -60,7 +60,7 @@ private slots:
     void escapeOnTheFirstPickEndsWithNothing();
     void shapedWindowIsPickedWithItsShape();
     void arrowHead();
-    void drawingIsTakenBackWithTheKeys();
+    void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
 
 private:
     QWidget* view(VFullScreenSelector& overlay) { return overlay.canvas()->view()->viewport(); }
@@ -167,7 +167,7 @@ void tst_VFullScreenSelector::arrowHead()
     QVERIFY(qAbs(right.x() - 93.94) < 0.01 && qAbs(right.y() + left.y()) < 0.01);
 }
 
-void tst_VFullScreenSelector::drawingIsTakenBackWithTheKeys()
+void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
 {
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
@@ -181,23 +181,12 @@ void tst_VFullScreenSelector::drawingIsTakenBackWithTheKeys()
             auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
             QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
             QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
-            overlay.findChild<QToolButton*>(QStringLiteral("toolButtonDraw"))->click();
-            QTest::qWait(400);
-            overlay.findChild<QToolButton*>(QStringLiteral("toolButtonDrawRectangle"))->click();
-            mouse.drag(QPoint(40, 40), QPoint(120, 100));
-            QTest::qWait(50);
-            QCOMPARE(items().size(), 2);
-            const QRectF drawn = items().first()->sceneBoundary();
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(items().size(), 1);
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            QCOMPARE(items().size(), 2);
-            QCOMPARE(items().first()->sceneBoundary(), drawn);
-            // Back to the bare picture, and forward again with the other key.
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
             QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
             QVERIFY(items().isEmpty());
             QTRY_VERIFY(!pUndo->isEnabled());
+            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(items().size(), 1);
+            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
             QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
             QCOMPARE(items().size(), 1);
         });
