@@ -11,6 +11,12 @@ VGraphicsHistory::VGraphicsHistory(VGraphicsScene* pScene) : m_pScene(pScene)
 VGraphicsHistory::~VGraphicsHistory()
 {
     m_bClosed = true;
+    // The steps delete the items they keep; none of that may call back into a history half gone.
+    for (const Group& group : std::as_const(m_groups))
+        disconnect(group.destroyed);
+    m_groups.clear();
+    m_pOpenStep.reset();
+    m_stack.clear();
 }
 
 bool VGraphicsHistory::canUndo() const

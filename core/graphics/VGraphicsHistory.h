@@ -27,7 +27,7 @@ public:
     explicit VGraphicsHistory(VGraphicsScene* pScene);
     ~VGraphicsHistory() override;
 
-    // For the state of undo and redo buttons; steps go through undo() and redo() below.
+    // To read its count and position; steps are taken only through undo() and redo() below.
     const QUndoStack& stack() const { return m_stack; }
     bool canUndo() const;
     bool canRedo() const;
