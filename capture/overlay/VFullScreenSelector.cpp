@@ -27,6 +27,7 @@
 #include "VVCapture.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
+#include "widgets/VUndoButtons.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -81,6 +82,8 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
     shortcut(QKeySequence::Copy, m_pUi->toolButtonClipboard);
     shortcut(QKeySequence::Print, m_pUi->toolButtonPrint);
     m_pProperties = new VOverlayProperties(this, m_pUi->canvas, m_pUi->toolButtonDelete);
+    new VUndoButtons(m_pUi->canvas->scene()->history(), m_pUi->toolButtonUndo,
+                     m_pUi->toolButtonRedo, this);
     disableWindowPicking();
 }
 

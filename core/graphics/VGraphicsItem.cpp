@@ -7,10 +7,13 @@
 #include "interaction/VGrip.h"
 #include "interaction/VGripFactoryAbstract.h"
 #include "interaction/VGripFactoryManager.h"
+#include "VGraphicsHistory.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QPainter>
 #include <QUuid>
 
@@ -241,6 +244,11 @@ void VGraphicsItem::setFillImage(const QPixmap& image, const QPixmap& second)
 void VGraphicsItem::notifyWillChange()
 {
     if (m_nChangeDepth == 0) {
+        // Edits made while an outer change closes belong to that change.
+        if (m_bPersistent && !m_bSuppressChange) {
+            if (const VGraphicsLayer* pLayer = layer(); pLayer && pLayer->scene())
+                pLayer->scene()->history().itemWillChange(this);
+        }
         prepareGeometryChange();
         if (!m_bPersistent && scene())
             scene()->invalidate(sceneBoundingRect(), QGraphicsScene::ItemLayer);
@@ -262,6 +270,20 @@ void VGraphicsItem::notifyHasChanged()
         emit changed(this);
     }
     m_bSuppressChange = false;
+}
+
+QByteArray VGraphicsItem::encodedMessages() const
+{
+    return encoded(m_data);
+}
+
+QByteArray VGraphicsItem::encoded(const google::protobuf::MessageLite& message)
+{
+    const std::string bytes = message.SerializeAsString();
+    QByteArray result;
+    QDataStream(&result, QIODevice::WriteOnly) << quint32(bytes.size());
+    result.append(bytes.data(), qsizetype(bytes.size()));
+    return result;
 }
 
 QRectF VGraphicsItem::boundingRect() const

@@ -12,6 +12,7 @@
 #include <QVector3D>
 #include <QVector>
 
+class VGraphicsHistoryStep;
 class VGraphicsLayer;
 class VGraphicsScene;
 class VGrip;
@@ -37,6 +38,7 @@ class TALVIKCORE_EXPORT VGraphicsItem : public QObject, public QGraphicsItem
     Q_PROPERTY(QColor strokeColor READ strokeColor WRITE setStrokeColor
                    DESIGNABLE true SCRIPTABLE true STORED true)
 
+    friend class VGraphicsHistoryStep;
     friend class VGraphicsItemChangeNotifier;
     friend class VGraphicsLayer;
     friend class VGraphicsSnapSystem;
@@ -96,6 +98,11 @@ public:
     void notifyWillChange();
     void notifyHasChanged();
 
+    // Every document message the item holds, encoded one after the other: two items of a class
+    // give equal bytes exactly when they are in the same state. A class with a message of its
+    // own appends it to its base's.
+    virtual QByteArray encodedMessages() const;
+
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
@@ -111,6 +118,9 @@ protected:
     // Takes over other's content; false (and nothing changed) for an item of another class.
     virtual bool copy(const VGraphicsItem* other);
     virtual void onChanged() {}
+
+    // One message's share of encodedMessages(), its length first.
+    static QByteArray encoded(const google::protobuf::MessageLite& message);
 
     void setPersistent(bool persistent) { m_bPersistent = persistent; }
     void updateTransform(bool keepPlacement);

@@ -68,3 +68,8 @@ bool VGraphicsItemImage::copy(const VGraphicsItem* other)
     m_hitPath = source->m_hitPath;
     return true;
 }
+
+QByteArray VGraphicsItemImage::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_imageData);
+}

@@ -17,6 +17,8 @@ public:
     Q_INVOKABLE VGraphicsItemImage();
     ~VGraphicsItemImage() override;
 
+    QByteArray encodedMessages() const override;
+
     void setImage(const QPixmap& pixmap);
 
     QPainterPath shape() const override;

@@ -93,3 +93,8 @@ bool VGraphicsItemLine::copy(const VGraphicsItem* other)
     m_lineData.CopyFrom(static_cast<const VGraphicsItemLine*>(other)->m_lineData);
     return true;
 }
+
+QByteArray VGraphicsItemLine::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_lineData);
+}

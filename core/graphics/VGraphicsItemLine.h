@@ -21,6 +21,8 @@ public:
     Q_INVOKABLE VGraphicsItemLine();
     ~VGraphicsItemLine() override;
 
+    QByteArray encodedMessages() const override;
+
     // Points in parent coordinates.
     void setStartPoint(const QVector3D& p);
     void setEndPoint(const QVector3D& p);

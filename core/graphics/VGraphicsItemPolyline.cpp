@@ -135,3 +135,8 @@ bool VGraphicsItemPolyline::copy(const VGraphicsItem* other)
     m_hitPath = source->m_hitPath;
     return true;
 }
+
+QByteArray VGraphicsItemPolyline::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_polylineData);
+}

@@ -21,6 +21,8 @@ public:
     Q_INVOKABLE VGraphicsItemPolyline();
     ~VGraphicsItemPolyline() override;
 
+    QByteArray encodedMessages() const override;
+
     // Points in parent coordinates.
     void addPoint(const QVector3D& p);
     // Ignored for an index outside 0 ... pointCount() - 1.

@@ -130,3 +130,8 @@ bool VGraphicsItemRectangle::copy(const VGraphicsItem* other)
     m_rectData.CopyFrom(static_cast<const VGraphicsItemRectangle*>(other)->m_rectData);
     return true;
 }
+
+QByteArray VGraphicsItemRectangle::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_rectData);
+}

@@ -20,6 +20,8 @@ public:
     Q_INVOKABLE VGraphicsItemRectangle();
     ~VGraphicsItemRectangle() override;
 
+    QByteArray encodedMessages() const override;
+
     // Corners in parent coordinates.
     void setPoint1(const QVector3D& p);
     void setPoint2(const QVector3D& p);

@@ -162,6 +162,9 @@ void VGraphicsItemText::startEditing()
     VGraphicsScene* pScene = pLayer ? pLayer->scene() : nullptr;
     if (!pScene)
         return;
+    // The whole session is one undo step, and undo ends it first.
+    m_pHistory = &pScene->history();
+    m_pHistory->beginGroup(this, [this] { stopEditing(); });
     auto* editor = new QTextEdit_P(this);
     m_pEditor = editor;
     editor->setDocument(m_pDocument.get());
@@ -192,6 +195,9 @@ void VGraphicsItemText::stopEditing()
     m_textData.set_text(text.toStdString());
     editor->hide();
     editor->deleteLater();
+    if (m_pHistory)
+        m_pHistory->endGroup(this);
+    m_pHistory = nullptr;
 }
 
 bool VGraphicsItemText::copy(const VGraphicsItem* other)
@@ -224,4 +230,9 @@ void VGraphicsItemText::mousePressEvent(QGraphicsSceneMouseEvent* event)
 void VGraphicsItemText::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 {
     startEditing(event->scenePos());
+}
+
+QByteArray VGraphicsItemText::encodedMessages() const
+{
+    return VGraphicsItemRectangle::encodedMessages() + encoded(m_textData);
 }

@@ -13,6 +13,7 @@
 
 class QGraphicsSceneMouseEvent;
 class QTextEdit_P;
+class VGraphicsHistory;
 
 // A text box: a rectangle showing a document centred in it. Until the user gives it a width it
 // follows the natural width of its text; its height grows with the text and never shrinks by
@@ -27,6 +28,8 @@ public:
     Q_INVOKABLE explicit VGraphicsItemText(VGraphicsItem* parent);
     Q_INVOKABLE VGraphicsItemText();
     ~VGraphicsItemText() override;
+
+    QByteArray encodedMessages() const override;
 
     void setPlainText(const QString& s);
     void setHtml(const QString& s);
@@ -72,6 +75,8 @@ private:
 
     VFileFormat::GraphicsItemText m_textData;
     QPointer<QTextEdit_P> m_pEditor;
+    // Where the editing session is one step; the item may leave the scene meanwhile.
+    QPointer<VGraphicsHistory> m_pHistory;
     std::unique_ptr<QTextDocument> m_pDocument;
     double m_autoWidth = 0;
 };

@@ -23,6 +23,7 @@ VGraphicsScene::VGraphicsScene()
     , m_eventFilters(this)
     , m_pBackground(std::make_unique<VGraphicsBackgroundColor>(Qt::white))
     , m_snapSystem(this)
+    , m_history(this)
 {
     installEventFilter(&m_eventFilters);
     // Installed last, so asked first: every filter sees snapped positions.
@@ -33,6 +34,8 @@ VGraphicsScene::VGraphicsScene()
 
 VGraphicsScene::~VGraphicsScene()
 {
+    // What the teardown does to the items is no edit.
+    m_history.close();
     m_eventFilters.clearFilters();
     QObject::removeEventFilter(&m_eventFilters);
     // Grips apply an unfinished drag to their items as they go, so they go before the items.
@@ -72,18 +75,30 @@ void VGraphicsScene::addPersistenItem(VGraphicsItem* item, bool select)
     invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
     emit persistentItemAdded(item);
     m_snapSystem.add(item);
+    m_history.itemAdded(item);
 }
 
 void VGraphicsScene::removePersistenItem(VGraphicsItem* item)
 {
-    VGraphicsLayer* layer = item ? item->layer() : nullptr;
-    if (!layer)
+    if (!item || !item->layer())
         return;
+    // The undo history keeps it while a step can still bring it back.
+    const bool kept = m_history.itemRemoving(item);
+    takePersistenItem(item);
+    if (!kept)
+        item->deleteLater();
+}
+
+bool VGraphicsScene::takePersistenItem(VGraphicsItem* item)
+{
+    VGraphicsLayer* layer = item->layer();
+    if (!layer)
+        return false;
     m_snapSystem.remove(item);
     invalidate(item->sceneBoundingRect(), QGraphicsScene::BackgroundLayer);
     emit persistentItemRemoving(item);
     layer->removeItem(item);
-    item->deleteLater();
+    return true;
 }
 
 void VGraphicsScene::addActiveItem(VGraphicsItem* item)
@@ -316,6 +331,8 @@ void VGraphicsScene::onCreatePromptFinished(VCreatePrompt* pPrompt)
 void VGraphicsScene::onGripDragStarted()
 {
     if (m_nDragCount++ == 0) {
+        // A whole drag is one step, however many moves it applies.
+        m_history.beginGroup(this);
         if (VGraphicsView* v = view())
             v->canvas()->onGripDragStarted();
     }
@@ -326,6 +343,7 @@ void VGraphicsScene::onGripDragEnded()
     if (m_nDragCount == 0)
         return;
     if (--m_nDragCount == 0) {
+        m_history.endGroup(this);
         if (VGraphicsView* v = view())
             v->canvas()->onGripDragEnded();
     }

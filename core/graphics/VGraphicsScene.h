@@ -6,6 +6,7 @@
 #include "interaction/VGripManager.h"
 #include "interaction/VSnapLine.h"
 #include "TalvikCoreExport.h"
+#include "VGraphicsHistory.h"
 
 #include <QGraphicsScene>
 #include <QList>
@@ -30,6 +31,7 @@ class TALVIKCORE_EXPORT VGraphicsScene : public QGraphicsScene
     Q_MOC_INCLUDE("graphics/VGraphicsLayer.h")
     Q_MOC_INCLUDE("interaction/VCreatePrompt.h")
     friend class VCanvas;
+    friend class VGraphicsHistoryStep;
     friend class VGraphicsItem;
     friend class VGraphicsLayer;
 
@@ -42,6 +44,7 @@ public:
     const QList<VGraphicsLayer*>& layers() const { return m_layers; }
 
     void addPersistenItem(VGraphicsItem* item, bool select);
+    // The item is deleted once no undo step can bring it back.
     void removePersistenItem(VGraphicsItem* item);
     // Show or stop showing a dynamic item; the caller keeps ownership.
     void addActiveItem(VGraphicsItem* item);
@@ -57,6 +60,7 @@ public:
     VCursor* cursor() { return &m_cursor; }
     VGripManager& gripManager() { return m_gripManager; }
     VGraphicsSnapSystem& snapSystem() { return m_snapSystem; }
+    VGraphicsHistory& history() { return m_history; }
 
     bool isDragging() const { return m_nDragCount > 0; }
     bool isDrawing() const { return m_eventFilters.hasActivePrompt(); }
@@ -103,6 +107,8 @@ protected slots:
 protected:
     void setSize(int w, int h);
     void createLayer() const;
+    // Out of the document, not deleted; false when it was not in it.
+    bool takePersistenItem(VGraphicsItem* item);
 
     bool event(QEvent* e) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
@@ -122,4 +128,5 @@ private:
     std::unique_ptr<VGraphicsBackground> m_pBackground;
     VGraphicsSnapSystem m_snapSystem;
     QList<VSnapLine> m_snapLines;
+    VGraphicsHistory m_history;
 };

@@ -106,4 +106,6 @@ void fillExampleDocument(VCanvas& canvas)
     text->setStrokeWidth(1);
     text->setStrokeColor(QColor(90, 90, 90));
     add(scene, text);
+    // The document the example opens with is no edit to take back.
+    scene->history().clear();
 }

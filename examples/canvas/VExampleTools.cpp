@@ -10,6 +10,7 @@
 #include "interaction/VCreatePromptText.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
+#include "widgets/VUndoButtons.h"
 #include "widgets/VWidgetTools.h"
 
 #include <QEvent>
@@ -17,6 +18,7 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 
 #include <functional>
 
@@ -51,6 +53,22 @@ VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canva
                    }),
                    tr("Delete the selected items"), this, SLOT(deleteSelection()),
                    QKeySequence(QKeySequence::Delete));
+    // A turning arrow, mirrored for redo.
+    const auto turn = [](bool forward) {
+        return drawnIcon([forward](QPainter& p) {
+            if (forward)
+                p.setTransform(QTransform(-1, 0, 0, 1, 20, 0));
+            QPainterPath path(QPointF(15, 16));
+            path.lineTo(15, 11);
+            path.arcTo(QRectF(5, 5, 10, 12), 0, 90);
+            path.lineTo(5, 5);
+            p.drawPath(path);
+            p.drawPolyline(QPolygonF({QPointF(8, 2), QPointF(5, 5), QPointF(8, 8)}));
+        });
+    };
+    QToolButton* undo = panel->addTool(turn(false), tr("Undo"), nullptr, nullptr, {});
+    QToolButton* redo = panel->addTool(turn(true), tr("Redo"), nullptr, nullptr, {});
+    new VUndoButtons(canvas->scene()->history(), undo, redo, canvas);
     m_pPanel = panel;
     panel->show(true);
     canvas->view()->viewport()->installEventFilter(this);

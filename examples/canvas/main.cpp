@@ -35,8 +35,8 @@ int main(int argc, char* argv[])
     new VExamplePropertiesPanel(&window, canvas, tools->panel());
     window.setWindowTitle(QStringLiteral("Canvas example"));
     window.statusBar()->showMessage(
-        QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it "
-                       "with its grips, Delete removes it, F4 shows its properties; Ctrl+wheel "
+        QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it, "
+                       "Delete removes it, F4 shows its properties, Ctrl+Z undoes; Ctrl+wheel "
                        "zooms; a double click edits text."));
     // Room for the tool panel above the page and for the properties beside it.
     window.resize(1240, 760);

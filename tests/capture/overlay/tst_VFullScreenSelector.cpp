@@ -6,6 +6,8 @@
 #include "foundation/VV.h"
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
+#include "graphics/VGraphicsLayer.h"
+#include "graphics/VGraphicsScene.h"
 #include "overlay/VFullScreenSelector.h"
 #include "overlay/VGraphicsItemArrow.h"
 #include "platform/VPlatformBackend.h"
@@ -58,6 +60,7 @@ private slots:
     void escapeOnTheFirstPickEndsWithNothing();
     void shapedWindowIsPickedWithItsShape();
     void arrowHead();
+    void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
 
 private:
     QWidget* view(VFullScreenSelector& overlay) { return overlay.canvas()->view()->viewport(); }
@@ -162,6 +165,31 @@ void tst_VFullScreenSelector::arrowHead()
     const auto [left, right] = VGraphicsItemArrow::headPoints(QLineF(0, 0, 100, 0));
     QVERIFY(qAbs(left.x() - 93.94) < 0.01 && qAbs(qAbs(left.y()) - 3.5) < 0.01);
     QVERIFY(qAbs(right.x() - 93.94) < 0.01 && qAbs(right.y() + left.y()) < 0.01);
+}
+
+void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
+{
+    const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(
+        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
+            const auto items = [&] { return overlay.canvas()->scene()->activeLayer()->items(); };
+            TalvikTest::Mouse mouse(view(overlay));
+            mouse.drag(QPoint(10, 20), QPoint(200, 150));
+            QTest::qWait(900); // the toolbars slide in
+            auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
+            QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
+            QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
+            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(items().isEmpty());
+            QTRY_VERIFY(!pUndo->isEnabled());
+            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(items().size(), 1);
+            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(items().size(), 1);
+        });
 }
 
 TALVIK_TEST_MAIN(tst_VFullScreenSelector)
