@@ -160,10 +160,6 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
     return 0;
 }
 
-} // namespace
-
-namespace {
-
 // The file format the command line or the settings ask for; an exit code when neither names one.
 std::variant<int, VOneShotExit> targetFormat(const VCommandLine& commandLine, QTextStream& err)
 {
