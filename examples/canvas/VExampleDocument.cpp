@@ -104,9 +104,10 @@ void fillExampleDocument(VCanvas& canvas)
     image->setTranslation(QVector3D(60, 300, 0));
     add(scene, image);
 
-    // The window's title hidden, its circle ringed and numbered.
+    // The window's title blurred, its circle ringed and numbered.
     auto* secret = new VGraphicsItemObfuscate;
     secret->setBoundary(QRectF(54, 84, 252, 26));
+    secret->setMethod(VGraphicsItemObfuscate::Blur);
     add(scene, secret);
     auto* ring = new VGraphicsItemEllipse;
     ring->setBoundary(QRectF(182, 145, 84, 84));
@@ -135,7 +136,7 @@ void fillExampleDocument(VCanvas& canvas)
     add(scene, text);
 
     auto* marker = new VGraphicsItemHighlighter;
-    marker->addPoint(QVector3D(302, 500, 0));
-    marker->addPoint(QVector3D(372, 500, 0));
+    marker->addPoint(QVector3D(306, 498, 0));
+    marker->addPoint(QVector3D(356, 498, 0));
     add(scene, marker);
 }
