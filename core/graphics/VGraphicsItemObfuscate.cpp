@@ -149,6 +149,9 @@ void VGraphicsItemObfuscate::paint(QPainter* painter, const QStyleOptionGraphics
     if (r.width() < 1 || r.height() < 1)
         return;
     const QImage picture = pictureBeneath(r);
+    // A half-transparent drag preview would show the very secret it is moved over.
+    if (!isPersistent())
+        painter->setOpacity(1.0);
     const int cell = cellSize();
     if (method() == Blur) {
         // Shrinking averages the picture; the box passes and the smooth enlargement blend the
