@@ -13,10 +13,15 @@
 #include "graphics/VGraphicsItem.h"
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCreatePromptEllipse.h"
+#include "interaction/VCreatePromptHighlighter.h"
 #include "interaction/VCreatePromptLine.h"
+#include "interaction/VCreatePromptObfuscate.h"
+#include "interaction/VCreatePromptPen.h"
 #include "interaction/VCreatePromptPolygon.h"
 #include "interaction/VCreatePromptPolyline.h"
 #include "interaction/VCreatePromptRectangle.h"
+#include "interaction/VCreatePromptStepMarker.h"
 #include "interaction/VCreatePromptText.h"
 #include "output/VOutput.h"
 #include "platform/VPlatformBackend.h"
@@ -363,7 +368,9 @@ void VFullScreenSelector::showDrawOrCaptureTools()
         return;
     for (QToolButton* pButton :
          {m_pUi->toolButtonDrawLine, m_pUi->toolButtonDrawArrow, m_pUi->toolButtonDrawPolyline,
-          m_pUi->toolButtonDrawRectangle, m_pUi->toolButtonDrawPolygon, m_pUi->toolButtonDrawText})
+          m_pUi->toolButtonDrawRectangle, m_pUi->toolButtonDrawPolygon, m_pUi->toolButtonDrawText,
+          m_pUi->toolButtonDrawEllipse, m_pUi->toolButtonDrawPen, m_pUi->toolButtonDrawHighlighter,
+          m_pUi->toolButtonDrawObfuscate, m_pUi->toolButtonDrawStepMarker})
         pButton->setVisible(draw);
     for (QToolButton* pButton : {m_pUi->toolButtonCaptureRectangle, m_pUi->toolButtonCapturePolygon,
                                  m_pUi->toolButtonCaptureWindow})
@@ -479,6 +486,36 @@ void VFullScreenSelector::on_toolButtonDrawPolygon_clicked()
 void VFullScreenSelector::on_toolButtonDrawText_clicked()
 {
     startDrawing(new VCreatePromptText);
+}
+
+void VFullScreenSelector::on_toolButtonDrawEllipse_clicked()
+{
+    startDrawing(new VCreatePromptEllipse);
+}
+
+void VFullScreenSelector::on_toolButtonDrawPen_clicked()
+{
+    startDrawing(new VCreatePromptPen);
+}
+
+void VFullScreenSelector::on_toolButtonDrawHighlighter_clicked()
+{
+    startDrawing(new VCreatePromptHighlighter);
+}
+
+void VFullScreenSelector::on_toolButtonDrawObfuscate_clicked()
+{
+    startDrawing(new VCreatePromptObfuscate);
+}
+
+void VFullScreenSelector::on_toolButtonDrawStepMarker_clicked()
+{
+    auto* pPrompt = new VCreatePromptStepMarker;
+    startDrawing(pPrompt);
+    // Steps come in series: the tool stays for the next number until Esc or a right click.
+    // Connected after the start, so the scene has let go of this prompt when the next begins.
+    connect(pPrompt, &VCreatePrompt::finished, this,
+            &VFullScreenSelector::on_toolButtonDrawStepMarker_clicked, Qt::QueuedConnection);
 }
 
 QImage VFullScreenSelector::scrollingCapture(const QRect& deviceRect)

@@ -63,6 +63,11 @@ private slots:
     void on_toolButtonDrawRectangle_clicked();
     void on_toolButtonDrawPolyline_clicked();
     void on_toolButtonDrawLine_clicked();
+    void on_toolButtonDrawEllipse_clicked();
+    void on_toolButtonDrawPen_clicked();
+    void on_toolButtonDrawHighlighter_clicked();
+    void on_toolButtonDrawObfuscate_clicked();
+    void on_toolButtonDrawStepMarker_clicked();
     void on_toolButtonCaptureWindow_clicked();
     void on_toolButtonCapturePolygon_clicked();
     void on_toolButtonCaptureRectangle_clicked();

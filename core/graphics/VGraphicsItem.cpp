@@ -231,6 +231,24 @@ bool VGraphicsItem::isFill() const
     return m_data.fill().type() != VFileFormat::Paint::none;
 }
 
+QColor VGraphicsItem::fillColor() const
+{
+    return QColor::fromRgba(QRgb(m_data.fill().color()));
+}
+
+void VGraphicsItem::setFillColor(const QColor& color)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_data.mutable_fill()->set_color(int(color.rgba()));
+}
+
+void VGraphicsItem::setFilledByColor(bool filled)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    m_data.mutable_fill()->set_type(filled ? VFileFormat::Paint::byColor
+                                           : VFileFormat::Paint::none);
+}
+
 void VGraphicsItem::setFillImage(const QPixmap& image, const QPixmap& second)
 {
     Q_UNUSED(second);
@@ -336,6 +354,8 @@ void VGraphicsItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* opt
         // Keeps the picture on scene pixels despite the half-pixel shift.
         brush.setTransform(QTransform::fromTranslate(-h, -h));
         painter->setBrush(brush);
+    } else if (m_data.fill().type() == VFileFormat::Paint::byColor) {
+        painter->setBrush(fillColor());
     }
 }
 

@@ -92,6 +92,10 @@ public:
     QColor strokeColor() const;
     void setStrokeColor(const QColor& color);
     bool isFill() const;
+    // A solid fill in one colour; switching it off leaves the colour for the next time.
+    QColor fillColor() const;
+    void setFillColor(const QColor& color);
+    void setFilledByColor(bool filled);
     // second is accepted for callers that pass a hover picture; it has no effect.
     void setFillImage(const QPixmap& image, const QPixmap& second = QPixmap());
 

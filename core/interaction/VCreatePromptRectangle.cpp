@@ -20,6 +20,11 @@ VGraphicsItem* VCreatePromptRectangle::createSample() const
 void VCreatePromptRectangle::onStart()
 {
     VCreatePrompt::onStart();
+    showHelp();
+}
+
+void VCreatePromptRectangle::showHelp()
+{
     canvas()->showBalloon(
         tr("How To Draw Rectangle"),
         tr(" - Left Click and drag to select a region.<br> - Right Click or press ESC key to "

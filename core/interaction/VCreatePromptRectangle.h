@@ -24,6 +24,8 @@ protected:
     bool mouseRelease(QGraphicsSceneMouseEvent* event) override;
     bool mouseMove(QGraphicsSceneMouseEvent* event) override;
     VGraphicsItem* createSample() const override;
+    // The balloon that says how to use the tool; tools drawn the same way say their own name.
+    virtual void showHelp();
 
 private:
     QPixmap m_fillImage;

@@ -22,6 +22,8 @@ VGripFactoryManager::VGripFactoryManager()
     add(&VGripFactoryPolygon::staticMetaObject, QStringLiteral("VGraphicsItemPolygon"));
     add(&VGripFactoryPolyline::staticMetaObject, QStringLiteral("VGraphicsItemPolyline"));
     add(&VGripFactorySize::staticMetaObject, QStringLiteral("VGraphicsItemImage"));
+    // A freehand stroke has too many points to grip one by one: it stretches as a whole.
+    add(&VGripFactorySize::staticMetaObject, QStringLiteral("VGraphicsItemPen"));
 }
 
 bool VGripFactoryManager::add(const QMetaObject* factory, const QString& itemClassName)

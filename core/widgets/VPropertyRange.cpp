@@ -11,5 +11,11 @@ VPropertyRange VPropertyRange::of(const QByteArray& name)
         return {0.01, 100.0, 0.1, 2};
     if (name == "strokeWidth")
         return {0.0, 100.0, 1.0, 0};
+    if (name == "cellSize")
+        return {2.0, 200.0, 1.0, 0};
+    if (name == "radius")
+        return {4.0, 500.0, 1.0, 0};
+    if (name == "number")
+        return {0.0, 99999.0, 1.0, 0};
     return {-100000.0, 100000.0, 1.0, 2};
 }

@@ -1,17 +1,23 @@
 #include "VExampleDocument.h"
 
 #include "graphics/VGraphicsBackgroundColor.h"
+#include "graphics/VGraphicsItemEllipse.h"
+#include "graphics/VGraphicsItemHighlighter.h"
 #include "graphics/VGraphicsItemImage.h"
 #include "graphics/VGraphicsItemLine.h"
+#include "graphics/VGraphicsItemObfuscate.h"
+#include "graphics/VGraphicsItemPen.h"
 #include "graphics/VGraphicsItemPolygon.h"
 #include "graphics/VGraphicsItemPolyline.h"
 #include "graphics/VGraphicsItemRectangle.h"
+#include "graphics/VGraphicsItemStepMarker.h"
 #include "graphics/VGraphicsItemText.h"
 #include "graphics/VGraphicsScene.h"
 #include "widgets/VCanvas.h"
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
@@ -98,6 +104,28 @@ void fillExampleDocument(VCanvas& canvas)
     image->setTranslation(QVector3D(60, 300, 0));
     add(scene, image);
 
+    // The window's title blurred, its circle ringed and numbered.
+    auto* secret = new VGraphicsItemObfuscate;
+    secret->setBoundary(QRectF(54, 84, 252, 26));
+    secret->setMethod(VGraphicsItemObfuscate::Blur);
+    add(scene, secret);
+    auto* ring = new VGraphicsItemEllipse;
+    ring->setBoundary(QRectF(182, 145, 84, 84));
+    ring->setStrokeColor(QColor(220, 60, 50));
+    ring->setStrokeWidth(3);
+    add(scene, ring);
+    auto* step = new VGraphicsItemStepMarker;
+    step->setPosition(QVector3D(276, 140, 0));
+    step->setStrokeColor(QColor(220, 60, 50));
+    add(scene, step);
+
+    auto* scribble = new VGraphicsItemPen;
+    for (int i = 0; i <= 120; ++i)
+        scribble->addPoint(QVector3D(float(600 + i * 1.8), float(470 + 25 * qSin(i / 9.0)), 0));
+    scribble->setStrokeColor(QColor(30, 90, 200));
+    scribble->setStrokeWidth(3);
+    add(scene, scribble);
+
     auto* text = new VGraphicsItemText;
     text->setPoint1(QVector3D(300, 490, 0));
     text->setPoint2(QVector3D(300, 490, 0));
@@ -106,6 +134,11 @@ void fillExampleDocument(VCanvas& canvas)
     text->setStrokeWidth(1);
     text->setStrokeColor(QColor(90, 90, 90));
     add(scene, text);
+
+    auto* marker = new VGraphicsItemHighlighter;
+    marker->addPoint(QVector3D(306, 498, 0));
+    marker->addPoint(QVector3D(356, 498, 0));
+    add(scene, marker);
     // The document the example opens with is no edit to take back.
     scene->history().clear();
 }

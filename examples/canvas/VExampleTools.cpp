@@ -3,10 +3,15 @@
 #include "VExampleIcon.h"
 
 #include "graphics/VGraphicsScene.h"
+#include "interaction/VCreatePromptEllipse.h"
+#include "interaction/VCreatePromptHighlighter.h"
 #include "interaction/VCreatePromptLine.h"
+#include "interaction/VCreatePromptObfuscate.h"
+#include "interaction/VCreatePromptPen.h"
 #include "interaction/VCreatePromptPolygon.h"
 #include "interaction/VCreatePromptPolyline.h"
 #include "interaction/VCreatePromptRectangle.h"
+#include "interaction/VCreatePromptStepMarker.h"
 #include "interaction/VCreatePromptText.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
@@ -47,6 +52,36 @@ VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canva
                        p.drawText(QRectF(0, 0, 20, 20), Qt::AlignCenter, QStringLiteral("T"));
                    }),
                    tr("Text"), this, SLOT(startText()), QKeySequence(Qt::Key_T));
+    panel->addTool(drawnIcon([](QPainter& p) { p.drawEllipse(QRectF(3.5, 5.5, 13, 9)); }),
+                   tr("Ellipse"), this, SLOT(startEllipse()), QKeySequence(Qt::Key_E));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       QPainterPath stroke(QPointF(3, 15));
+                       stroke.cubicTo(QPointF(6, 4), QPointF(11, 18), QPointF(17, 5));
+                       p.drawPath(stroke);
+                   }),
+                   tr("Pen"), this, SLOT(startPen()), QKeySequence(Qt::Key_F));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       p.fillRect(QRectF(2, 8, 16, 6), QColor(255, 214, 0, 200));
+                       p.drawLine(QPointF(4, 11), QPointF(16, 11));
+                   }),
+                   tr("Highlighter"), this, SLOT(startHighlighter()), QKeySequence(Qt::Key_H));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       for (int i = 0; i < 9; ++i)
+                           p.fillRect(QRectF(4 + 4 * (i % 3), 4 + 4 * (i / 3), 4, 4),
+                                      QColor::fromHsv(210, 40, 90 + 60 * ((i * 5) % 3)));
+                   }),
+                   tr("Obfuscate"), this, SLOT(startObfuscate()), QKeySequence(Qt::Key_O));
+    panel->addTool(drawnIcon([](QPainter& p) {
+                       p.setBrush(p.pen().color());
+                       p.drawEllipse(QRectF(3, 3, 14, 14));
+                       QFont font = p.font();
+                       font.setPixelSize(10);
+                       font.setBold(true);
+                       p.setFont(font);
+                       p.setPen(Qt::white);
+                       p.drawText(QRectF(3, 3, 14, 14), Qt::AlignCenter, QStringLiteral("1"));
+                   }),
+                   tr("Step marker"), this, SLOT(startStepMarker()), QKeySequence(Qt::Key_N));
     panel->addTool(drawnIcon([](QPainter& p) {
                        p.drawLine(QPointF(5, 5), QPointF(15, 15));
                        p.drawLine(QPointF(15, 5), QPointF(5, 15));
@@ -125,4 +160,29 @@ void VExampleTools::startRectangle()
 void VExampleTools::startText()
 {
     (new VCreatePromptText)->start(m_pCanvas);
+}
+
+void VExampleTools::startEllipse()
+{
+    (new VCreatePromptEllipse)->start(m_pCanvas);
+}
+
+void VExampleTools::startPen()
+{
+    (new VCreatePromptPen)->start(m_pCanvas);
+}
+
+void VExampleTools::startHighlighter()
+{
+    (new VCreatePromptHighlighter)->start(m_pCanvas);
+}
+
+void VExampleTools::startObfuscate()
+{
+    (new VCreatePromptObfuscate)->start(m_pCanvas);
+}
+
+void VExampleTools::startStepMarker()
+{
+    (new VCreatePromptStepMarker)->start(m_pCanvas);
 }

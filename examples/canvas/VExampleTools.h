@@ -22,6 +22,11 @@ public slots:
     void startPolygon();
     void startRectangle();
     void startText();
+    void startEllipse();
+    void startPen();
+    void startHighlighter();
+    void startObfuscate();
+    void startStepMarker();
     void deleteSelection();
 
 private:

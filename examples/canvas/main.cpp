@@ -34,10 +34,10 @@ int main(int argc, char* argv[])
     window.setCentralWidget(canvas);
     new VExamplePropertiesPanel(&window, canvas, tools->panel());
     window.setWindowTitle(QStringLiteral("Canvas example"));
-    window.statusBar()->showMessage(
-        QStringLiteral("Draw with the panel's tools (L, P, G, R, T). Click an item to reshape it, "
-                       "Delete removes it, F4 shows its properties, Ctrl+Z undoes; Ctrl+wheel "
-                       "zooms; a double click edits text."));
+    window.statusBar()->showMessage(QStringLiteral(
+        "Draw with the panel's tools (L, P, G, R, T, E, F, H, O, N). Click an item to reshape it, "
+        "Delete removes it, F4 shows its properties, Ctrl+Z undoes; Ctrl+wheel zooms; a double "
+        "click edits text."));
     // Room for the tool panel above the page and for the properties beside it.
     window.resize(1240, 760);
     window.show();

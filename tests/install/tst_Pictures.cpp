@@ -50,9 +50,10 @@ void tst_Pictures::loads_data()
     for (const auto& [name, size] : pictures)
         QTest::newRow(name) << QStringLiteral(":/images/%1.png").arg(QLatin1String(name)) << size;
     // The capture overlay's rows: tools at 36, actions at 32.
-    for (const char* name :
-         {"SubToolCaptureRect", "SubToolCapturePolygon", "SubToolCaptureWindow", "SubToolLine",
-          "SubToolArrow", "SubToolPolyline", "SubToolRect", "SubToolPolygon", "SubToolText"})
+    for (const char* name : {"SubToolCaptureRect", "SubToolCapturePolygon", "SubToolCaptureWindow",
+                             "SubToolLine", "SubToolArrow", "SubToolPolyline", "SubToolRect",
+                             "SubToolPolygon", "SubToolText", "SubToolEllipse", "SubToolPen",
+                             "SubToolHighlighter", "SubToolObfuscate", "SubToolStepMarker"})
         QTest::newRow(name) << QStringLiteral(":/images/%1.png").arg(QLatin1String(name)) << 36;
     for (const char* name : {"ToolAddCapture", "ToolAddAnnotation", "delete", "ToolPrint",
                              "ToolSaveToFile", "ToolSaveToClipboard", "dexit"})

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "VCreatePromptRectangle.h"
+
+// Press, drag and release draws the ellipse inscribed in the dragged box.
+class TALVIKCORE_EXPORT VCreatePromptEllipse : public VCreatePromptRectangle
+{
+    Q_OBJECT
+
+public:
+    VCreatePromptEllipse() = default;
+
+protected:
+    VGraphicsItem* createSample() const override;
+    void showHelp() override;
+};

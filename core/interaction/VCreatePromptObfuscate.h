@@ -1,0 +1,16 @@
+#pragma once
+
+#include "VCreatePromptRectangle.h"
+
+// Press, drag and release hides the dragged area of the picture.
+class TALVIKCORE_EXPORT VCreatePromptObfuscate : public VCreatePromptRectangle
+{
+    Q_OBJECT
+
+public:
+    VCreatePromptObfuscate() = default;
+
+protected:
+    VGraphicsItem* createSample() const override;
+    void showHelp() override;
+};
