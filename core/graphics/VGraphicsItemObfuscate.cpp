@@ -185,3 +185,8 @@ bool VGraphicsItemObfuscate::copy(const VGraphicsItem* other)
     m_obfuscateData.CopyFrom(static_cast<const VGraphicsItemObfuscate*>(other)->m_obfuscateData);
     return true;
 }
+
+QByteArray VGraphicsItemObfuscate::encodedMessages() const
+{
+    return VGraphicsItemRectangle::encodedMessages() + encoded(m_obfuscateData);
+}

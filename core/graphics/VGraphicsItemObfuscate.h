@@ -37,6 +37,7 @@ public:
 
     const VFileFormat::GraphicsItemObfuscate& message() const { return m_obfuscateData; }
     void setMessage(const VFileFormat::GraphicsItemObfuscate& message);
+    QByteArray encodedMessages() const override;
 
     // The picture beneath the rectangle r (item coordinates), one pixel per item unit.
     QImage pictureBeneath(const QRectF& r) const;

@@ -249,3 +249,8 @@ void VGraphicsItemPen::onChanged()
 {
     m_bHitPathValid = false;
 }
+
+QByteArray VGraphicsItemPen::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_penData);
+}

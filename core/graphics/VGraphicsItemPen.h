@@ -29,6 +29,7 @@ public:
 
     const VFileFormat::GraphicsItemPen& message() const { return m_penData; }
     void setMessage(const VFileFormat::GraphicsItemPen& message);
+    QByteArray encodedMessages() const override;
 
     QRectF boundary() override;
     QPainterPath shape() const override;

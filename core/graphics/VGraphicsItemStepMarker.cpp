@@ -117,3 +117,8 @@ bool VGraphicsItemStepMarker::copy(const VGraphicsItem* other)
     m_markerData.CopyFrom(static_cast<const VGraphicsItemStepMarker*>(other)->m_markerData);
     return true;
 }
+
+QByteArray VGraphicsItemStepMarker::encodedMessages() const
+{
+    return VGraphicsItem::encodedMessages() + encoded(m_markerData);
+}

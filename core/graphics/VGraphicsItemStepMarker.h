@@ -33,6 +33,7 @@ public:
 
     const VFileFormat::GraphicsItemStepMarker& message() const { return m_markerData; }
     void setMessage(const VFileFormat::GraphicsItemStepMarker& message);
+    QByteArray encodedMessages() const override;
 
     QRectF boundary() override;
     QPainterPath shape() const override;

@@ -2,6 +2,7 @@
 #include "TalvikTest.h"
 
 #include "graphics/VGraphicsItemLine.h"
+#include "graphics/VGraphicsItemStepMarker.h"
 #include "graphics/VGraphicsItemText.h"
 #include "graphics/VGraphicsLayer.h"
 #include "widgets/VWidgetQuickEditor.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-// A page of three items, the rectangle under the line under the text, with nothing to undo.
+// A page of four items, the rectangle under the line under the text under a step marker, with
+// nothing to undo.
 struct Page : TalvikTest::GripStage
 {
     Page()
@@ -21,7 +23,8 @@ struct Page : TalvikTest::GripStage
         line->setLine(QVector3D(200, 40, 0), QVector3D(300, 90, 0));
         text->setBoundary(QRectF(60, 150, 80, 30));
         text->setPlainText(QStringLiteral("Hello"));
-        for (VGraphicsItem* item : QList<VGraphicsItem*>{rect, line, text})
+        marker->setPosition(QVector3D(400, 300, 0));
+        for (VGraphicsItem* item : QList<VGraphicsItem*>{rect, line, text, marker})
             scene()->addPersistenItem(item, false);
         history().clear();
     }
@@ -38,6 +41,7 @@ struct Page : TalvikTest::GripStage
     VGraphicsItemRectangle* rect = new VGraphicsItemRectangle;
     VGraphicsItemLine* line = new VGraphicsItemLine;
     VGraphicsItemText* text = new VGraphicsItemText;
+    VGraphicsItemStepMarker* marker = new VGraphicsItemStepMarker;
 };
 using Edit = std::function<void(Page&)>;
 
@@ -80,6 +84,8 @@ void tst_VGraphicsHistory::undoAndRedoRestoreTheMessages_data()
         p.text->stopEditing();
         QCOMPARE(p.text->plainText(), QStringLiteral("Hello world"));
     });
+    QTest::newRow("a field of an item's own message")
+        << Edit([](Page& p) { p.marker->setNumber(7); });
     QTest::newRow("add") << Edit(
         [](Page& p) { p.scene()->addPersistenItem(new VGraphicsItemRectangle, true); });
     QTest::newRow("delete the middle one")
