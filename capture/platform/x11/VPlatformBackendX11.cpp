@@ -40,7 +40,8 @@ std::vector<std::uint16_t> lockCombinations(std::uint16_t numLock)
 
 } // namespace
 
-VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pConnection(pConnection)
+VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection, bool bSharedMemory)
+    : m_pConnection(pConnection)
 {
     // The toolkit's default screen is the first one on all but multi-screen (Zaphod) setups.
     const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_pConnection));
@@ -49,7 +50,8 @@ VPlatformBackendX11::VPlatformBackendX11(xcb_connection_t* pConnection) : m_pCon
         // A way round shared memory, for servers that claim it but misbehave, and for tests.
         const char* pNoShm = std::getenv("TALVIK_NO_SHM");
         const bool bNoShm = pNoShm && *pNoShm && std::strcmp(pNoShm, "0") != 0;
-        m_pScreenGrab = std::make_unique<VX11ScreenGrab>(m_pConnection, *screens.data, !bNoShm);
+        m_pScreenGrab = std::make_unique<VX11ScreenGrab>(m_pConnection, *screens.data,
+                                                         bSharedMemory && !bNoShm);
     }
 
     xcb_prefetch_extension_data(m_pConnection, &xcb_shape_id);

@@ -21,7 +21,9 @@ class VX11Steering;
 class VPlatformBackendX11 : public VPlatformBackend
 {
 public:
-    explicit VPlatformBackendX11(xcb_connection_t* pConnection);
+    // bSharedMemory false: screens are grabbed the plain way, which is the faster one for a
+    // process that grabs once, as a fresh shared segment costs more to set up than it saves.
+    explicit VPlatformBackendX11(xcb_connection_t* pConnection, bool bSharedMemory = true);
     ~VPlatformBackendX11() override;
 
     std::string name() const override { return "x11"; }

@@ -38,7 +38,7 @@ public:
         : m_pConnection(std::move(pConnection))
         , m_root(screen.root)
         , m_rootRect{0, 0, screen.width_in_pixels, screen.height_in_pixels}
-        , m_backend(m_pConnection.get())
+        , m_backend(m_pConnection.get(), false)
     {
     }
 
