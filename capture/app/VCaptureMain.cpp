@@ -94,7 +94,7 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
         &app, &VSingleApplication::messageReceived, &dialog, [&dialog](const QString& message) {
             const int mode = VCommandLine::captureModeIndex(VApplication::captureModeOf(message));
             if (mode >= 0)
-                dialog.startCapture(mode);
+                dialog.startAskedCapture(mode);
         });
     // A capture asked from the command line runs from the tray, like a log-on start.
     if (!commandLine.autorun && !capture)
@@ -104,7 +104,7 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
     app.setActivationWindow(&dialog, true);
     startUpdater();
     if (capture)
-        dialog.startCapture(VCommandLine::captureModeIndex(commandLine.captureMode));
+        dialog.startAskedCapture(VCommandLine::captureModeIndex(commandLine.captureMode));
 
     const int result = QApplication::exec();
     app.removeNativeEventFilter(&hotkeyFilter);

@@ -243,6 +243,20 @@ void VMainDialog::startCapture(int mode)
     m_pCapture->startCapture(mode);
 }
 
+void VMainDialog::startAskedCapture(int mode)
+{
+    const QString why = unavailableText(mode);
+    if (why.isEmpty()) {
+        startCapture(mode);
+        return;
+    }
+    // Not modal: the request came from outside and must not hold up the next one.
+    auto* pBox = new QMessageBox(QMessageBox::Information, VCaptureInfo::displayName(), why,
+                                 QMessageBox::Ok, isVisible() ? this : nullptr);
+    pBox->setAttribute(Qt::WA_DeleteOnClose);
+    pBox->show();
+}
+
 void VMainDialog::runCapture(int mode, VScreenGrab grab)
 {
     runCaptureFollowUp(this, mode, std::move(grab));

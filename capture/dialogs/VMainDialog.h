@@ -31,6 +31,9 @@ public:
     // Asks for a capture; the grab happens later, once the dialog has left the screen. Ignored
     // while a capture is running; replaces one still pending.
     void startCapture(int mode);
+    // The same for a capture asked for from outside (the command line, a key the desktop binds
+    // to it): a mode this desktop cannot do is explained, where a hotkey's would stay quiet.
+    void startAskedCapture(int mode);
 
     void updateFromConfig();
     void updateNamePreview();

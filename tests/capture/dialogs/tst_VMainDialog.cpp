@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSlider>
@@ -306,6 +307,16 @@ void tst_VMainDialog::scrollingWaitsForADesktopThatScrolls()
     QVERIFY(!pButton->toolTip().isEmpty());
     dialog.startCapture(VV::CaptureScrolling); // as its hotkey would
     QTest::qWait(300);
+    QVERIFY(dialog.captures.isEmpty());
+    // Asked from the command line, it says why nothing happens.
+    dialog.startAskedCapture(VV::CaptureScrolling);
+    QMessageBox* pBox = nullptr;
+    const auto tops = QApplication::topLevelWidgets();
+    for (QWidget* pTop : tops)
+        pBox = pBox ? pBox : qobject_cast<QMessageBox*>(pTop);
+    QVERIFY(pBox && pBox->isVisible());
+    QCOMPARE(pBox->text(), pButton->toolTip());
+    pBox->close();
     QVERIFY(dialog.captures.isEmpty());
 }
 
