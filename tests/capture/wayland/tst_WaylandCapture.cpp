@@ -4,12 +4,22 @@
 #include <QDBusObjectPath>
 #include <QPainter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <QWidget>
 
 namespace {
+
+QByteArray output(const QString& program, const QStringList& arguments,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
+}
 
 // The program's exit code and standard error; the event loop runs meanwhile, for a fake portal.
 std::pair<int, QString> runCapture(const QString& file, const QProcessEnvironment& environment)
@@ -92,6 +102,7 @@ private slots:
     void fullScreenThroughThePortal();
     void portalWithoutPicture_data();
     void portalWithoutPicture();
+    void regionDraggedThroughTheOverlay();
 
 private:
     QTemporaryDir m_folder;
@@ -160,6 +171,58 @@ void tst_WaylandCapture::portalWithoutPicture()
     QCOMPARE(exitCode, 1);
     QVERIFY2(err.contains(message), qPrintable(err));
     QVERIFY(!QFile::exists(path));
+}
+
+// The road a user takes: the overlay over the frozen screen, a rectangle dragged with the
+// pointer sway gets from its X window, Ctrl+S; the file holds the screen's own pixels.
+void tst_WaylandCapture::regionDraggedThroughTheOverlay()
+{
+    QProcessEnvironment x11;
+    x11.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("TALVIK_WAYLAND_X11_DISPLAY"));
+    if (x11.value(QStringLiteral("DISPLAY")).isEmpty())
+        QSKIP("sway has no pointer here: run the session with --x11");
+    PatternWindow window;
+    window.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.size(), window.screen()->size());
+    QTest::qWait(300);
+
+    const QString folder = m_folder.filePath(QStringLiteral("region"));
+    QVERIFY(QDir().mkpath(m_folder.filePath(QStringLiteral("config/Morvane"))));
+    QFile settings(m_folder.filePath(QStringLiteral("config/Morvane/TalvikCapture.ini")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nAutoUpdate=false\nNameMethod=1\nFileNameFormat=region\n"
+                   "AutomaticSaveFolder=" +
+                   folder.toUtf8() + '\n');
+    settings.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_folder.filePath(QStringLiteral("config")));
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    app.start(QCoreApplication::applicationDirPath() + QStringLiteral("/TalvikCapture"),
+              {QStringLiteral("--capture"), QStringLiteral("region")});
+    const auto killApp = qScopeGuard([&app] {
+        app.kill();
+        app.waitForFinished();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        output(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
+            .contains("Talvik is Capturing"),
+        15000);
+    QTest::qWait(500);
+    output(QStringLiteral("xdotool"),
+           {"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",
+            "720", "580", "mouseup", "1"},
+           x11);
+    QTest::qWait(1000); // the toolbars slide in
+    output(QStringLiteral("xdotool"), {"key", "ctrl+s"}, x11);
+    const QString path = folder + QStringLiteral("/region.png");
+    QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
+    // The outermost pixels carry the region's outline, as on X11.
+    const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.size(), QSize(161, 141));
+    QCOMPARE(image.copy(1, 1, 159, 139), pattern(window.size()).copy(561, 441, 159, 139));
 }
 
 QTEST_MAIN(tst_WaylandCapture)

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Usage: wayland-session.sh [--stage FILE]... COMMAND [ARGUMENT]...
+# Usage: wayland-session.sh [--x11 | --stage FILE]... COMMAND [ARGUMENT]...
 #
 # Runs a command inside a real, private Wayland session: sway on a headless output, PipeWire
 # and the desktop portals (xdg-desktop-portal with its wlr and gtk back ends) on a D-Bus
 # session bus of its own. The command gets WAYLAND_DISPLAY, SWAYSOCK, DBUS_SESSION_BUS_ADDRESS,
 # QT_QPA_PLATFORM=wayland and a HOME of its own; its exit code is the script's. Exit code 77:
 # the session's programs are missing.
+#
+# --x11: sway runs as a window at the top left of the X display DISPLAY names, which gives it
+# the pointer and keyboard a headless output lacks; X clients such as xdotool drive them there.
+# The command finds that display in TALVIK_WAYLAND_X11_DISPLAY (DISPLAY itself is not passed on).
 #
 # sway refuses to run as root: started as root, the script switches to an unprivileged user
 # (nobody unless TALVIK_WAYLAND_USER names another uid) and runs the command as that user.
@@ -19,6 +23,21 @@ script="$(readlink -f "$0")"
 portals=/usr/libexec
 
 if [ "${1:-}" != --inside ]; then
+    x11=
+    stage=()
+    while [ "${1:-}" = --stage ] || [ "${1:-}" = --x11 ]; do
+        if [ "$1" = --x11 ]; then
+            x11="${DISPLAY:-}"
+            if [ -z "$x11" ] || ! command -v xdotool >/dev/null 2>&1; then
+                echo "wayland-session: --x11 needs DISPLAY and xdotool" >&2
+                exit 77
+            fi
+        else
+            stage+=("$2")
+            shift
+        fi
+        shift
+    done
     for program in sway swaymsg grim pipewire dbus-run-session dbus-update-activation-environment \
         dbus-send gdbus "$portals/xdg-desktop-portal" "$portals/xdg-desktop-portal-wlr" \
         "$portals/xdg-desktop-portal-gtk"; do
@@ -34,10 +53,7 @@ if [ "${1:-}" != --inside ]; then
     runtime="$(mktemp -d /tmp/talvik-wayland.XXXXXX)"
     trap 'rm -rf "$runtime"' EXIT
     mkdir -p "$runtime/home" "$runtime/bin"
-    while [ "${1:-}" = --stage ]; do
-        cp -L "$2" "$runtime/bin/"
-        shift 2
-    done
+    for file in "${stage[@]}"; do cp -L "$file" "$runtime/bin/"; done
     # The session's half of this script, too, runs where that user can read it.
     cp "$script" "$runtime/bin/wayland-session.sh"
     cd "$runtime"
@@ -54,7 +70,7 @@ if [ "${1:-}" != --inside ]; then
         HOME="$runtime/home" XDG_RUNTIME_DIR="$runtime" \
         TMPDIR="$runtime" TALVIK_WAYLAND_WIDTH="${TALVIK_WAYLAND_WIDTH:-1280}" \
         TALVIK_WAYLAND_HEIGHT="${TALVIK_WAYLAND_HEIGHT:-800}" \
-        TALVIK_WAYLAND_SCALE="${TALVIK_WAYLAND_SCALE:-1}" \
+        TALVIK_WAYLAND_SCALE="${TALVIK_WAYLAND_SCALE:-1}" TALVIK_WAYLAND_X11_DISPLAY="$x11" \
         dbus-run-session -- "$runtime/bin/wayland-session.sh" --inside "$@" || status=$?
     exit "$status"
 fi
@@ -92,13 +108,15 @@ await() {
 
 export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=wayland
 cat >"$XDG_RUNTIME_DIR/sway.conf" <<CONFIG
-output HEADLESS-1 resolution ${TALVIK_WAYLAND_WIDTH}x${TALVIK_WAYLAND_HEIGHT} scale ${TALVIK_WAYLAND_SCALE} bg #203040 solid_color
+output * resolution ${TALVIK_WAYLAND_WIDTH}x${TALVIK_WAYLAND_HEIGHT} scale ${TALVIK_WAYLAND_SCALE} bg #203040 solid_color
 default_border none
 default_floating_border none
 focus_follows_mouse no
 CONFIG
-WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$log/sway" 2>&1 &
+backend=(WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1)
+[ -z "$TALVIK_WAYLAND_X11_DISPLAY" ] ||
+    backend=(WLR_BACKENDS=x11 WLR_X11_OUTPUTS=1 DISPLAY="$TALVIK_WAYLAND_X11_DISPLAY")
+env "${backend[@]}" WLR_RENDERER=pixman sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$log/sway" 2>&1 &
 pids+=($!)
 await 'ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1 && [ -S "$XDG_RUNTIME_DIR/wayland-1" ]' ||
     fail "sway did not start"
