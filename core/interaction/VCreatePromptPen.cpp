@@ -1,11 +1,7 @@
 #include "VCreatePromptPen.h"
 
 #include "graphics/VGraphicsItemPen.h"
-#include "graphics/VGraphicsScene.h"
-#include "VCursor.h"
 #include "widgets/VCanvas.h"
-
-#include <QGraphicsSceneMouseEvent>
 
 VGraphicsItemPen* VCreatePromptPen::sample()
 {
@@ -31,36 +27,7 @@ void VCreatePromptPen::showHelp()
                           Qt::AlignRight | Qt::AlignTop);
 }
 
-bool VCreatePromptPen::mousePress(QGraphicsSceneMouseEvent* event)
+void VCreatePromptPen::follow(const QVector3D& point)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (hasSample())
-            return false;
-        resetSample();
-        sample()->addPoint(QVector3D(event->scenePos()));
-        return true;
-    }
-    if (event->button() == Qt::RightButton) {
-        dropSampleOrCancel();
-        return true;
-    }
-    return false;
-}
-
-bool VCreatePromptPen::mouseRelease(QGraphicsSceneMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !hasSample())
-        return false;
-    sample()->addPoint(QVector3D(event->scenePos()));
-    finish();
-    return true;
-}
-
-bool VCreatePromptPen::mouseMove(QGraphicsSceneMouseEvent* event)
-{
-    VCreatePrompt::mouseMove(event);
-    if (hasSample())
-        sample()->addPoint(QVector3D(event->scenePos()));
-    scene()->cursor()->updateText(positionText(event->scenePos()));
-    return true;
+    sample()->addPoint(point);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "VCreatePrompt.h"
+#include "VCreatePromptDrag.h"
 
 class VGraphicsItemPen;
 
 // Press, drag and release draws a freehand stroke through the pointer's path.
-class TALVIKCORE_EXPORT VCreatePromptPen : public VCreatePrompt
+class TALVIKCORE_EXPORT VCreatePromptPen : public VCreatePromptDrag
 {
     Q_OBJECT
 
@@ -16,9 +16,7 @@ public:
 
 protected:
     void onStart() override;
-    bool mousePress(QGraphicsSceneMouseEvent* event) override;
-    bool mouseRelease(QGraphicsSceneMouseEvent* event) override;
-    bool mouseMove(QGraphicsSceneMouseEvent* event) override;
+    void follow(const QVector3D& point) override;
     VGraphicsItem* createSample() const override;
     virtual void showHelp();
 };

@@ -2,10 +2,7 @@
 
 #include "graphics/VGraphicsItemStepMarker.h"
 #include "graphics/VGraphicsScene.h"
-#include "VCursor.h"
 #include "widgets/VCanvas.h"
-
-#include <QGraphicsSceneMouseEvent>
 
 VGraphicsItemStepMarker* VCreatePromptStepMarker::sample()
 {
@@ -28,37 +25,13 @@ void VCreatePromptStepMarker::onStart()
                           Qt::AlignRight | Qt::AlignTop);
 }
 
-bool VCreatePromptStepMarker::mousePress(QGraphicsSceneMouseEvent* event)
+void VCreatePromptStepMarker::follow(const QVector3D& point)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (hasSample())
-            return false;
-        resetSample();
-        sample()->setPosition(QVector3D(event->scenePos()));
-        return true;
-    }
-    if (event->button() == Qt::RightButton) {
-        dropSampleOrCancel();
-        return true;
-    }
-    return false;
+    sample()->setPosition(point);
 }
 
-bool VCreatePromptStepMarker::mouseRelease(QGraphicsSceneMouseEvent* event)
+QString VCreatePromptStepMarker::cursorText(const QPointF&)
 {
-    if (event->button() != Qt::LeftButton || !hasSample())
-        return false;
-    sample()->setPosition(QVector3D(event->scenePos()));
-    finish();
-    return true;
-}
-
-bool VCreatePromptStepMarker::mouseMove(QGraphicsSceneMouseEvent* event)
-{
-    VCreatePrompt::mouseMove(event);
-    if (hasSample())
-        sample()->setPosition(QVector3D(event->scenePos()));
-    scene()->cursor()->updateText(tr("Step %1").arg(
-        hasSample() ? sample()->number() : VGraphicsItemStepMarker::nextNumber(scene())));
-    return true;
+    return tr("Step %1").arg(hasSample() ? sample()->number()
+                                         : VGraphicsItemStepMarker::nextNumber(scene()));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "VCreatePrompt.h"
+#include "VCreatePromptDrag.h"
 
 class VGraphicsItemStepMarker;
 
 // A click places the next numbered step marker; dragging before the release moves it.
-class TALVIKCORE_EXPORT VCreatePromptStepMarker : public VCreatePrompt
+class TALVIKCORE_EXPORT VCreatePromptStepMarker : public VCreatePromptDrag
 {
     Q_OBJECT
 
@@ -16,8 +16,7 @@ public:
 
 protected:
     void onStart() override;
-    bool mousePress(QGraphicsSceneMouseEvent* event) override;
-    bool mouseRelease(QGraphicsSceneMouseEvent* event) override;
-    bool mouseMove(QGraphicsSceneMouseEvent* event) override;
+    void follow(const QVector3D& point) override;
+    QString cursorText(const QPointF& scenePos) override;
     VGraphicsItem* createSample() const override;
 };
