@@ -82,8 +82,15 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
 
     const auto shortcut = [this](const QKeySequence& keys, QToolButton* pButton) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, pButton] {
-            if (isEditing())
+            if (isEditing()) {
                 pButton->click();
+            } else if (m_bSliding && m_pUi->widgetMainTool->isVisible()) {
+                // A key pressed while a row slides is not lost: it acts once the row is in.
+                QTimer::singleShot(kSlideMs, pButton, [this, pButton] {
+                    if (isEditing())
+                        pButton->click();
+                });
+            }
         });
     };
     shortcut(QKeySequence::Save, m_pUi->toolButtonSave);

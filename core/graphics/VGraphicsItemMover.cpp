@@ -73,7 +73,11 @@ bool VGraphicsItemMover::nudge(const QKeyEvent* event)
     VGraphicsLayer* pLayer = m_pScene->activeLayer();
     if (pLayer->selectedItems().isEmpty())
         return false;
+    // Each press its own step, however many arrive in one turn of the event loop.
+    VGraphicsHistory& history = m_pScene->history();
+    history.closeStep();
     moveSelection(pLayer, delta);
+    history.closeStep();
     return true;
 }
 

@@ -115,6 +115,8 @@ private:
 void tst_CaptureCommandLine::initTestCase()
 {
     m_pattern.show();
+    // Like a wallpaper: under a window manager the windows it manages stack above.
+    m_pattern.lower();
     QVERIFY(QTest::qWaitForWindowExposed(&m_pattern));
     QTest::qWait(200); // let the X server take the paint
 }
@@ -365,7 +367,8 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
         process.start(QStringLiteral("xdotool"), arguments);
         return process.waitForFinished() ? process.readAllStandardOutput().trimmed() : QByteArray();
     };
-    QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"search", "--name", "^Talvik is Capturing$"}).isEmpty(),
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !xdotool({"search", "--onlyvisible", "--name", "^Talvik is Capturing$"}).isEmpty(),
                              15000);
     QTest::qWait(300);
     xdotool({"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",

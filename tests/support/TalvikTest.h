@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +35,44 @@ inline QTemporaryDir& privateHome()
     return home;
 }
 
+// The window manager TALVIK_TEST_WM names (openbox), run for the whole test program, so its
+// journeys meet the desktop users have; nothing when the variable is unset. Started before the
+// application, which reads what the window manager supports when it connects.
+class WindowManager
+{
+public:
+    WindowManager()
+    {
+        const QString program = qEnvironmentVariable("TALVIK_TEST_WM");
+        if (program.isEmpty())
+            return;
+        const QTemporaryDir flags;
+        const QString ready = flags.filePath(QStringLiteral("ready"));
+        // Its start-up command runs once it manages the screen.
+        if (!QProcess::startDetached(program,
+                                     {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                                      QStringLiteral("touch ") + ready},
+                                     QString(), &m_pid))
+            qFatal("cannot start the window manager %s", qPrintable(program));
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFile::exists(ready) && clock.elapsed() < 15000)
+            QThread::msleep(20);
+        if (!QFile::exists(ready))
+            qFatal("the window manager %s did not start", qPrintable(program));
+    }
+    ~WindowManager()
+    {
+        if (m_pid > 0)
+            ::kill(pid_t(m_pid), SIGTERM);
+    }
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+private:
+    qint64 m_pid = 0;
+};
+
 } // namespace TalvikTest
 
 // QTEST_MAIN with a private home prepared before the application object exists.
@@ -37,6 +80,7 @@ inline QTemporaryDir& privateHome()
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         TalvikTest::privateHome();                                                                 \
+        const TalvikTest::WindowManager windowManager;                                             \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         TestObject tc;                                                                             \

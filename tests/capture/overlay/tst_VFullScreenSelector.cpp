@@ -1,13 +1,16 @@
+#include "TalvikDesktop.h"
 #include "TalvikMouse.h"
 #include "TalvikTest.h"
 
 #include "app/VCaptureResources.h"
 #include "config/VConfigCapture.h"
+#include "dialogs/VDeliveryNotice.h"
 #include "foundation/VV.h"
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
+#include "output/VOutput.h"
 #include "overlay/VFullScreenSelector.h"
 #include "overlay/VGraphicsItemArrow.h"
 #include "platform/VPlatformBackend.h"
@@ -15,8 +18,13 @@
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
 
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QToolButton>
 
 #include <functional>
@@ -47,6 +55,18 @@ int runOverlay(VFullScreenSelector& overlay, int mode, const QImage& screen,
     return overlay.runCapture(mode, screen, tree);
 }
 
+// Stands in for the file manager.
+class UrlOpener : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
 } // namespace
 
 class tst_VFullScreenSelector : public QObject
@@ -61,6 +81,8 @@ private slots:
     void shapedWindowIsPickedWithItsShape();
     void arrowHead();
     void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
+    void aCaptureOnARealDesktop();
+    void theUserIsToldWhereTheCaptureWent();
 
 private:
     QWidget* view(VFullScreenSelector& overlay) { return overlay.canvas()->view()->viewport(); }
@@ -190,6 +212,116 @@ void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
             QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
             QCOMPARE(items().size(), 1);
         });
+}
+
+// The whole road with the real pointer and keyboard, with and without a window manager: every
+// dialog shows above the overlay and gives the keys back; the area moves with keys and by its
+// body; a new arrow is as wide on a dense screen; the file is exactly the dragged pixels.
+void tst_VFullScreenSelector::aCaptureOnARealDesktop()
+{
+    using TalvikTest::xdotool;
+    QScreen* pScreen = QGuiApplication::primaryScreen();
+    const double dpr = pScreen->devicePixelRatio();
+    const QImage screen =
+        positionPicture((QSizeF(pScreen->geometry().size()) * dpr).toSize()).toImage();
+    VConfigCapture* pConfig = VConfigCapture::instance();
+    pConfig->setNameMethod(0);
+    pConfig->setLastFilePath(QString());
+    // As a red arrow of an earlier capture leaves them.
+    pConfig->setBorderLineColor(Qt::red);
+    pConfig->setBorderLineWidth(3);
+
+    VFullScreenSelector overlay(nullptr);
+    const auto modal = [] { return QApplication::activeModalWidget(); };
+    const auto layer = [&] { return overlay.canvas()->scene()->activeLayer(); };
+    auto* pTools = overlay.findChild<QWidget*>(QStringLiteral("widgetMainTool"));
+    const auto editing = [&] {
+        return pTools->isVisible() && pTools->y() == overlay.height() - pTools->height();
+    };
+    const int result = runOverlay(overlay, VV::CaptureRegion, screen, VWindowNode(), [&] {
+        QVERIFY(TalvikTest::dragOnScreen(QPoint(100, 100), QPoint(300, 250)));
+        QTRY_VERIFY(editing());
+        VGraphicsItem* pArea = layer()->items().value(0);
+        QVERIFY(pArea);
+        const QPointF picked = pArea->sceneBoundary().topLeft();
+
+        const auto preview = TalvikTest::onNextDialog<QPrintPreviewDialog>(
+            &overlay, [](QWidget* pDialog) { QTRY_VERIFY(TalvikTest::shownShare(pDialog) > 0.9); },
+            QStringLiteral("Escape"));
+        xdotool({"key", "ctrl+p"});
+        QTRY_VERIFY(*preview && !modal() && overlay.isActiveWindow());
+
+        // Each key press is one step back.
+        xdotool({"key", "Right", "Right", "shift+Down"});
+        QTRY_COMPARE(pArea->sceneBoundary().topLeft(), picked + QPointF(2, 10));
+        xdotool({"key", "ctrl+z"});
+        QTRY_COMPARE(pArea->sceneBoundary().topLeft(), picked + QPointF(2, 0));
+        QVERIFY(TalvikTest::dragOnScreen(QPoint(130, 130), QPoint(190, 160)));
+        QTRY_COMPARE(pArea->sceneBoundary().topLeft(), picked + QPointF(62, 30));
+
+        overlay.findChild<QToolButton*>(QStringLiteral("toolButtonDraw"))->click();
+        overlay.findChild<QToolButton*>(QStringLiteral("toolButtonDrawArrow"))->click();
+        QVERIFY(TalvikTest::dragOnScreen(QPoint(600, 400), QPoint(750, 450)));
+        QTRY_COMPARE(layer()->items().size(), 2);
+        QCOMPARE(layer()->items().first()->strokeWidth(), unsigned(qRound(3 * dpr)));
+        xdotool({"key", "ctrl+z"});
+        QTRY_COMPARE(layer()->items().size(), 1);
+
+        const auto save = TalvikTest::onNextDialog<QFileDialog>(
+            &overlay,
+            [&](QFileDialog* pDialog) {
+                QTRY_VERIFY(TalvikTest::shownShare(pDialog) > 0.9);
+                // Enter alone takes the automatic name in the automatic folder.
+                QCOMPARE(QFileInfo(pDialog->selectedFiles().value(0)).dir(), QDir(m_dir.path()));
+            },
+            QStringLiteral("Return"));
+        xdotool({"key", "ctrl+s"});
+        QTRY_VERIFY(*save && !overlay.isVisible());
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(overlay.delivery().kind, VDelivery::Kind::Saved);
+    const QImage saved = QImage(overlay.delivery().path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved, screen.copy(100, 100, 200, 150).convertToFormat(QImage::Format_RGB32));
+}
+
+// A tray message after a save, whose click opens the folder; with no tray, a note on the
+// monitor that does the same.
+void tst_VFullScreenSelector::theUserIsToldWhereTheCaptureWent()
+{
+    UrlOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    const auto unsetHandler =
+        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    const QString path = m_dir.filePath(QStringLiteral("shot.png"));
+    const QUrl folder = QUrl::fromLocalFile(m_dir.path());
+
+    QProcess trayer;
+    trayer.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "right"});
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    QSystemTrayIcon tray(QIcon(QStringLiteral(":/images/App16.png")));
+    tray.show();
+    VDeliveryNotice notice(&tray, nullptr);
+    const auto balloon = [] {
+        for (QWidget* pWidget : QApplication::topLevelWidgets())
+            if (pWidget->isVisible() && pWidget->inherits("QBalloonTip"))
+                return pWidget;
+        return static_cast<QWidget*>(nullptr);
+    };
+    QTRY_VERIFY(tray.geometry().isValid());
+    notice.announce({VDelivery::Kind::Saved, path}, QRect());
+    QTRY_VERIFY(balloon());
+    QTest::mouseClick(balloon(), Qt::LeftButton);
+    QTRY_COMPARE(opener.opened, QList<QUrl>{folder});
+
+    trayer.kill();
+    trayer.waitForFinished();
+    QTRY_VERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+    notice.announce({VDelivery::Kind::Saved, path}, QGuiApplication::primaryScreen()->geometry());
+    QTRY_VERIFY(notice.note() && notice.note()->isVisible());
+    QVERIFY(qobject_cast<QLabel*>(notice.note())->text().contains(QDir::toNativeSeparators(path)));
+    QTRY_VERIFY(TalvikTest::shownShare(notice.note()) > 0.9);
+    QTest::mouseClick(notice.note(), Qt::LeftButton);
+    QCOMPARE(opener.opened, (QList<QUrl>{folder, folder}));
 }
 
 TALVIK_TEST_MAIN(tst_VFullScreenSelector)

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <QWidget>
+
+namespace TalvikTest {
+
+// The real pointer and keyboard, as a user's hand gives them to whatever window is on top.
+inline bool xdotool(const QStringList& arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+// A real drag with the left button, in global device pixels.
+inline bool dragOnScreen(const QPoint& from, const QPoint& to)
+{
+    const auto text = [](int v) { return QString::number(v); };
+    return xdotool({"mousemove", text(from.x()), text(from.y()), "mousedown", "1", "mousemove",
+                    text((from.x() + to.x()) / 2), text((from.y() + to.y()) / 2), "mousemove",
+                    text(to.x()), text(to.y()), "mouseup", "1"});
+}
+
+// How much of a window the screen really shows as the window paints itself: a window that
+// exists but lies under another one scores near 0.
+inline double shownShare(QWidget* pWindow)
+{
+    const QImage own = pWindow->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect where(pWindow->mapToGlobal(QPoint(0, 0)), pWindow->size());
+    const QImage screen = pWindow->screen()
+                              ->grabWindow(0, where.x(), where.y(), where.width(), where.height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32)
+                              .scaled(own.size());
+    qint64 same = 0;
+    for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x)
+            same += own.pixel(x, y) == screen.pixel(x, y);
+    return double(same) / (qint64(own.width()) * own.height());
+}
+
+// Runs check on the next modal dialog of class T once it shows, from inside the dialog's own
+// event loop (which holds up the code that opened it), then presses keys to end it. A failed
+// check ends the dialog all the same, so nothing waits for it forever. The flag turns true
+// once that is done.
+template <class T>
+std::shared_ptr<bool> onNextDialog(QObject* pContext, std::function<void(T*)> check,
+                                   const QString& keys)
+{
+    auto pDone = std::make_shared<bool>(false);
+    auto* pTimer = new QTimer(pContext);
+    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, check, keys, pDone] {
+        auto* pDialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!pDialog || !pDialog->isVisible())
+            return;
+        pTimer->deleteLater();
+        pTimer->stop();
+        check(pDialog);
+        if (QTest::currentTestFailed())
+            pDialog->reject();
+        else
+            xdotool({"key", keys});
+        *pDone = true;
+    });
+    pTimer->start(20);
+    return pDone;
+}
+
+} // namespace TalvikTest
