@@ -71,9 +71,9 @@ void VCaptureController::timerEvent(QTimerEvent* event)
     killTimer(m_timerId);
     m_timerId = 0;
     m_bRunning = true;
-    grabScreenLater(dialogScreen(m_pWindow), this, [this](VScreenGrab grab, const QString& whyNot) {
-        onGrabbed(std::move(grab), whyNot);
-    });
+    grabScreenLater(
+        {dialogScreen(m_pWindow)}, this,
+        [this](VScreenGrab grab, const QString& whyNot) { onGrabbed(std::move(grab), whyNot); });
 }
 
 void VCaptureController::onGrabbed(VScreenGrab grab, const QString& whyNot)

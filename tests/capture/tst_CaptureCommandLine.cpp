@@ -1,4 +1,5 @@
 #include "TalvikCaptureSettings.h"
+#include "TalvikDesktopTools.h"
 #include "TalvikTest.h"
 
 #include <QPainter>
@@ -34,6 +35,38 @@ Run runCapture(const QStringList& arguments,
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     run.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     return run;
+}
+
+using TalvikTest::toolOutput;
+
+// Two monitors side by side on the one X screen, as RandR 1.5 lets a user define them. The
+// left one takes over the screen's output, whose own monitor then goes.
+const QStringList kMonitors{QStringLiteral("talvik-left"), QStringLiteral("talvik-right")};
+
+bool xrandr(const QStringList& arguments)
+{
+    bool bOk = false;
+    toolOutput(QStringLiteral("xrandr"), arguments, &bOk);
+    return bOk;
+}
+
+bool addTwoMonitors(const QSize& screen)
+{
+    const QRegularExpressionMatch output =
+        QRegularExpression(QStringLiteral("^(\\S+) connected"), QRegularExpression::MultilineOption)
+            .match(QString::fromLatin1(toolOutput(QStringLiteral("xrandr"), {})));
+    const QString half =
+        QStringLiteral("%1/170x%2/270+").arg(screen.width() / 2).arg(screen.height());
+    return output.hasMatch() &&
+           xrandr({"--setmonitor", kMonitors[0], half + "0+0", output.captured(1)}) &&
+           xrandr({"--setmonitor", kMonitors[1], half + QString::number(screen.width() / 2) + "+0",
+                   "none"});
+}
+
+void removeTwoMonitors()
+{
+    for (const QString& name : kMonitors)
+        xrandr({"--delmonitor", name});
 }
 
 using TalvikTest::captureSettingsPath;
@@ -82,6 +115,32 @@ protected:
     }
 };
 
+// A window no two places of which look alike: each pixel's colour tells its position.
+class PositionPattern : public QWidget
+{
+public:
+    explicit PositionPattern(const QRect& geometry)
+        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    {
+        setGeometry(geometry);
+    }
+
+    static QRgb expectedAt(const QPoint& p)
+    {
+        return qRgb(p.x() % 256, p.y() % 256, p.x() / 256 * 60);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QImage image(size(), QImage::Format_RGB32);
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x)
+                image.setPixel(x, y, expectedAt(QPoint(x, y)));
+        QPainter(this).drawImage(0, 0, image);
+    }
+};
+
 } // namespace
 
 class tst_CaptureCommandLine : public QObject
@@ -104,16 +163,20 @@ private slots:
     void fullDiskLosesNothing();
     void regionDraggedAndSaved();
     void windowAtAPointKeepsItsShape();
+    void windowAcrossTwoMonitorsIsWhole_data();
+    void windowAcrossTwoMonitorsIsWhole();
     void noDisplay();
     void helpAndVersion();
 
 private:
     Pattern m_pattern;
     QTemporaryDir m_dir;
+    QSize m_screen; // the whole X screen, however monitors divide it
 };
 
 void tst_CaptureCommandLine::initTestCase()
 {
+    m_screen = m_pattern.size();
     m_pattern.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_pattern));
     QTest::qWait(200); // let the X server take the paint
@@ -402,6 +465,36 @@ void tst_CaptureCommandLine::windowAtAPointKeepsItsShape()
     QCOMPARE(image.pixel(60, 40), qRgb(30, 160, 90));
     QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
     QCOMPARE(qAlpha(image.pixel(117, 77)), 0);
+}
+
+void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("from its part on the first monitor") << QPoint(500, 400);
+    QTest::newRow("from its part on the second monitor") << QPoint(900, 400);
+}
+
+void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
+{
+    QFETCH(QPoint, at);
+    const auto restoreMonitors = qScopeGuard(&removeTwoMonitors);
+    QVERIFY(addTwoMonitors(m_screen));
+    PositionPattern window(QRect(420, 300, 606, 300));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Until the X server shows what the window painted.
+    QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage().pixel(605, 299),
+                 PositionPattern::expectedAt(QPoint(605, 299)));
+
+    const QString path = m_dir.filePath(QStringLiteral("across.png"));
+    const Run run = runCapture({"--capture", "window", "--at",
+                                QStringLiteral("%1,%2").arg(at.x()).arg(at.y()), "--output", path});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QImage image(path);
+    QCOMPARE(image.size(), window.size());
+    for (const int x : {0, 219, 220, 300, 385, 386, 605})
+        for (const int y : {0, 150, 299})
+            QCOMPARE(image.pixel(x, y), PositionPattern::expectedAt(QPoint(x, y)));
 }
 
 void tst_CaptureCommandLine::noDisplay()

@@ -91,31 +91,32 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     const QPixmap screen = positionPicture(screenRect.size());
     VFullScreenSelector overlay(nullptr);
-    const int result = runOverlay(
-        overlay, VV::CaptureRegion, screen.toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
-            TalvikTest::Mouse mouse(view(overlay));
-            mouse.drag(QPoint(10, 20), QPoint(60, 50));
-            QTest::qWait(900); // the toolbars slide in
-            // F4 shows the properties panel over the picture, and hides it again.
-            QTest::keyClick(&overlay, Qt::Key_F4);
-            auto* pPanel = overlay.findChild<QWidget*>(QStringLiteral("propertiesPanel"));
-            QVERIFY(pPanel && pPanel->isVisible());
-            QTest::keyClick(&overlay, Qt::Key_F4);
-            QVERIFY(!pPanel->isVisible());
-            overlay.findChild<QToolButton*>("toolButtonCapture")->click();
-            QTest::qWait(400);
-            overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
-            QTest::qWait(900); // and out again
-            mouse.drag(QPoint(300, 200), QPoint(340, 230));
-            QTest::qWait(900);
-            const QImage image = overlay.renderedImage();
-            QCOMPARE(image.size(), QSize(331, 211));
-            QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
-            QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
-            QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
-            QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
-        });
+    const int result =
+        runOverlay(overlay, VV::CaptureRegion, screen.toImage(),
+                   VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
+                       TalvikTest::Mouse mouse(view(overlay));
+                       mouse.drag(QPoint(10, 20), QPoint(60, 50));
+                       QTest::qWait(900); // the toolbars slide in
+                       // F4 shows the properties panel over the picture, and hides it again.
+                       QTest::keyClick(&overlay, Qt::Key_F4);
+                       auto* pPanel =
+                           overlay.findChild<QWidget*>(QStringLiteral("propertiesPanel"));
+                       QVERIFY(pPanel && pPanel->isVisible());
+                       QTest::keyClick(&overlay, Qt::Key_F4);
+                       QVERIFY(!pPanel->isVisible());
+                       overlay.findChild<QToolButton*>("toolButtonCapture")->click();
+                       QTest::qWait(400);
+                       overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
+                       QTest::qWait(900); // and out again
+                       mouse.drag(QPoint(300, 200), QPoint(340, 230));
+                       QTest::qWait(900);
+                       const QImage image = overlay.renderedImage();
+                       QCOMPARE(image.size(), QSize(331, 211));
+                       QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
+                       QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
+                       QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
+                       QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
+                   });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(QImage(m_dir.filePath(QStringLiteral("overlay.png"))).size(), QSize(331, 211));
 }
@@ -124,10 +125,10 @@ void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
 {
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
-    const int result = runOverlay(
-        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }),
-        [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
+    const int result =
+        runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+                   VWindowNode::fromWindows({}, screenRect, {screenRect}),
+                   [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList());
 }
@@ -171,25 +172,26 @@ void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
 {
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
-    runOverlay(
-        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
-            const auto items = [&] { return overlay.canvas()->scene()->activeLayer()->items(); };
-            TalvikTest::Mouse mouse(view(overlay));
-            mouse.drag(QPoint(10, 20), QPoint(200, 150));
-            QTest::qWait(900); // the toolbars slide in
-            auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
-            QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
-            QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
-            QVERIFY(items().isEmpty());
-            QTRY_VERIFY(!pUndo->isEnabled());
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            QCOMPARE(items().size(), 1);
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
-            QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
-            QCOMPARE(items().size(), 1);
-        });
+    runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+               VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
+                   const auto items = [&] {
+                       return overlay.canvas()->scene()->activeLayer()->items();
+                   };
+                   TalvikTest::Mouse mouse(view(overlay));
+                   mouse.drag(QPoint(10, 20), QPoint(200, 150));
+                   QTest::qWait(900); // the toolbars slide in
+                   auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
+                   QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
+                   QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+                   QVERIFY(items().isEmpty());
+                   QTRY_VERIFY(!pUndo->isEnabled());
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                   QCOMPARE(items().size(), 1);
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+                   QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
+                   QCOMPARE(items().size(), 1);
+               });
 }
 
 TALVIK_TEST_MAIN(tst_VFullScreenSelector)
