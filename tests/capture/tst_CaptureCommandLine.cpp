@@ -38,6 +38,7 @@ Run runCapture(const QStringList& arguments,
 }
 
 using TalvikTest::toolOutput;
+using TalvikTest::xdotool;
 
 // Two monitors side by side on the one X screen, as RandR 1.5 lets a user define them. The
 // left one takes over the screen's output, whose own monitor then goes.
@@ -161,6 +162,7 @@ private slots:
     void simultaneousCapturesGetTheirOwnFiles();
     void fullDiskLosesNothing_data();
     void fullDiskLosesNothing();
+    void regionDraggedAndSaved_data();
     void regionDraggedAndSaved();
     void windowAtAPointKeepsItsShape();
     void windowAcrossTwoMonitorsIsWhole_data();
@@ -409,42 +411,67 @@ void tst_CaptureCommandLine::fullDiskLosesNothing()
              (QStringList{QStringLiteral("fill"), QStringLiteral("keep.png")}));
 }
 
+void tst_CaptureCommandLine::regionDraggedAndSaved_data()
+{
+    QTest::addColumn<bool>("twoMonitors");
+    QTest::addColumn<QPoint>("dragFrom");
+    QTest::newRow("one monitor") << false << QPoint(560, 440);
+    QTest::newRow("the monitor under the pointer") << true << QPoint(860, 440);
+}
+
 // The road of a region capture as a user takes it: the overlay over the frozen screen, a
-// rectangle dragged across the middle, Ctrl+S. The file holds the screen's own pixels.
+// rectangle dragged across the middle, Ctrl+S. The file holds the screen's own pixels. With two
+// monitors the request goes to the running instance, hidden in the tray with its dialog's place
+// on the first monitor, while the user is on the second.
 void tst_CaptureCommandLine::regionDraggedAndSaved()
 {
+    QFETCH(bool, twoMonitors);
+    QFETCH(QPoint, dragFrom);
     const QString folder = m_dir.filePath(QStringLiteral("overlay"));
     writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=region\n"
                          "AutomaticSaveFolder=" +
                          folder.toUtf8() + '\n');
+    const QString path = folder + QStringLiteral("/region.png");
+    QFile::remove(path);
+    const auto restoreMonitors = qScopeGuard([twoMonitors] {
+        if (twoMonitors)
+            removeTwoMonitors();
+    });
+    QVERIFY(!twoMonitors || addTwoMonitors(m_screen));
     QProcess app;
-    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
+    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY),
+              twoMonitors ? QStringList{"/autorun"} : QStringList{"--capture", "region"});
     const auto killApp = qScopeGuard([&app] {
         app.kill();
         app.waitForFinished();
     });
-    const auto xdotool = [](const QStringList& arguments) {
-        QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
-        return process.waitForFinished() ? process.readAllStandardOutput().trimmed() : QByteArray();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"search", "--name", "^Talvik is Capturing$"}).isEmpty(),
-                             15000);
+    QRect overlay(QPoint(0, 0), m_screen);
+    if (twoMonitors) {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !xdotool({"search", "--name", "^Morvane Screen Capture$"}).isEmpty(), 15000);
+        overlay = QRect(m_screen.width() / 2, 0, m_screen.width() / 2, m_screen.height());
+        xdotool({"mousemove", QString::number(overlay.center().x()), "100"});
+        const Run request = runCapture({"--capture", "region"});
+        QVERIFY2(request.exitCode == 0, qPrintable(request.err));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
+                              overlay, 15000);
     QTest::qWait(300);
-    xdotool({"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",
-             "720", "580", "mouseup", "1"});
+    const auto at = [&dragFrom](int dx, int dy) {
+        return QStringList{QString::number(dragFrom.x() + dx), QString::number(dragFrom.y() + dy)};
+    };
+    xdotool(QStringList{"mousemove"} + at(0, 0) + QStringList{"mousedown", "1", "mousemove"} +
+            at(80, 60) + QStringList{"mousemove"} + at(160, 140) + QStringList{"mouseup", "1"});
     QTest::qWait(1000); // the toolbars slide in
     xdotool({"key", "ctrl+s"});
-    const QString path = folder + QStringLiteral("/region.png");
     // The name is claimed by an empty file first, then replaced by the picture in one step.
     QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
 
     const QImage image(path);
     QCOMPARE(image.size(), QSize(161, 141));
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     for (const QPoint& p : {QPoint(5, 5), QPoint(155, 5), QPoint(5, 135), QPoint(155, 135),
                             QPoint(80, 70), QPoint(29, 21), QPoint(30, 22)})
-        QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + QPoint(560, 440), screen));
+        QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + dragFrom, m_screen));
 }
 
 // A shaped window written from the command line: its shape, transparent outside.
