@@ -1,3 +1,4 @@
+#include "TalvikDesktopTools.h"
 #include "TalvikMouse.h"
 #include "TalvikTest.h"
 
@@ -16,6 +17,8 @@
 #include "widgets/VGraphicsView.h"
 
 #include <QPainter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QToolButton>
 
@@ -59,6 +62,7 @@ private slots:
     void twoAreasMakeOnePictureAndSave();
     void escapeOnTheFirstPickEndsWithNothing();
     void shapedWindowIsPickedWithItsShape();
+    void shapedWindowPickedByItsContentKeepsItsShape();
     void arrowHead();
     void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
 
@@ -158,6 +162,50 @@ void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
         QCOMPARE(image.pixel(80, 50), qRgb(200, 30, 90));
         QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
         QCOMPARE(qAlpha(image.pixel(image.width() - 3, image.height() - 3)), 0);
+    });
+}
+
+// xeyes shapes its window to the two eyes and draws them in an inner window: picked by a click
+// on that content, the window still has the eyes' outline, with nothing between them.
+void tst_VFullScreenSelector::shapedWindowPickedByItsContentKeepsItsShape()
+{
+    QProcess eyes;
+    eyes.start(QStringLiteral("xeyes"), {"-shape", "-geometry", "200x200+500+300"});
+    const auto stopEyes = qScopeGuard([&eyes] {
+        eyes.kill();
+        eyes.waitForFinished();
+    });
+    QVERIFY(eyes.waitForStarted());
+    // A window manager may put it into a frame of its own.
+    QRect content;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (content = TalvikTest::windowGeometry({"--onlyvisible", "--class", "XEyes"})).width() ==
+            200,
+        10000);
+    const QPoint leftEye = content.topLeft() + QPoint(50, 100);
+    const QRect screenRect = deviceGeometry(QGuiApplication::primaryScreen());
+    const auto isShaped = [&] {
+        const VWindowNode tree = buildWindowTree(screenRect);
+        for (const auto& pTop : tree.children()) {
+            if (pTop->rect().contains(leftEye))
+                return !pTop->shapeMask().isNull();
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(isShaped(), 10000);
+
+    const VScreenGrab grab = grabScreen(QGuiApplication::primaryScreen());
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(overlay, VV::CaptureWindow, grab.picture, buildWindowTree(grab.deviceGeometry), [&] {
+        TalvikTest::Mouse mouse(view(overlay), true);
+        mouse.move(leftEye);
+        mouse.click(leftEye);
+        QTRY_VERIFY(!overlay.renderedImage().isNull());
+        const QImage image = overlay.renderedImage();
+        QVERIFY(image.width() >= 200 && image.width() <= 202);
+        QCOMPARE(qAlpha(image.pixel(50, 100)), 255);
+        QCOMPARE(qAlpha(image.pixel(100, 100)), 0);
+        QCOMPARE(qAlpha(image.pixel(100, 10)), 0);
     });
 }
 
