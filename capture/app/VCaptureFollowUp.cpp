@@ -10,10 +10,10 @@
 
 #include <utility>
 
-void runCaptureFollowUp(QWidget* pParent, int mode, VScreenGrab grab)
+VDelivery runCaptureFollowUp(QWidget* pParent, int mode, VScreenGrab grab)
 {
     if (grab.picture.isNull())
-        return;
+        return {};
     QImage picture = std::move(grab.picture);
     if (VConfigCapture::instance()->isIncludeCursor())
         drawCursor(picture, grab.deviceGeometry.topLeft());
@@ -23,11 +23,12 @@ void runCaptureFollowUp(QWidget* pParent, int mode, VScreenGrab grab)
         dialog.show();
         dialog.activateWindow();
         dialog.exec();
-        return;
+        return dialog.delivery();
     }
     if (mode != VV::CaptureRegion && mode != VV::CaptureWindow && mode != VV::CaptureScrolling)
-        return;
+        return {};
     VFullScreenSelector overlay(pParent);
     overlay.setPlacement(grab.geometry);
     overlay.runCapture(mode, std::move(picture), buildWindowTree(grab.deviceGeometry));
+    return overlay.delivery();
 }

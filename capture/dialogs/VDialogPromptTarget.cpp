@@ -34,7 +34,9 @@ void VDialogPromptTarget::on_buttonFile_clicked()
     // Always asks for a name here, whatever the naming method. Until a file is written the
     // chooser stays, so a cancelled name or a failed write never throws the capture away.
     QString error;
-    if (outputImage(*m_pImage, VV::OutputFile, true, &error)) {
+    QString path;
+    if (outputImage(*m_pImage, VV::OutputFile, true, &error, &path)) {
+        m_delivery = {VDelivery::Kind::Saved, path};
         close();
         return;
     }
@@ -44,6 +46,7 @@ void VDialogPromptTarget::on_buttonFile_clicked()
 
 void VDialogPromptTarget::on_buttonClipboard_clicked()
 {
-    outputImage(*m_pImage, VV::OutputClipboard, true);
+    if (outputImage(*m_pImage, VV::OutputClipboard, true))
+        m_delivery = {VDelivery::Kind::Copied, QString()};
     close();
 }

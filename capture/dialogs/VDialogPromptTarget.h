@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/VDelivery.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -18,6 +20,9 @@ public:
     VDialogPromptTarget(QWidget* parent, QImage* pImage);
     ~VDialogPromptTarget() override;
 
+    // Where the capture went, once the chooser has closed.
+    const VDelivery& delivery() const { return m_delivery; }
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -29,4 +34,5 @@ private slots:
 private:
     std::unique_ptr<Ui::VDialogPromptTarget> m_pUi;
     QImage* m_pImage;
+    VDelivery m_delivery;
 };

@@ -13,6 +13,7 @@
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 #include "ui_VMainDialog.h"
+#include "VDeliveryNotice.h"
 #include "VDialogFileOptions.h"
 #include "VDialogPromptTarget.h"
 #include "VVCapture.h"
@@ -92,9 +93,11 @@ VMainDialog::VMainDialog(QWidget* parent)
         this, [this](int mode, VScreenGrab grab) { runCapture(mode, std::move(grab)); }, this);
     connect(m_pCapture, &VCaptureController::captureStarting, this,
             [this] { m_pTrayIcon->hide(); });
+    m_pNotice = new VDeliveryNotice(m_pTrayIcon, this);
     connect(m_pCapture, &VCaptureController::captureEnded, this, [this] {
         updateFromConfig();
         m_pTrayIcon->show();
+        m_pNotice->announce(std::exchange(m_delivery, VDelivery()), m_deliveryPlace);
         m_restingPointer = QCursor::pos();
         m_bPointerResting = true;
     });
@@ -268,7 +271,8 @@ void VMainDialog::startAskedCapture(int mode)
 
 void VMainDialog::runCapture(int mode, VScreenGrab grab)
 {
-    runCaptureFollowUp(this, mode, std::move(grab));
+    m_deliveryPlace = grab.geometry;
+    m_delivery = runCaptureFollowUp(this, mode, std::move(grab));
 }
 
 // ---- window events ----

@@ -2,6 +2,7 @@
 
 #include "app/VCaptureController.h"
 #include "grab/VScreenGrab.h"
+#include "output/VDelivery.h"
 
 #include <QDialog>
 
@@ -11,6 +12,7 @@ class QMenu;
 class QAction;
 class QLabel;
 class QToolButton;
+class VDeliveryNotice;
 class VHotkeyEdit;
 class VSystemTrayIcon;
 
@@ -47,6 +49,7 @@ public:
     QMenu* helpMenu() const { return m_pHelpMenu; }
     QMenu* regionMenu() const { return m_pRegionMenu; }
     VCaptureController* captureController() const { return m_pCapture; }
+    VDeliveryNotice* deliveryNotice() const { return m_pNotice; }
 
 signals:
     void shown();
@@ -129,6 +132,10 @@ private:
     QAction* m_pTrayRegionAction = nullptr;
     QToolButton* m_pPanelRegionButton = nullptr;
     VCaptureController* m_pCapture = nullptr;
+    VDeliveryNotice* m_pNotice = nullptr;
+    // What the capture under way became and where it was, for the word once it is over.
+    VDelivery m_delivery;
+    QRect m_deliveryPlace;
     QLabel* m_pNoKeyGrabsLabel = nullptr;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.
     QPoint m_restingPointer;

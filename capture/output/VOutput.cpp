@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -191,9 +192,15 @@ QString askFileName()
     VConfigCapture* pConfig = VConfigCapture::instance();
     const QString extension = VUtility::TargetFormatToString(pConfig->targetFormat());
     const QString filter = QCoreApplication::translate("VOutput", "Images (*.%1)").arg(extension);
-    QString name =
-        QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("VOutput", "Save File"),
-                                     pConfig->lastFilePath(), filter);
+    // The automatic name in the folder used last, so Enter alone saves.
+    QString folder = pConfig->lastFilePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = pConfig->automaticSaveFolder();
+    const QString proposal = QDir(folder).filePath(
+        automaticName(QDateTime::currentDateTime()).name + QLatin1Char('.') + extension);
+    QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                QCoreApplication::translate("VOutput", "Save File"),
+                                                proposal, filter);
     if (name.isEmpty())
         return name;
     pConfig->setLastFilePath(QFileInfo(name).path());
@@ -214,7 +221,8 @@ QString outputFileName(bool alwaysAskName)
     return QString();
 }
 
-bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError)
+bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError,
+                 QString* pWritten)
 {
     if (image.isNull())
         return false;
@@ -226,16 +234,23 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
         return false;
     const VConfigCapture* pConfig = VConfigCapture::instance();
     const int format = pConfig->targetFormat();
+    QString path;
     if (asksForName(alwaysAskName)) {
-        const QString name = askFileName();
+        path = askFileName();
         // A name the user typed with a known suffix is written in that format.
-        const auto fromSuffix = targetFormatFromSuffix(QFileInfo(name).suffix());
-        return !name.isEmpty() && writeImageFile(image, name, fromSuffix ? *fromSuffix : format,
-                                                 pConfig->jpgQuality(), pError);
-    }
-    if (pConfig->nameMethod() != 1)
+        const auto fromSuffix = targetFormatFromSuffix(QFileInfo(path).suffix());
+        if (path.isEmpty() || !writeImageFile(image, path, fromSuffix ? *fromSuffix : format,
+                                              pConfig->jpgQuality(), pError))
+            return false;
+    } else if (pConfig->nameMethod() == 1) {
+        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
+                                       pConfig->jpgQuality(), pError);
+        if (path.isEmpty())
+            return false;
+    } else {
         return false;
-    return !writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
-                                    pConfig->jpgQuality(), pError)
-                .isEmpty();
+    }
+    if (pWritten)
+        *pWritten = path;
+    return true;
 }

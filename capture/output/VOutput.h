@@ -46,5 +46,7 @@ QString outputFileName(bool alwaysAskName);
 
 // target is a VV::enumOutputTarget; false for a null image, an unknown target, a cancelled
 // name or a failed write. Only a failed write fills pError, so callers can tell it from a
-// cancelled name.
-bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError = nullptr);
+// cancelled name. A written file's path goes to pWritten, when given. The name is asked in a
+// dialog over the active window.
+bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* pError = nullptr,
+                 QString* pWritten = nullptr);

@@ -44,7 +44,7 @@ void VCreatePromptWindow::onStart()
 {
     VCreatePrompt::onStart();
     resetSample();
-    sample()->setFillImage(m_screen, QPixmap());
+    sample()->setAreaPicture(m_screen);
     VCursor* cursor = scene()->cursor();
     cursor->setGraphics(new VCursorGraphicsCross, true);
     cursor->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -34,7 +34,7 @@
 #include "widgets/VGraphicsView.h"
 #include "widgets/VUndoButtons.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -51,11 +51,14 @@ constexpr int kSlideMs = 300;
 } // namespace
 
 VFullScreenSelector::VFullScreenSelector(QWidget* parent)
-    : QDialog(parent,
-              Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    // A window the window manager knows, full screen: only then can it stack the overlay's
+    // own dialogs above it and give the keyboard back when they close.
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_pUi(std::make_unique<Ui::VFullScreenSelector>())
 {
     m_pUi->setupUi(this);
+    qApp->installEventFilter(this);
+    m_pUi->canvas->view()->viewport()->installEventFilter(this);
     m_pUi->canvas->setRulerVisible(false);
     VGraphicsView* view = m_pUi->canvas->view();
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -125,14 +128,13 @@ void VFullScreenSelector::showScreen(QImage screen)
         m_placement = QGuiApplication::primaryScreen()->geometry();
     // Without a window manager nobody else would place a full-screen window.
     setGeometry(m_placement);
-    if (VPlatform::backend().placesOwnWindows()) {
-        show();
-    } else {
-        // Where the compositor places windows, only a monitor and full screen can be asked for.
+    // Where the compositor places windows, only a monitor and full screen can be asked for.
+    if (!VPlatform::backend().placesOwnWindows())
         setScreen(screenAt(m_placement.center()));
-        showFullScreen();
-    }
-    activateWindow();
+    showFullScreen();
+    takeKeyboard();
+    // The picture counts device pixels: new strokes and texts are as wide as at 1x.
+    m_pUi->canvas->setDefaultItemScale(devicePixelRatioF());
 
     // One picture pixel per device pixel: the scene counts in the picture's pixels. Set on the
     // image while it is the only holder of its pixels, and moved on: a raster pixmap then
@@ -180,6 +182,31 @@ void VFullScreenSelector::changeEvent(QEvent* event)
         m_pUi->retranslateUi(this);
         disableWindowPicking();
     }
+}
+
+bool VFullScreenSelector::eventFilter(QObject* pWatched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && pWatched != this && isVisible()) {
+        // One of its dialogs closed: the keyboard would stay with the desktop.
+        const auto* pWidget = qobject_cast<QWidget*>(pWatched);
+        if (pWidget && pWidget->isWindow() && pWidget->windowType() == Qt::Dialog)
+            QTimer::singleShot(0, this, &VFullScreenSelector::takeKeyboard);
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               pWatched == m_pUi->canvas->view()->viewport() && !isActiveWindow()) {
+        takeKeyboard();
+    }
+    return QDialog::eventFilter(pWatched, event);
+}
+
+void VFullScreenSelector::takeKeyboard()
+{
+    // Not while a window of its own is still up.
+    if (const QWidget* pModal = QApplication::activeModalWidget();
+        !isVisible() || (pModal && pModal != this))
+        return;
+    raise();
+    activateWindow();
+    m_pUi->canvas->view()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool VFullScreenSelector::hasWork() const
@@ -271,6 +298,7 @@ void VFullScreenSelector::onPostEditing(VCreatePrompt* pPrompt)
         chooser.show();
         chooser.activateWindow();
         chooser.exec();
+        m_delivery = chooser.delivery();
         done(QDialog::Accepted);
     });
 }
@@ -407,7 +435,9 @@ void VFullScreenSelector::on_toolButtonPrint_clicked()
 void VFullScreenSelector::on_toolButtonSave_clicked()
 {
     QString error;
-    if (::outputImage(renderedImage(), VV::OutputFile, false, &error)) {
+    QString path;
+    if (::outputImage(renderedImage(), VV::OutputFile, false, &error, &path)) {
+        m_delivery = {VDelivery::Kind::Saved, path};
         done(QDialog::Accepted);
         return;
     }
@@ -419,6 +449,7 @@ void VFullScreenSelector::on_toolButtonSave_clicked()
 void VFullScreenSelector::on_toolButtonClipboard_clicked()
 {
     if (::outputImage(renderedImage(), VV::OutputClipboard, false)) {
+        m_delivery = {VDelivery::Kind::Copied, QString()};
         done(QDialog::Accepted);
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grab/VWindowNode.h"
+#include "output/VDelivery.h"
 
 #include <QDialog>
 #include <QImage>
@@ -43,6 +44,8 @@ public:
     VCanvas* canvas() const;
     // The picture the outputs send: every area and annotation, transparent between them.
     QImage renderedImage() const;
+    // Where the capture went, once the overlay has closed.
+    const VDelivery& delivery() const { return m_delivery; }
 
 public slots:
     // Escape with nothing picked ends the capture; with work on the canvas it keeps it.
@@ -50,6 +53,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* pWatched, QEvent* event) override;
 
 private slots:
     void on_toolButtonDelete_clicked();
@@ -94,6 +98,8 @@ private:
     void slide(QWidget* pWidget, const QPoint& to, bool in, void (VFullScreenSelector::*then)());
     bool hasWork() const;
     bool isEditing() const;
+    // Back on top with the keyboard, as after any window of its own has closed.
+    void takeKeyboard();
 
     std::unique_ptr<Ui::VFullScreenSelector> m_pUi;
     QRect m_placement;
@@ -104,4 +110,5 @@ private:
     bool m_bSubToolShown = false;
     bool m_bSliding = false;
     VOverlayProperties* m_pProperties = nullptr;
+    VDelivery m_delivery;
 };

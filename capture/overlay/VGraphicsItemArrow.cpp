@@ -3,9 +3,11 @@
 #include "interaction/VRestorePainter.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 namespace {
-constexpr double kHeadLength = 7;
+constexpr double kMinHeadLength = 7;
+constexpr double kHeadPerWidth = 3.5;
 constexpr double kHeadHalfAngle = 30;
 } // namespace
 
@@ -13,16 +15,27 @@ VGraphicsItemArrow::VGraphicsItemArrow(VGraphicsItem* parent) : VGraphicsItemLin
 
 VGraphicsItemArrow::VGraphicsItemArrow() = default;
 
-std::pair<QPointF, QPointF> VGraphicsItemArrow::headPoints(const QLineF& line)
+std::pair<QPointF, QPointF> VGraphicsItemArrow::headPoints(const QLineF& line, double strokeWidth)
 {
     QLineF back(line.p2(), line.p1());
-    back.setLength(kHeadLength);
+    back.setLength(qMax(kMinHeadLength, kHeadPerWidth * strokeWidth));
     const double angle = back.angle();
     QLineF left = back;
     QLineF right = back;
     left.setAngle(angle - kHeadHalfAngle);
     right.setAngle(angle + kHeadHalfAngle);
     return {left.p2(), right.p2()};
+}
+
+QRectF VGraphicsItemArrow::paintedBoundary()
+{
+    const QLineF l = line();
+    if (l.isNull())
+        return VGraphicsItemLine::paintedBoundary();
+    const auto [left, right] = headPoints(l, strokeWidth());
+    const double reach = strokeWidth() / 2.0;
+    const QRectF head = QPolygonF({l.p2(), left, right}).boundingRect();
+    return VGraphicsItemLine::paintedBoundary() | head.adjusted(-reach, -reach, reach, reach);
 }
 
 void VGraphicsItemArrow::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
@@ -34,7 +47,7 @@ void VGraphicsItemArrow::paint(QPainter* painter, const QStyleOptionGraphicsItem
     VGraphicsItemLine::paint(painter, option, widget);
     VRestorePainter restore(*painter);
     VGraphicsItem::paint(painter, option, widget);
-    const auto [left, right] = headPoints(l);
+    const auto [left, right] = headPoints(l, strokeWidth());
     painter->drawLine(l.p2(), left);
     painter->drawLine(l.p2(), right);
 }

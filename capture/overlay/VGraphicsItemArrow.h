@@ -4,6 +4,7 @@
 
 #include <QLineF>
 #include <QPointF>
+#include <QRectF>
 #include <utility>
 
 // A line with an open head at its end point.
@@ -15,8 +16,11 @@ public:
     Q_INVOKABLE explicit VGraphicsItemArrow(VGraphicsItem* parent);
     Q_INVOKABLE VGraphicsItemArrow();
 
-    // The far ends of the head's two strokes, which start at the line's end point.
-    static std::pair<QPointF, QPointF> headPoints(const QLineF& line);
+    // The far ends of the head's two strokes, which start at the line's end point. The head
+    // grows with the stroke, so a wide arrow still has one.
+    static std::pair<QPointF, QPointF> headPoints(const QLineF& line, double strokeWidth = 1);
+
+    QRectF paintedBoundary() override;
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
                QWidget* widget = nullptr) override;

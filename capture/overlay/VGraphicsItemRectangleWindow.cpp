@@ -34,7 +34,7 @@ void VGraphicsItemRectangleWindow::paint(QPainter* painter, const QStyleOptionGr
     VRestorePainter restore(*painter);
     VGraphicsItem::paint(painter, option, widget);
     // The window's own outline is its border; its fill is clipped to it.
-    painter->drawPath(m_outline);
+    paintArea(painter, m_outline);
 }
 
 bool VGraphicsItemRectangleWindow::copy(const VGraphicsItem* other)

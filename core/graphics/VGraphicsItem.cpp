@@ -7,10 +7,12 @@
 #include "interaction/VGrip.h"
 #include "interaction/VGripFactoryAbstract.h"
 #include "interaction/VGripFactoryManager.h"
+#include "interaction/VRestorePainter.h"
 #include "VGraphicsHistory.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
+#include "VPixelGrid.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -93,6 +95,24 @@ QRectF VGraphicsItem::boundary()
 QRectF VGraphicsItem::sceneBoundary()
 {
     return mapRectToScene(boundary());
+}
+
+QRectF VGraphicsItem::paintedBoundary()
+{
+    // An area's outline lies wholly outside it.
+    const double reach = isArea() ? strokeWidth() : strokeWidth() / 2.0;
+    return boundary().adjusted(-reach, -reach, reach, reach);
+}
+
+bool VGraphicsItem::isArea() const
+{
+    return m_data.fill().type() == VFileFormat::Paint::byURI && m_pFillImage;
+}
+
+void VGraphicsItem::scaleDefaults(double factor)
+{
+    if (strokeWidth() > 0)
+        setStrokeWidth(unsigned(qMax(1L, qRound(strokeWidth() * factor))));
 }
 
 QVector3D VGraphicsItem::center()
@@ -259,6 +279,13 @@ void VGraphicsItem::setFillImage(const QPixmap& image, const QPixmap& second)
     m_data.mutable_fill()->set_uri(m_pFillImage->id().toString().toStdString());
 }
 
+void VGraphicsItem::setAreaPicture(const QPixmap& picture)
+{
+    VGraphicsItemChangeNotifier notifier(this);
+    setFillImage(picture);
+    setStrokeWidth(0);
+}
+
 void VGraphicsItem::notifyWillChange()
 {
     if (m_nChangeDepth == 0) {
@@ -306,8 +333,10 @@ QByteArray VGraphicsItem::encoded(const google::protobuf::MessageLite& message)
 
 QRectF VGraphicsItem::boundingRect() const
 {
-    const double margin = strokeWidth() / 2 + 2;
-    return const_cast<VGraphicsItem*>(this)->boundary().adjusted(-margin, -margin, margin, margin);
+    // Room for antialiasing and the half-pixel shift.
+    constexpr double margin = 2;
+    return const_cast<VGraphicsItem*>(this)->paintedBoundary().adjusted(-margin, -margin, margin,
+                                                                        margin);
 }
 
 QPainterPath VGraphicsItem::shape() const
@@ -329,7 +358,7 @@ void VGraphicsItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* opt
 {
     Q_UNUSED(option);
     Q_UNUSED(widget);
-    const double h = 0.5 / viewScale();
+    const double h = 0.5 / (viewScale() * VPixelGrid::devicePixelRatio(*painter));
     // Persistent items get the same shift from the scene when it draws its layers.
     if (scene() && scene()->metaObject() == &VGraphicsScene::staticMetaObject)
         painter->translate(h, h);
@@ -356,6 +385,34 @@ void VGraphicsItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* opt
         painter->setBrush(brush);
     } else if (m_data.fill().type() == VFileFormat::Paint::byColor) {
         painter->setBrush(fillColor());
+    }
+}
+
+void VGraphicsItem::paintArea(QPainter* painter, const QPainterPath& path)
+{
+    const QPen pen = painter->pen();
+    QBrush picture = painter->brush();
+    if (strokeWidth() > 0) {
+        // Twice as wide, centred on the edge: the inner half goes under the picture.
+        QPen outside = pen;
+        outside.setWidthF(2.0 * strokeWidth());
+        painter->setPen(outside);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPath(path);
+    }
+    {
+        VRestorePainter restore(*painter);
+        VPixelGrid::alignToDevicePixels(*painter);
+        picture.setTransform(QTransform());
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(picture);
+        painter->drawPath(path);
+    }
+    // An invisible outline still shows while selected.
+    if (strokeWidth() == 0 && pen.style() != Qt::NoPen) {
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPath(path);
     }
 }
 

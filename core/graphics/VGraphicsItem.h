@@ -67,6 +67,15 @@ public:
     // Geometric extent in item coordinates, without the stroke.
     virtual QRectF boundary();
     QRectF sceneBoundary();
+    // What painting covers, in item coordinates: the boundary with the stroke around it.
+    virtual QRectF paintedBoundary();
+
+    // A captured area: filled with a piece of the picture. Its pixels are painted as they are,
+    // on whole device pixels, and an outline goes around them, never over them.
+    bool isArea() const;
+    // New items take their default sizes in 1x units; a scene that counts device pixels on a
+    // denser screen scales them, so they look the same there.
+    virtual void scaleDefaults(double factor);
 
     QVector3D center();
     void setCenter(const QVector3D& p);
@@ -98,6 +107,9 @@ public:
     void setFilledByColor(bool filled);
     // second is accepted for callers that pass a hover picture; it has no effect.
     void setFillImage(const QPixmap& image, const QPixmap& second = QPixmap());
+    // Makes the item a captured area of picture: filled with it, without an outline until
+    // the user gives it one.
+    void setAreaPicture(const QPixmap& picture);
 
     void notifyWillChange();
     void notifyHasChanged();
@@ -133,6 +145,8 @@ protected:
 
     // The scale of the view that shows this item, through its layer's scene when persistent.
     double viewScale() const;
+    // Paints path as an area (see isArea), with the pen and brush paint() prepared.
+    void paintArea(QPainter* painter, const QPainterPath& path);
 
 private:
     QVector3D rotation() const;

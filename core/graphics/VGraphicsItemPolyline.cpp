@@ -72,7 +72,11 @@ void VGraphicsItemPolyline::paint(QPainter* painter, const QStyleOptionGraphicsI
 {
     VRestorePainter restore(*painter);
     VGraphicsItem::paint(painter, option, widget);
-    if (!m_drawingPath.isEmpty())
+    if (m_drawingPath.isEmpty())
+        return;
+    if (isArea())
+        paintArea(painter, m_drawingPath);
+    else
         painter->drawPath(m_drawingPath);
 }
 

@@ -109,6 +109,12 @@ void VGraphicsItemRectangle::paint(QPainter* painter, const QStyleOptionGraphics
     if (QLineF(topLeft, t.map(r.topRight())).length() < 1 ||
         QLineF(topLeft, t.map(r.bottomLeft())).length() < 1)
         return;
+    if (isArea()) {
+        QPainterPath path;
+        path.addRect(r);
+        paintArea(painter, path);
+        return;
+    }
     painter->drawRect(r);
 }
 

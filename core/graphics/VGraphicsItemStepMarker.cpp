@@ -77,6 +77,12 @@ QRectF VGraphicsItemStepMarker::boundary()
     return disc();
 }
 
+QRectF VGraphicsItemStepMarker::paintedBoundary()
+{
+    const double reach = rimWidth() / 2;
+    return disc().adjusted(-reach, -reach, reach, reach);
+}
+
 QPainterPath VGraphicsItemStepMarker::shape() const
 {
     QPainterPath path;
@@ -91,8 +97,7 @@ void VGraphicsItemStepMarker::paint(QPainter* painter, const QStyleOptionGraphic
     VGraphicsItem::paint(painter, option, widget);
     const QRectF r = disc();
     const QColor fill = strokeColor();
-    // A thin light rim keeps the disc apart from a dark picture beneath it.
-    painter->setPen(QPen(QColor(255, 255, 255, 230), qMax(1.5, r.width() / 14)));
+    painter->setPen(QPen(QColor(255, 255, 255, 230), rimWidth()));
     painter->setBrush(fill);
     painter->drawEllipse(r);
 

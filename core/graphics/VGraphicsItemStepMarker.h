@@ -36,6 +36,7 @@ public:
     QByteArray encodedMessages() const override;
 
     QRectF boundary() override;
+    QRectF paintedBoundary() override;
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
                QWidget* widget = nullptr) override;
@@ -45,6 +46,8 @@ protected:
 
 private:
     QRectF disc() const;
+    // A thin light rim keeps the disc apart from a dark picture beneath it.
+    double rimWidth() const { return qMax(1.5, radius() / 7); }
 
     VFileFormat::GraphicsItemStepMarker m_markerData;
 };

@@ -66,6 +66,15 @@ void VGraphicsItemText::setFont(const QFont& font)
 {
     VGraphicsItemChangeNotifier notifier(this);
     VDataConvert::assign(m_textData.mutable_font(), font);
+    m_pDocument->setDefaultFont(font);
+}
+
+void VGraphicsItemText::scaleDefaults(double factor)
+{
+    VGraphicsItemRectangle::scaleDefaults(factor);
+    QFont scaled = m_textData.has_font() ? font() : m_pDocument->defaultFont();
+    scaled.setPointSizeF(scaled.pointSizeF() * factor);
+    setFont(scaled);
 }
 
 void VGraphicsItemText::onChanged()
@@ -211,6 +220,9 @@ bool VGraphicsItemText::copy(const VGraphicsItem* other)
     const auto* source = static_cast<const VGraphicsItemText*>(other);
     m_textData.CopyFrom(source->m_textData);
     m_autoWidth = source->m_autoWidth;
+    // Only a stored font is the text's own; without one the document keeps its default.
+    if (m_textData.has_font())
+        m_pDocument->setDefaultFont(font());
     // A copy, such as a drag preview, shows its text at once.
     if (isHtml())
         m_pDocument->setHtml(plainText());

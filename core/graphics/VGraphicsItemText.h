@@ -40,6 +40,7 @@ public:
     // Stored with the item; the document keeps its own font.
     QFont font() const;
     void setFont(const QFont& font);
+    void scaleDefaults(double factor) override;
 
     // Only for an item in a layer of a scene.
     void startEditing();

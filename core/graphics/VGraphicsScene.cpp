@@ -7,15 +7,24 @@
 #include "VGraphicsBackgroundColor.h"
 #include "VGraphicsItem.h"
 #include "VGraphicsLayer.h"
+#include "VPixelGrid.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
 
 #include <QGraphicsSceneMouseEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
 #include <QRadialGradient>
+
+#include <cmath>
+
+namespace {
+// Half a device pixel: a one-pixel line on whole coordinates then covers whole pixels.
+constexpr double kStrokeShift = 0.5;
+} // namespace
 
 VGraphicsScene::VGraphicsScene()
     : m_cursor(this)
@@ -24,6 +33,7 @@ VGraphicsScene::VGraphicsScene()
     , m_pBackground(std::make_unique<VGraphicsBackgroundColor>(Qt::white))
     , m_snapSystem(this)
     , m_history(this)
+    , m_mover(this)
 {
     installEventFilter(&m_eventFilters);
     // Installed last, so asked first: every filter sees snapped positions.
@@ -209,7 +219,33 @@ void VGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent* e)
         if (e->isAccepted())
             break;
         layer->mousePressEvent(e);
+        // No grip and no tool took the press: a selected item is dragged by its body.
+        if (e->isAccepted())
+            m_mover.pressed(layer, e);
     }
+}
+
+void VGraphicsScene::mouseMoveEvent(QGraphicsSceneMouseEvent* e)
+{
+    if (m_mover.moved(e)) {
+        e->accept();
+        return;
+    }
+    QGraphicsScene::mouseMoveEvent(e);
+}
+
+void VGraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* e)
+{
+    // The layer that took the press still needs its release.
+    m_mover.released();
+    QGraphicsScene::mouseReleaseEvent(e);
+}
+
+void VGraphicsScene::keyPressEvent(QKeyEvent* e)
+{
+    QGraphicsScene::keyPressEvent(e);
+    if (!e->isAccepted() && m_mover.nudge(e))
+        e->accept();
 }
 
 void VGraphicsScene::drawSurround(QPainter* painter, const QRectF& e) const
@@ -279,7 +315,7 @@ void VGraphicsScene::drawBackground(QPainter* painter, const QRectF& rect)
         m_pBackground->paint(painter, e & s);
 
     // One-pixel lines of the items fall on device pixels.
-    const double h2 = 0.5 / scale();
+    const double h2 = kStrokeShift / (scale() * VPixelGrid::devicePixelRatio(*painter));
     painter->translate(h2, h2);
     for (VGraphicsLayer* layer : std::as_const(m_layers)) {
         if (layer->isVisible())
@@ -352,25 +388,37 @@ void VGraphicsScene::onGripDragEnded()
 QRectF VGraphicsScene::contentBoundary() const
 {
     QRectF r;
-    for (VGraphicsLayer* layer : std::as_const(m_layers))
-        r |= VUtility::calcSceneBoundary(layer->items());
-    return r;
+    for (VGraphicsLayer* layer : std::as_const(m_layers)) {
+        const QList<VGraphicsItem*> items = layer->items();
+        for (VGraphicsItem* item : items) {
+            QRectF painted = item->mapRectToScene(item->paintedBoundary());
+            // Strokes are drawn half a pixel down and right; areas stay on their pixels.
+            if (!item->isArea())
+                painted.translate(kStrokeShift, kStrokeShift);
+            r |= painted;
+        }
+    }
+    if (r.isEmpty())
+        return QRectF();
+    // Whole pixels: what is drawn right up to an edge must not be cut into a fraction of one.
+    constexpr double slack = 1e-6;
+    return QRectF(QPointF(std::floor(r.left() + slack), std::floor(r.top() + slack)),
+                  QPointF(std::ceil(r.right() - slack), std::ceil(r.bottom() - slack)));
 }
 
 void VGraphicsScene::renderContentTo(QPainter& painter)
 {
-    QRectF r = contentBoundary();
+    const QRectF r = contentBoundary();
     if (r.isEmpty())
         return;
-    r.translate(-0.5, -0.5);
-    r.setSize(r.size() + QSizeF(1, 1));
+    const QRectF source = r.translated(-kStrokeShift, -kStrokeShift);
     for (VGraphicsLayer* layer : std::as_const(m_layers)) {
         // No selection feedback in the picture; the selection is back before anyone looks.
         const QSignalBlocker blocker(layer);
         const QList<VGraphicsItem*> selected = layer->selectedItems();
         for (VGraphicsItem* item : selected)
             item->setSelected(false);
-        layer->render(&painter, QRectF(QPointF(0, 0), r.size()), r, Qt::KeepAspectRatio);
+        layer->render(&painter, QRectF(QPointF(0, 0), r.size()), source, Qt::KeepAspectRatio);
         for (VGraphicsItem* item : selected)
             item->setSelected(true);
     }
@@ -378,10 +426,9 @@ void VGraphicsScene::renderContentTo(QPainter& painter)
 
 void VGraphicsScene::renderContentTo(QImage& image)
 {
-    QRectF r = contentBoundary();
+    const QRectF r = contentBoundary();
     if (r.isEmpty())
         return;
-    r.setSize(r.size() + QSizeF(1, 1));
     image = QImage(r.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

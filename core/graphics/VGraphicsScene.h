@@ -7,6 +7,7 @@
 #include "interaction/VSnapLine.h"
 #include "TalvikCoreExport.h"
 #include "VGraphicsHistory.h"
+#include "VGraphicsItemMover.h"
 
 #include <QGraphicsScene>
 #include <QList>
@@ -112,11 +113,15 @@ protected:
 
     bool event(QEvent* e) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
     void drawSurround(QPainter* painter, const QRectF& exposed) const;
+    // What the items paint, in scene coordinates, grown to whole pixels.
     QRectF contentBoundary() const;
 
     // Layers are created on demand, also from const accessors.
@@ -129,4 +134,5 @@ private:
     VGraphicsSnapSystem m_snapSystem;
     QList<VSnapLine> m_snapLines;
     VGraphicsHistory m_history;
+    VGraphicsItemMover m_mover;
 };

@@ -195,8 +195,11 @@ void VCreatePrompt::resetSample()
     removeSample();
     m_pSample = createSample();
     m_bOwnsSample = !m_pSample.isNull();
-    if (m_pSample)
-        scene()->addActiveItem(m_pSample);
+    if (!m_pSample)
+        return;
+    if (const double factor = canvas() ? canvas()->defaultItemScale() : 1.0; factor != 1.0)
+        m_pSample->scaleDefaults(factor);
+    scene()->addActiveItem(m_pSample);
 }
 
 void VCreatePrompt::dropSampleOrCancel()

@@ -10,7 +10,8 @@ VGraphicsItemPolygon* VCreatePromptPolygon::sample()
 VGraphicsItem* VCreatePromptPolygon::createSample() const
 {
     auto* polygon = new VGraphicsItemPolygon;
-    polygon->setFillImage(m_backgroundImage, QPixmap());
+    if (!m_backgroundImage.isNull())
+        polygon->setAreaPicture(m_backgroundImage);
     return polygon;
 }
 

@@ -38,7 +38,8 @@ bool VCreatePromptRectangle::mousePress(QGraphicsSceneMouseEvent* event)
         if (hasSample())
             return false;
         resetSample();
-        sample()->setFillImage(m_fillImage, QPixmap());
+        if (!m_fillImage.isNull())
+            sample()->setAreaPicture(m_fillImage);
         sample()->setPoint1(QVector3D(event->scenePos()));
         scene()->cursor()->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return true;

@@ -56,6 +56,11 @@ public:
 
     const QList<VGraphicsItem*>& selection() const { return m_selection; }
 
+    // New items' default stroke widths and text sizes are multiplied by this; a scene that
+    // counts device pixels sets the screen's device pixel ratio.
+    void setDefaultItemScale(double scale) { m_dDefaultItemScale = scale; }
+    double defaultItemScale() const { return m_dDefaultItemScale; }
+
 signals:
     void selectionChanged(QList<VGraphicsItem*> items);
 
@@ -76,4 +81,5 @@ private:
     VHelpBalloon* m_pBalloon;
     QList<VWidgetTools*> m_toolWidgets;
     QList<VGraphicsItem*> m_selection;
+    double m_dDefaultItemScale = 1.0;
 };

@@ -115,14 +115,14 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
                        mouse.drag(QPoint(300, 200), QPoint(340, 230));
                        QTest::qWait(900);
                        const QImage image = overlay.renderedImage();
-                       QCOMPARE(image.size(), QSize(331, 211));
+                       QCOMPARE(image.size(), QSize(330, 210));
                        QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
                        QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
                        QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
                        QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
                    });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(QImage(m_dir.filePath(QStringLiteral("overlay.png"))).size(), QSize(331, 211));
+    QCOMPARE(QImage(m_dir.filePath(QStringLiteral("overlay.png"))).size(), QSize(330, 210));
 }
 
 void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
@@ -158,7 +158,7 @@ void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
         mouse.click(QPoint(280, 200));
         QTest::qWait(900);
         const QImage image = overlay.renderedImage();
-        QVERIFY(image.width() >= 160 && image.width() <= 162);
+        QCOMPARE(image.size(), QSize(160, 100));
         QCOMPARE(image.pixel(80, 50), qRgb(200, 30, 90));
         QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
         QCOMPARE(qAlpha(image.pixel(image.width() - 3, image.height() - 3)), 0);
@@ -202,7 +202,8 @@ void tst_VFullScreenSelector::shapedWindowPickedByItsContentKeepsItsShape()
         mouse.click(leftEye);
         QTRY_VERIFY(!overlay.renderedImage().isNull());
         const QImage image = overlay.renderedImage();
-        QVERIFY(image.width() >= 200 && image.width() <= 202);
+        // As wide as the eyes reach.
+        QVERIFY(image.width() >= 190 && image.width() <= 200);
         QCOMPARE(qAlpha(image.pixel(50, 100)), 255);
         QCOMPARE(qAlpha(image.pixel(100, 100)), 0);
         QCOMPARE(qAlpha(image.pixel(100, 10)), 0);

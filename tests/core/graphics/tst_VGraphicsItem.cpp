@@ -269,8 +269,8 @@ void tst_VGraphicsItem::boundingRectGrowsWithTheStroke_data()
     QTest::addColumn<unsigned int>("width");
     QTest::addColumn<double>("margin");
     QTest::newRow("none") << 0u << 2.0;
-    QTest::newRow("one") << 1u << 2.0;
-    QTest::newRow("five") << 5u << 4.0;
+    QTest::newRow("one") << 1u << 2.5;
+    QTest::newRow("five") << 5u << 4.5;
     QTest::newRow("ten") << 10u << 7.0;
 }
 
