@@ -171,6 +171,12 @@ private slots:
     void helpAndVersion();
 
 private:
+    // Writes settings under which the overlay's Ctrl+S saves to the path returned, free as yet.
+    QString overlaySavesTo(const QString& name);
+    // Starts the program hidden in the tray, as at log-on, then asks it for a capture from the
+    // command line with the pointer at pointer.
+    void askHiddenInstance(QProcess& app, const QString& mode, const QPoint& pointer);
+
     Pattern m_pattern;
     QTemporaryDir m_dir;
     QSize m_screen; // the whole X screen, however monitors divide it
@@ -187,6 +193,27 @@ void tst_CaptureCommandLine::initTestCase()
 void tst_CaptureCommandLine::init()
 {
     QFile::remove(captureSettingsPath());
+}
+
+QString tst_CaptureCommandLine::overlaySavesTo(const QString& name)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("overlay"));
+    writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=" + name.toUtf8() +
+                         "\nAutomaticSaveFolder=" + folder.toUtf8() + '\n');
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QFile::remove(path);
+    return path;
+}
+
+void tst_CaptureCommandLine::askHiddenInstance(QProcess& app, const QString& mode,
+                                               const QPoint& pointer)
+{
+    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"/autorun"});
+    QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"search", "--name", "^Morvane Screen Capture$"}).isEmpty(),
+                             15000);
+    xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+    const Run request = runCapture({"--capture", mode});
+    QVERIFY2(request.exitCode == 0, qPrintable(request.err));
 }
 
 void tst_CaptureCommandLine::writesTheScreen_data()
@@ -427,32 +454,25 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
 {
     QFETCH(bool, twoMonitors);
     QFETCH(QPoint, dragFrom);
-    const QString folder = m_dir.filePath(QStringLiteral("overlay"));
-    writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=region\n"
-                         "AutomaticSaveFolder=" +
-                         folder.toUtf8() + '\n');
-    const QString path = folder + QStringLiteral("/region.png");
-    QFile::remove(path);
+    const QString path = overlaySavesTo(QStringLiteral("region"));
     const auto restoreMonitors = qScopeGuard([twoMonitors] {
         if (twoMonitors)
             removeTwoMonitors();
     });
     QVERIFY(!twoMonitors || addTwoMonitors(m_screen));
     QProcess app;
-    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY),
-              twoMonitors ? QStringList{"/autorun"} : QStringList{"--capture", "region"});
     const auto killApp = qScopeGuard([&app] {
         app.kill();
         app.waitForFinished();
     });
     QRect overlay(QPoint(0, 0), m_screen);
     if (twoMonitors) {
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !xdotool({"search", "--name", "^Morvane Screen Capture$"}).isEmpty(), 15000);
         overlay = QRect(m_screen.width() / 2, 0, m_screen.width() / 2, m_screen.height());
-        xdotool({"mousemove", QString::number(overlay.center().x()), "100"});
-        const Run request = runCapture({"--capture", "region"});
-        QVERIFY2(request.exitCode == 0, qPrintable(request.err));
+        askHiddenInstance(app, QStringLiteral("region"), QPoint(overlay.center().x(), 100));
+        if (QTest::currentTestFailed())
+            return;
+    } else {
+        app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
     }
     QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
                               overlay, 15000);
@@ -497,13 +517,18 @@ void tst_CaptureCommandLine::windowAtAPointKeepsItsShape()
 void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole_data()
 {
     QTest::addColumn<QPoint>("at");
-    QTest::newRow("from its part on the first monitor") << QPoint(500, 400);
-    QTest::newRow("from its part on the second monitor") << QPoint(900, 400);
+    QTest::addColumn<bool>("inTheOverlay");
+    QTest::newRow("--at its part on the first monitor") << QPoint(500, 400) << false;
+    QTest::newRow("--at its part on the second monitor") << QPoint(900, 400) << false;
+    QTest::newRow("clicked in the overlay") << QPoint(500, 400) << true;
 }
 
 void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
 {
     QFETCH(QPoint, at);
+    QFETCH(bool, inTheOverlay);
+    const QString path = inTheOverlay ? overlaySavesTo(QStringLiteral("window"))
+                                      : m_dir.filePath(QStringLiteral("across.png"));
     const auto restoreMonitors = qScopeGuard(&removeTwoMonitors);
     QVERIFY(addTwoMonitors(m_screen));
     PositionPattern window(QRect(420, 300, 606, 300));
@@ -513,15 +538,34 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
     QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage().pixel(605, 299),
                  PositionPattern::expectedAt(QPoint(605, 299)));
 
-    const QString path = m_dir.filePath(QStringLiteral("across.png"));
-    const Run run = runCapture({"--capture", "window", "--at",
-                                QStringLiteral("%1,%2").arg(at.x()).arg(at.y()), "--output", path});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QString x = QString::number(at.x());
+    const QString y = QString::number(at.y());
+    QProcess app;
+    const auto killApp = qScopeGuard([&app] {
+        app.kill();
+        app.waitForFinished();
+    });
+    if (inTheOverlay) {
+        // The user is on the second monitor; the overlay shows both.
+        askHiddenInstance(app, QStringLiteral("window"), QPoint(900, 100));
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
+                                  QRect(QPoint(0, 0), m_screen), 15000);
+        QTest::qWait(300);
+        xdotool({"mousemove", x, y, "click", "1"});
+        QTest::qWait(1000); // the toolbars slide in
+        xdotool({"key", "ctrl+s"});
+        QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
+    } else {
+        const Run run = runCapture({"--capture", "window", "--at", x + ',' + y, "--output", path});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
     const QImage image(path);
     QCOMPARE(image.size(), window.size());
-    for (const int x : {0, 219, 220, 300, 385, 386, 605})
-        for (const int y : {0, 150, 299})
-            QCOMPARE(image.pixel(x, y), PositionPattern::expectedAt(QPoint(x, y)));
+    for (const int px : {0, 219, 220, 300, 385, 386, 605})
+        for (const int py : {0, 150, 299})
+            QCOMPARE(image.pixel(px, py), PositionPattern::expectedAt(QPoint(px, py)));
 }
 
 void tst_CaptureCommandLine::noDisplay()
