@@ -3,7 +3,10 @@
 #include "grab/VScreenGrabLater.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
+#include "VVCapture.h"
 
+#include <QCursor>
+#include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
 
@@ -12,14 +15,17 @@ VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObj
 {
 }
 
-void VCaptureController::startCapture(int mode)
+void VCaptureController::startCapture(int mode, Target target)
 {
     if (m_bRunning || m_bAbandoned || !m_pWindow)
         return;
+    m_mode = mode;
+    m_target = target;
+    // Where the pointer was when the user asked, not where it has gone by the grab.
+    m_pPointerScreen = target == Target::PointerMonitor ? screenAt(QCursor::pos()) : nullptr;
     // A request still waiting for its tick is replaced, keeping the state it saved.
     if (m_timerId != 0) {
         killTimer(m_timerId);
-        m_mode = mode;
         m_timerId = startTimer(m_delay);
         return;
     }
@@ -27,7 +33,6 @@ void VCaptureController::startCapture(int mode)
     m_restoreFlags = 0;
     m_savedSize = m_pWindow->size();
     m_savedPosition = m_pWindow->pos();
-    m_mode = mode;
     m_delay = 200;
     if (m_pWindow->isVisible()) {
         m_restoreFlags |= RestoreVisible;
@@ -71,9 +76,17 @@ void VCaptureController::timerEvent(QTimerEvent* event)
     killTimer(m_timerId);
     m_timerId = 0;
     m_bRunning = true;
-    grabScreenLater(dialogScreen(m_pWindow), this, [this](VScreenGrab grab, const QString& whyNot) {
+    grabScreenLater(screensToGrab(), this, [this](VScreenGrab grab, const QString& whyNot) {
         onGrabbed(std::move(grab), whyNot);
     });
+}
+
+QList<QScreen*> VCaptureController::screensToGrab() const
+{
+    QScreen* pScreen = m_target == Target::PointerMonitor && m_pPointerScreen
+                           ? m_pPointerScreen.data()
+                           : dialogScreen(m_pWindow);
+    return m_mode == VV::CaptureWindow ? desktopScreens(pScreen) : QList<QScreen*>{pScreen};
 }
 
 void VCaptureController::onGrabbed(VScreenGrab grab, const QString& whyNot)

@@ -2,6 +2,7 @@
 
 #include "grab/VScreenGrab.h"
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -9,6 +10,7 @@
 
 #include <functional>
 
+class QScreen;
 class QWidget;
 
 // The road of one capture: the application's window leaves the screen (minimised, then
@@ -31,10 +33,18 @@ public:
     // The grab is moved in, so the follow-up holds its picture alone and paints on it in place.
     using FollowUp = std::function<void(int mode, VScreenGrab grab)>;
 
-    // pWindow is the window that leaves the screen and whose monitor is grabbed.
+    // Which monitor a capture is for. A window capture shows every monitor, so that a window
+    // lying across two can be picked whole.
+    enum class Target
+    {
+        WindowMonitor,  // the one the window is on: asked for with the window's own buttons
+        PointerMonitor, // the one under the pointer: the user is there, the window may be hidden
+    };
+
+    // pWindow is the window that leaves the screen.
     VCaptureController(QWidget* pWindow, FollowUp followUp, QObject* pParent = nullptr);
 
-    void startCapture(int mode);
+    void startCapture(int mode, Target target);
 
     // The program is ending: a pending grab never happens, a running follow-up brings nothing
     // back once its modal loop has ended, and no later request starts.
@@ -56,12 +66,15 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    QList<QScreen*> screensToGrab() const;
     void onGrabbed(VScreenGrab grab, const QString& whyNot);
     void restoreWindow();
 
     QPointer<QWidget> m_pWindow;
     FollowUp m_followUp;
     int m_mode = 0;
+    Target m_target = Target::WindowMonitor;
+    QPointer<QScreen> m_pPointerScreen;
     int m_restoreFlags = 0;
     QSize m_savedSize;
     QPoint m_savedPosition;

@@ -15,11 +15,13 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -34,27 +36,6 @@ struct VOneShotExit
 QString tr(const char* text)
 {
     return QCoreApplication::translate("VOneShotCapture", text);
-}
-
-// The top-level window under a global point, cut out of the screen's picture with its shape:
-// transparent outside it. Null when no window is there.
-QImage windowOf(const QImage& screen, const VScreenGrab& grab, const QPoint& globalPoint)
-{
-    const QPoint device = toDevicePixels(QPointF(globalPoint));
-    const VWindowNode tree = buildWindowTree(grab.deviceGeometry);
-    for (const auto& pWindow : tree.children()) {
-        if (!pWindow->rect().contains(device))
-            continue;
-        QImage image = screen.copy(pWindow->rect().translated(-grab.deviceGeometry.topLeft()))
-                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (!pWindow->shapeMask().isNull()) {
-            QPainter painter(&image);
-            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            painter.drawPixmap(0, 0, pWindow->shapeMask());
-        }
-        return image;
-    }
-    return QImage();
 }
 
 // The page in the window under a global point, scrolled to its end. A page that changes on the
@@ -89,13 +70,13 @@ void wait(int milliseconds)
     loop.exec();
 }
 
-// The monitor's grab, waiting for a desktop service's answer where one takes the picture.
-VScreenGrab grabScreenNow(QScreen* pScreen, QString& whyNot)
+// The monitors' grab, waiting for a desktop service's answer where one takes the picture.
+VScreenGrab grabScreenNow(const QList<QScreen*>& screens, QString& whyNot)
 {
     VScreenGrab grab;
     bool bAnswered = false;
     QEventLoop loop;
-    grabScreenLater(pScreen, &loop, [&](VScreenGrab answer, const QString& why) {
+    grabScreenLater(screens, &loop, [&](VScreenGrab answer, const QString& why) {
         grab = std::move(answer);
         whyNot = why;
         bAnswered = true;
@@ -106,35 +87,62 @@ VScreenGrab grabScreenNow(QScreen* pScreen, QString& whyNot)
     return grab;
 }
 
+// The monitors' grab in device pixels, with the pointer when the settings want it. Its picture
+// is null after saying why on err.
+VScreenGrab grabForFile(const QList<QScreen*>& screens, QTextStream& err)
+{
+    QString whyNot;
+    VScreenGrab grab = grabScreenNow(screens, whyNot);
+    if (!whyNot.isEmpty()) {
+        err << whyNot << Qt::endl;
+        return {};
+    }
+    if (grab.picture.isNull()) {
+        err << tr("the screen could not be grabbed") << Qt::endl;
+        return {};
+    }
+    if (VConfigCapture::instance()->isIncludeCursor())
+        drawCursor(grab.picture, grab.deviceGeometry.topLeft());
+    grab.picture.setDevicePixelRatio(1);
+    return grab;
+}
+
+// The top-level window under a global point, grabbed whole from the monitors it lies on and cut
+// to its shape: transparent outside it. Null after saying why on err.
+QImage windowAt(const QPoint& globalPoint, QTextStream& err)
+{
+    const QPoint device = toDevicePixels(QPointF(globalPoint));
+    const VWindowNode tree = buildWindowTree(grabPlace(QGuiApplication::screens()).deviceGeometry);
+    const auto found =
+        std::find_if(tree.children().begin(), tree.children().end(),
+                     [&device](const auto& pWindow) { return pWindow->rect().contains(device); });
+    if (found == tree.children().end()) {
+        err << tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
+            << Qt::endl;
+        return QImage();
+    }
+    const VWindowNode& window = **found;
+    const VScreenGrab grab = grabForFile(screensTouching(window.rect()), err);
+    if (grab.picture.isNull())
+        return QImage();
+    QImage image = grab.picture.copy(window.rect().translated(-grab.deviceGeometry.topLeft()))
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!window.shapeMask().isNull()) {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawPixmap(0, 0, window.shapeMask());
+    }
+    return image;
+}
+
 // The screen under the pointer, or the window under --at cut to its shape. Null after saying
 // why on err.
 QImage grabbedPicture(const VCommandLine& commandLine, QTextStream& err)
 {
-    const bool window = commandLine.captureMode == QLatin1String("window");
-    QString whyNot;
-    VScreenGrab grab = grabScreenNow(screenAt(window ? commandLine.at : QCursor::pos()), whyNot);
-    if (!whyNot.isEmpty()) {
-        err << whyNot << Qt::endl;
-        return QImage();
-    }
-    if (grab.picture.isNull()) {
-        err << tr("the screen could not be grabbed") << Qt::endl;
-        return QImage();
-    }
+    if (commandLine.captureMode == QLatin1String("window"))
+        return windowAt(commandLine.at, err);
     // The grab's own pixels all the way to the file: painted and handed on, never copied.
-    QImage image = std::move(grab.picture);
-    if (VConfigCapture::instance()->isIncludeCursor())
-        drawCursor(image, grab.deviceGeometry.topLeft());
-    image.setDevicePixelRatio(1);
-    if (window) {
-        image = windowOf(image, grab, commandLine.at);
-        if (image.isNull()) {
-            err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
-                << Qt::endl;
-            return QImage();
-        }
-    }
-    return image;
+    return grabForFile({screenAt(QCursor::pos())}, err).picture;
 }
 
 // Writes the picture where the command line asks and prints its path; the exit code.

@@ -127,32 +127,32 @@ VMainDialog::VMainDialog(QWidget* parent)
     if (!config()->isShowTellFriend())
         hideTellFriend();
 
+    // By mode number.
     const struct
     {
         const char* text;
         QIcon icon;
-        const char* slot;
     } modes[] = {
-        {QT_TR_NOOP("Capture Region"), regionIcon(config()->regionType()),
-         SLOT(on_toolButtonModeRegion_clicked())},
-        {QT_TR_NOOP("Capture Window"), QIcon(QStringLiteral(":/images/profile-window.png")),
-         SLOT(on_toolButtonModeWindow_clicked())},
-        {QT_TR_NOOP("Scrolling Window"), QIcon(QStringLiteral(":/images/profile-scrolling.png")),
-         SLOT(on_toolButtonModeScrolling_clicked())},
+        {QT_TR_NOOP("Capture Region"), regionIcon(config()->regionType())},
+        {QT_TR_NOOP("Capture Window"), QIcon(QStringLiteral(":/images/profile-window.png"))},
+        {QT_TR_NOOP("Scrolling Window"), QIcon(QStringLiteral(":/images/profile-scrolling.png"))},
         {QT_TR_NOOP("Capture Full Screen"),
-         QIcon(QStringLiteral(":/images/profile-fullscreen.png")),
-         SLOT(on_toolButtonModeFullScreen_clicked())},
+         QIcon(QStringLiteral(":/images/profile-fullscreen.png"))},
     };
     for (const auto& mode : modes) {
-        QAction* pAction =
-            m_pTrayIcon->addAction(mode.icon, tr(mode.text), this, mode.slot, QKeySequence());
+        const int number = int(&mode - modes);
+        // From the tray the user is wherever the pointer is, not where the hidden dialog was.
+        const auto start = [this, number] { startCapture(number); };
+        QAction* pAction = m_pTrayIcon->addAction(mode.icon, tr(mode.text), nullptr, nullptr);
+        connect(pAction, &QAction::triggered, this, start);
         QToolButton* pButton =
-            m_pTrayIcon->panel()->addButton(mode.icon, tr(mode.text), this, mode.slot);
+            m_pTrayIcon->panel()->addButton(mode.icon, tr(mode.text), nullptr, nullptr);
+        connect(pButton, &QToolButton::clicked, this, start);
         if (!m_pTrayRegionAction) {
             m_pTrayRegionAction = pAction;
             m_pPanelRegionButton = pButton;
         }
-        const QString why = unavailableText(int(&mode - modes));
+        const QString why = unavailableText(number);
         if (!why.isEmpty()) {
             pAction->setEnabled(false);
             pButton->setEnabled(false);
@@ -240,10 +240,19 @@ void VMainDialog::showDesktopLimits()
 
 void VMainDialog::startCapture(int mode)
 {
+    requestCapture(mode, VCaptureController::Target::PointerMonitor);
+}
+
+void VMainDialog::requestCapture(int mode, VCaptureController::Target target)
+{
     // Its hotkey, too, would only freeze the screen for a capture that cannot follow.
-    if (!unavailableText(mode).isEmpty())
-        return;
-    m_pCapture->startCapture(mode);
+    if (unavailableText(mode).isEmpty())
+        m_pCapture->startCapture(mode, target);
+}
+
+void VMainDialog::startCaptureHere(int mode)
+{
+    requestCapture(mode, VCaptureController::Target::WindowMonitor);
 }
 
 void VMainDialog::startAskedCapture(int mode)
@@ -499,34 +508,34 @@ void VMainDialog::on_checkBoxUseHotkeyRegion_toggled(bool on)
 
 void VMainDialog::on_toolButtonModeFullScreen_clicked()
 {
-    startCapture(VV::CaptureFullScreen);
+    startCaptureHere(VV::CaptureFullScreen);
 }
 
 void VMainDialog::on_toolButtonModeWindow_clicked()
 {
-    startCapture(VV::CaptureWindow);
+    startCaptureHere(VV::CaptureWindow);
 }
 
 void VMainDialog::on_toolButtonModeScrolling_clicked()
 {
-    startCapture(VV::CaptureScrolling);
+    startCaptureHere(VV::CaptureScrolling);
 }
 
 void VMainDialog::on_toolButtonModeRegion_clicked()
 {
-    startCapture(VV::CaptureRegion);
+    startCaptureHere(VV::CaptureRegion);
 }
 
 void VMainDialog::onToolButtonModeRegionMenuRectangle()
 {
     config()->setRegionType(0);
-    startCapture(VV::CaptureRegion);
+    startCaptureHere(VV::CaptureRegion);
 }
 
 void VMainDialog::onToolButtonModeRegionMenuPolygon()
 {
     config()->setRegionType(1);
-    startCapture(VV::CaptureRegion);
+    startCaptureHere(VV::CaptureRegion);
 }
 
 void VMainDialog::onHelpEmail()

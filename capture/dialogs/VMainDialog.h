@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/VCaptureController.h"
 #include "grab/VScreenGrab.h"
 #include "output/VDelivery.h"
 
@@ -11,7 +12,6 @@ class QMenu;
 class QAction;
 class QLabel;
 class QToolButton;
-class VCaptureController;
 class VDeliveryNotice;
 class VHotkeyEdit;
 class VSystemTrayIcon;
@@ -30,8 +30,9 @@ public:
     explicit VMainDialog(QWidget* parent = nullptr);
     ~VMainDialog() override;
 
-    // Asks for a capture; the grab happens later, once the dialog has left the screen. Ignored
-    // while a capture is running; replaces one still pending.
+    // Asks for a capture of the monitor under the pointer (a hotkey, the tray); the grab happens
+    // later, once the dialog has left the screen. Ignored while a capture is running; replaces
+    // one still pending.
     void startCapture(int mode);
     // The same for a capture asked for from outside (the command line, a key the desktop binds
     // to it): a mode this desktop cannot do is explained, where a hotkey's would stay quiet.
@@ -103,6 +104,9 @@ private slots:
     void onToolButtonModeRegionMenuPolygon();
 
 private:
+    void requestCapture(int mode, VCaptureController::Target target);
+    // From the dialog's own buttons: the monitor the dialog is on.
+    void startCaptureHere(int mode);
     void fillMenus();
     // Whether this desktop lets the scrolling mode work, and what a user reads where it does not.
     static bool canScrollWindows();

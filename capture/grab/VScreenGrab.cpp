@@ -5,9 +5,11 @@
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -69,6 +71,27 @@ QImage grabDevicePixels(const QRect& deviceRect)
     return wrapPlatformImage(std::move(grabbed));
 }
 
+// Where the backend grabs nothing itself. Coordinates are relative to each screen; a raster
+// pixmap hands over its image without a copy, so one screen is not painted anew.
+QImage grabThroughToolkit(const QList<QScreen*>& screens, const QRect& device)
+{
+    const auto grabbed = [](QScreen* pScreen) {
+        const QRect geometry = pScreen->geometry();
+        return pScreen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
+    };
+    if (screens.size() == 1)
+        return grabbed(screens.front());
+    QImage picture(device.size(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    for (QScreen* pScreen : screens) {
+        QImage part = grabbed(pScreen);
+        part.setDevicePixelRatio(1);
+        painter.drawImage(deviceGeometry(pScreen).topLeft() - device.topLeft(), part);
+    }
+    return picture;
+}
+
 } // namespace
 
 QImage wrapPlatformImage(VPlatformImage&& grabbed)
@@ -88,18 +111,38 @@ QImage wrapPlatformImage(VPlatformImage&& grabbed)
 
 VScreenGrab grabScreen(QScreen* pScreen)
 {
-    if (!pScreen)
-        return {};
-    const QRect geometry = pScreen->geometry();
-    const QRect device = deviceGeometry(pScreen);
-    QImage picture = grabDevicePixels(device);
-    if (picture.isNull()) {
-        // Coordinates are relative to the screen itself. A raster pixmap hands over its image
-        // without a copy.
-        picture = pScreen->grabWindow(0, 0, 0, geometry.width(), geometry.height()).toImage();
+    return grabScreens({pScreen});
+}
+
+VScreenGrab grabPlace(const QList<QScreen*>& screens)
+{
+    QRect device;
+    for (const QScreen* pScreen : screens) {
+        if (pScreen)
+            device |= deviceGeometry(pScreen);
     }
-    picture.setDevicePixelRatio(pScreen->devicePixelRatio());
-    return {std::move(picture), geometry, device};
+    if (device.isEmpty())
+        return {};
+    if (screens.size() == 1)
+        return {QImage(), screens.front()->geometry(), device};
+    // Each screen keeps its top-left corner under a scale factor, so the toolkit's rectangle
+    // around them starts where the device one does.
+    const qreal ratio = screens.front()->devicePixelRatio();
+    return {QImage(), QRect(device.topLeft(), (QSizeF(device.size()) / ratio).toSize()), device};
+}
+
+VScreenGrab grabScreens(const QList<QScreen*>& screens)
+{
+    QList<QScreen*> present = screens;
+    present.removeAll(nullptr);
+    VScreenGrab grab = grabPlace(present);
+    if (grab.deviceGeometry.isEmpty())
+        return {};
+    grab.picture = grabDevicePixels(grab.deviceGeometry);
+    if (grab.picture.isNull())
+        grab.picture = grabThroughToolkit(present, grab.deviceGeometry);
+    grab.picture.setDevicePixelRatio(present.front()->devicePixelRatio());
+    return grab;
 }
 
 QImage grabDeviceArea(const QRect& deviceRect)
@@ -131,6 +174,25 @@ QScreen* screenAt(const QPoint& globalPoint)
 {
     QScreen* pScreen = QGuiApplication::screenAt(globalPoint);
     return pScreen ? pScreen : QGuiApplication::primaryScreen();
+}
+
+QList<QScreen*> desktopScreens(QScreen* pScreen)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool bOneScale = std::all_of(screens.begin(), screens.end(), [pScreen](const QScreen* p) {
+        return p->devicePixelRatio() == pScreen->devicePixelRatio();
+    });
+    return bOneScale ? screens : QList<QScreen*>{pScreen};
+}
+
+QList<QScreen*> screensTouching(const QRect& deviceRect)
+{
+    QList<QScreen*> touched;
+    for (QScreen* pScreen : QGuiApplication::screens()) {
+        if (deviceGeometry(pScreen).intersects(deviceRect))
+            touched << pScreen;
+    }
+    return touched.isEmpty() ? QList<QScreen*>{QGuiApplication::primaryScreen()} : touched;
 }
 
 QRect deviceGeometry(const QScreen* pScreen)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -21,6 +22,10 @@ struct VScreenGrab
 
 // Grabs one monitor, never the whole virtual desktop.
 VScreenGrab grabScreen(QScreen* pScreen);
+// Grabs the rectangle around the given monitors as one picture, at the first one's scale.
+VScreenGrab grabScreens(const QList<QScreen*>& screens);
+// Where a grab of these monitors (none of them null) lies, without its picture.
+VScreenGrab grabPlace(const QList<QScreen*>& screens);
 
 // An area of the desktop in device pixels, cut to the screen that holds its centre: only that
 // area where the backend can grab it, else cut from its screen's grab. Null off every screen.
@@ -36,6 +41,13 @@ QScreen* dialogScreen(QWidget* pDialog);
 
 // The monitor under the given global point, or the primary one when none is there.
 QScreen* screenAt(const QPoint& globalPoint);
+
+// The monitors a window picker shows at once, so that a window reaching over to another monitor
+// can be picked whole: all of them where they share pScreen's scale (the picture is shown one
+// to one), else pScreen alone.
+QList<QScreen*> desktopScreens(QScreen* pScreen);
+// The monitors an area of the desktop (device pixels) lies on, the primary one when none.
+QList<QScreen*> screensTouching(const QRect& deviceRect);
 
 // Under a scale factor the toolkit's coordinates are not the desktop's: a screen keeps its
 // top-left corner and is scaled from there. These give the desktop's device pixels.

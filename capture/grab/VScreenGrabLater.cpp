@@ -34,36 +34,39 @@ QString whyNot(const VPlatformDesktopGrab& answer)
 }
 
 // The service pictures all monitors as the compositor lays them out, at one scale of its
-// choosing; the capture wants one monitor in its own device pixels.
-VScreenGrab cutScreen(QImage desktop, QScreen* pScreen)
+// choosing; the capture wants its monitors in their own device pixels.
+VScreenGrab cutScreens(QImage desktop, const QList<QScreen*>& screens)
 {
-    const QRect layout = pScreen->virtualGeometry();
-    const QRect geometry = pScreen->geometry();
-    const QRect device = deviceGeometry(pScreen);
+    VScreenGrab grab = grabPlace(screens);
+    const QRect layout = screens.front()->virtualGeometry();
     const double factor = double(desktop.width()) / layout.width();
-    const QRect area = QRectF(QPointF(geometry.topLeft() - layout.topLeft()) * factor,
-                              QSizeF(geometry.size()) * factor)
+    const QRect area = QRectF(QPointF(grab.geometry.topLeft() - layout.topLeft()) * factor,
+                              QSizeF(grab.geometry.size()) * factor)
                            .toAlignedRect();
     QImage picture = area == desktop.rect() ? std::move(desktop) : desktop.copy(area);
-    if (picture.size() != device.size())
-        picture = picture.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(pScreen->devicePixelRatio());
-    return {std::move(picture), geometry, device};
+    const QSize size = grab.deviceGeometry.size();
+    if (picture.size() != size)
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(screens.front()->devicePixelRatio());
+    grab.picture = std::move(picture);
+    return grab;
 }
 } // namespace
 
-void grabScreenLater(QScreen* pScreen, QObject* pContext, ScreenGrabDone done)
+void grabScreenLater(const QList<QScreen*>& screens, QObject* pContext, ScreenGrabDone done)
 {
     VPlatformBackend& backend = VPlatform::backend();
     if (!backend.grabsThroughService()) {
         // An empty picture is the caller's to judge, as before there were services to ask.
-        done(grabScreen(pScreen), QString());
+        done(grabScreens(screens), QString());
         return;
     }
     QPointer<QObject> context(pContext);
-    QPointer<QScreen> screen(pScreen);
+    QList<QPointer<QScreen>> watched;
+    for (QScreen* pScreen : screens)
+        watched << pScreen;
     backend.requestDesktopGrab(
-        [context, screen, done = std::move(done)](VPlatformDesktopGrab answer) {
+        [context, watched, done = std::move(done)](VPlatformDesktopGrab answer) {
             if (!context)
                 return;
             if (answer.end != VPlatformDesktopGrab::End::Taken) {
@@ -71,10 +74,16 @@ void grabScreenLater(QScreen* pScreen, QObject* pContext, ScreenGrabDone done)
                 return;
             }
             QImage desktop = wrapPlatformImage(std::move(answer.image));
-            if (!screen || desktop.isNull()) {
+            QList<QScreen*> present;
+            for (const QPointer<QScreen>& pScreen : watched) {
+                if (pScreen)
+                    present << pScreen;
+            }
+            // A monitor unplugged meanwhile takes its part of the picture with it.
+            if (present.size() != watched.size() || present.isEmpty() || desktop.isNull()) {
                 done({}, tr("The screen could not be grabbed."));
                 return;
             }
-            done(cutScreen(std::move(desktop), screen), QString());
+            done(cutScreens(std::move(desktop), present), QString());
         });
 }

@@ -56,11 +56,24 @@ public:
         return true;
     }
 
-    // A top-level window: its shape and the work area of its monitor. The mask is painted only
-    // for what is left inside screen, so a huge or off-screen shape costs nothing.
+    // What the monitors' work areas leave of a window: a maximised one (covering the work area
+    // that holds its centre) keeps that alone, without the frame reaching beyond it; any other
+    // keeps the rectangle around its parts in all of them, so it may lie across monitors.
+    static QRect workAreaCut(const QRect& rect, const QList<QRect>& workAreas)
+    {
+        QRect kept;
+        for (const QRect& area : workAreas) {
+            if (area.contains(rect.center()) && rect.contains(area))
+                return area;
+            kept |= rect & area;
+        }
+        return kept;
+    }
+
+    // A top-level window: its shape and the work areas. The mask is painted only for what is
+    // left inside screen, so a huge or off-screen shape costs nothing.
     static void applyShape(VWindowNode& node, const std::vector<VPlatformRect>& shape,
-                           const std::function<QRect(const QPoint&)>& workAreaAt,
-                           const QRect& screen)
+                           const QList<QRect>& workAreas, const QRect& screen)
     {
         node.m_kind = VWindowNode::KindTopLevel;
         QRect bounds;
@@ -76,8 +89,8 @@ public:
             node.m_rect = bounds.translated(node.m_origin);
             node.m_clientRect &= node.m_rect;
         }
-        const QRect workArea = workAreaAt ? workAreaAt(node.m_rect.center()) : QRect();
-        if (workArea.intersects(node.m_rect))
+        const QRect workArea = workAreaCut(node.m_rect, workAreas);
+        if (!workArea.isEmpty())
             clip(node, workArea);
         // One rectangle is no outline worth a mask.
         const QRect visible = node.m_rect & screen;
@@ -201,8 +214,7 @@ std::pair<VWindowNode*, QRect> VWindowNode::findWindowAt(const QPoint& globalPoi
 }
 
 VWindowNode VWindowNode::fromWindows(const std::vector<VPlatformWindow>& windows,
-                                     const QRect& screenRect,
-                                     const std::function<QRect(const QPoint&)>& workAreaAt)
+                                     const QRect& screenRect, const QList<QRect>& workAreas)
 {
     VWindowNode root;
     root.m_kind = KindRoot;
@@ -213,7 +225,7 @@ VWindowNode VWindowNode::fromWindows(const std::vector<VPlatformWindow>& windows
         VWindowNode node;
         if (!VWindowNodeBuilder::init(node, window))
             continue;
-        VWindowNodeBuilder::applyShape(node, window.shape, workAreaAt, screenRect);
+        VWindowNodeBuilder::applyShape(node, window.shape, workAreas, screenRect);
         if (VWindowNodeBuilder::appendTo(root, node))
             sources.push_back(&window);
     }
@@ -238,14 +250,10 @@ VWindowNode buildWindowTree(const QRect& screenRect)
     if (backend.hasWindowTree())
         windows = backend.visibleWindows(
             {screenRect.x(), screenRect.y(), screenRect.width(), screenRect.height()});
-    const auto workAreaAt = [](const QPoint& devicePoint) {
-        for (const QScreen* pScreen : QGuiApplication::screens()) {
-            if (deviceGeometry(pScreen).contains(devicePoint))
-                return deviceAvailableGeometry(pScreen);
-        }
-        return QRect();
-    };
-    return VWindowNode::fromWindows(windows, screenRect, workAreaAt);
+    QList<QRect> workAreas;
+    for (const QScreen* pScreen : QGuiApplication::screens())
+        workAreas << deviceAvailableGeometry(pScreen);
+    return VWindowNode::fromWindows(windows, screenRect, workAreas);
 }
 
 void drawCursor(QImage& picture, const QPoint& pictureOrigin)

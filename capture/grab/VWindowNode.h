@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -57,11 +57,11 @@ public:
     // relative to the grabbed picture. (nullptr, empty) outside this node.
     std::pair<VWindowNode*, QRect> findWindowAt(const QPoint& globalPoint);
 
-    // The tree of a screen from the desktop's plain description. workAreaAt gives the work
-    // area of the monitor holding a point (a maximised window loses what reaches beyond it).
+    // The tree of a screen (or of several side by side) from the desktop's plain description.
+    // workAreas are the monitors' work areas: a window keeps only what lies in them (a
+    // maximised one only what lies in its own).
     static VWindowNode fromWindows(const std::vector<VPlatformWindow>& windows,
-                                   const QRect& screenRect,
-                                   const std::function<QRect(const QPoint&)>& workAreaAt);
+                                   const QRect& screenRect, const QList<QRect>& workAreas);
 
 private:
     friend class VWindowNodeBuilder;
@@ -81,7 +81,7 @@ private:
 // Why window captures cannot be had on this desktop, or empty where they can.
 QString windowTreeUnavailableText();
 
-// The live tree of the screen at screenRect (global device pixels), asked of the desktop once.
+// The live tree of the screens at screenRect (global device pixels), asked of the desktop once.
 VWindowNode buildWindowTree(const QRect& screenRect);
 
 // Paints the pointer into picture, whose top-left lies at pictureOrigin (global device pixels).

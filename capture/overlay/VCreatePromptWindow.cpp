@@ -12,6 +12,8 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QRegion>
 
+#include <algorithm>
+
 namespace {
 
 // The shape of a window as a path over the picture, cut to the rectangle being picked.
@@ -67,23 +69,21 @@ void VCreatePromptWindow::highlightAt(const QPointF& scenePos)
     m_pHighlighted = pNode;
     m_highlightedRect = rect;
     sample()->setBoundary(QRectF(rect));
+    // The front-most top-level window there is the one holding pNode. Its shape is the one the
+    // user sees, whatever part of it (client area, frame or inner window) is picked.
+    const auto top = std::find_if(m_tree.children().begin(), m_tree.children().end(),
+                                  [&global](const auto& p) { return p->rect().contains(global); });
+    const VWindowNode& topLevel = top != m_tree.children().end() ? **top : *pNode;
     // Uniting a shape of many rectangles takes a while: each outline is made once.
     const auto key = std::make_tuple(pNode, rect.x(), rect.y(), rect.width(), rect.height());
     auto found = m_outlines.find(key);
     if (found == m_outlines.end())
-        found = m_outlines.emplace(key, outlineOf(*pNode, origin, rect)).first;
+        found = m_outlines.emplace(key, outlineOf(topLevel, origin, rect)).first;
     sample()->setOutline(found->second);
     // A toolkit's inner windows carry no names: the window the user sees is named by its
     // top-level window.
-    const VWindowNode* pNamed = pNode;
-    if (pNode->title().isEmpty() && pNode->className().isEmpty()) {
-        for (const auto& pTop : m_tree.children()) {
-            if (pTop->rect().contains(global)) {
-                pNamed = pTop.get();
-                break;
-            }
-        }
-    }
+    const bool bNameless = pNode->title().isEmpty() && pNode->className().isEmpty();
+    const VWindowNode* pNamed = bNameless ? &topLevel : pNode;
     scene()->cursor()->updateText(tr("Title: %1\nClass Name: %2\nSize: %3 x %4")
                                       .arg(pNamed->title(), pNamed->className())
                                       .arg(rect.width())

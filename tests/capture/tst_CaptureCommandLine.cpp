@@ -1,4 +1,5 @@
 #include "TalvikCaptureSettings.h"
+#include "TalvikDesktop.h"
 #include "TalvikTest.h"
 
 #include <QPainter>
@@ -34,6 +35,39 @@ Run runCapture(const QStringList& arguments,
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     run.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     return run;
+}
+
+using TalvikTest::toolOutput;
+using TalvikTest::xdotool;
+
+// Two monitors side by side on the one X screen, as RandR 1.5 lets a user define them. The
+// left one takes over the screen's output, whose own monitor then goes.
+const QStringList kMonitors{QStringLiteral("talvik-left"), QStringLiteral("talvik-right")};
+
+bool xrandr(const QStringList& arguments)
+{
+    bool bOk = false;
+    toolOutput(QStringLiteral("xrandr"), arguments, &bOk);
+    return bOk;
+}
+
+bool addTwoMonitors(const QSize& screen)
+{
+    const QRegularExpressionMatch output =
+        QRegularExpression(QStringLiteral("^(\\S+) connected"), QRegularExpression::MultilineOption)
+            .match(QString::fromLatin1(toolOutput(QStringLiteral("xrandr"), {})));
+    const QString half =
+        QStringLiteral("%1/170x%2/270+").arg(screen.width() / 2).arg(screen.height());
+    return output.hasMatch() &&
+           xrandr({"--setmonitor", kMonitors[0], half + "0+0", output.captured(1)}) &&
+           xrandr({"--setmonitor", kMonitors[1], half + QString::number(screen.width() / 2) + "+0",
+                   "none"});
+}
+
+void removeTwoMonitors()
+{
+    for (const QString& name : kMonitors)
+        xrandr({"--delmonitor", name});
 }
 
 using TalvikTest::captureSettingsPath;
@@ -82,6 +116,32 @@ protected:
     }
 };
 
+// A window no two places of which look alike: each pixel's colour tells its position.
+class PositionPattern : public QWidget
+{
+public:
+    explicit PositionPattern(const QRect& geometry)
+        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    {
+        setGeometry(geometry);
+    }
+
+    static QRgb expectedAt(const QPoint& p)
+    {
+        return qRgb(p.x() % 256, p.y() % 256, p.x() / 256 * 60);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QImage image(size(), QImage::Format_RGB32);
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x)
+                image.setPixel(x, y, expectedAt(QPoint(x, y)));
+        QPainter(this).drawImage(0, 0, image);
+    }
+};
+
 } // namespace
 
 class tst_CaptureCommandLine : public QObject
@@ -102,18 +162,29 @@ private slots:
     void simultaneousCapturesGetTheirOwnFiles();
     void fullDiskLosesNothing_data();
     void fullDiskLosesNothing();
+    void regionDraggedAndSaved_data();
     void regionDraggedAndSaved();
     void windowAtAPointKeepsItsShape();
+    void windowAcrossTwoMonitorsIsWhole_data();
+    void windowAcrossTwoMonitorsIsWhole();
     void noDisplay();
     void helpAndVersion();
 
 private:
+    // Writes settings under which the overlay's Ctrl+S saves to the path returned, free as yet.
+    QString overlaySavesTo(const QString& name);
+    // Starts the program hidden in the tray, as at log-on, then asks it for a capture from the
+    // command line with the pointer at pointer.
+    void askHiddenInstance(QProcess& app, const QString& mode, const QPoint& pointer);
+
     Pattern m_pattern;
     QTemporaryDir m_dir;
+    QSize m_screen; // the whole X screen, however monitors divide it
 };
 
 void tst_CaptureCommandLine::initTestCase()
 {
+    m_screen = m_pattern.size();
     m_pattern.show();
     // Like a wallpaper: under a window manager the windows it manages stack above.
     m_pattern.lower();
@@ -124,6 +195,27 @@ void tst_CaptureCommandLine::initTestCase()
 void tst_CaptureCommandLine::init()
 {
     QFile::remove(captureSettingsPath());
+}
+
+QString tst_CaptureCommandLine::overlaySavesTo(const QString& name)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("overlay"));
+    writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=" + name.toUtf8() +
+                         "\nAutomaticSaveFolder=" + folder.toUtf8() + '\n');
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QFile::remove(path);
+    return path;
+}
+
+void tst_CaptureCommandLine::askHiddenInstance(QProcess& app, const QString& mode,
+                                               const QPoint& pointer)
+{
+    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"/autorun"});
+    QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"search", "--name", "^Morvane Screen Capture$"}).isEmpty(),
+                             15000);
+    xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+    const Run request = runCapture({"--capture", mode});
+    QVERIFY2(request.exitCode == 0, qPrintable(request.err));
 }
 
 void tst_CaptureCommandLine::writesTheScreen_data()
@@ -348,43 +440,60 @@ void tst_CaptureCommandLine::fullDiskLosesNothing()
              (QStringList{QStringLiteral("fill"), QStringLiteral("keep.png")}));
 }
 
+void tst_CaptureCommandLine::regionDraggedAndSaved_data()
+{
+    QTest::addColumn<bool>("twoMonitors");
+    QTest::addColumn<QPoint>("dragFrom");
+    QTest::newRow("one monitor") << false << QPoint(560, 440);
+    QTest::newRow("the monitor under the pointer") << true << QPoint(860, 440);
+}
+
 // The road of a region capture as a user takes it: the overlay over the frozen screen, a
-// rectangle dragged across the middle, Ctrl+S. The file holds the screen's own pixels.
+// rectangle dragged across the middle, Ctrl+S. The file holds the screen's own pixels. With two
+// monitors the request goes to the running instance, hidden in the tray with its dialog's place
+// on the first monitor, while the user is on the second.
 void tst_CaptureCommandLine::regionDraggedAndSaved()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("overlay"));
-    writeCaptureSettings("AutoUpdate=false\nNameMethod=1\nFileNameFormat=region\n"
-                         "AutomaticSaveFolder=" +
-                         folder.toUtf8() + '\n');
+    QFETCH(bool, twoMonitors);
+    QFETCH(QPoint, dragFrom);
+    const QString path = overlaySavesTo(QStringLiteral("region"));
+    const auto restoreMonitors = qScopeGuard([twoMonitors] {
+        if (twoMonitors)
+            removeTwoMonitors();
+    });
+    QVERIFY(!twoMonitors || addTwoMonitors(m_screen));
     QProcess app;
-    app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
     const auto killApp = qScopeGuard([&app] {
         app.kill();
         app.waitForFinished();
     });
-    const auto xdotool = [](const QStringList& arguments) {
-        QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
-        return process.waitForFinished() ? process.readAllStandardOutput().trimmed() : QByteArray();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !xdotool({"search", "--onlyvisible", "--name", "^Talvik is Capturing$"}).isEmpty(),
-                             15000);
+    QRect overlay(QPoint(0, 0), m_screen);
+    if (twoMonitors) {
+        overlay = QRect(m_screen.width() / 2, 0, m_screen.width() / 2, m_screen.height());
+        askHiddenInstance(app, QStringLiteral("region"), QPoint(overlay.center().x(), 100));
+        if (QTest::currentTestFailed())
+            return;
+    } else {
+        app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
+                              overlay, 15000);
     QTest::qWait(300);
-    xdotool({"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",
-             "720", "580", "mouseup", "1"});
+    const auto at = [&dragFrom](int dx, int dy) {
+        return QStringList{QString::number(dragFrom.x() + dx), QString::number(dragFrom.y() + dy)};
+    };
+    xdotool(QStringList{"mousemove"} + at(0, 0) + QStringList{"mousedown", "1", "mousemove"} +
+            at(80, 60) + QStringList{"mousemove"} + at(160, 140) + QStringList{"mouseup", "1"});
     QTest::qWait(1000); // the toolbars slide in
     xdotool({"key", "ctrl+s"});
-    const QString path = folder + QStringLiteral("/region.png");
     // The name is claimed by an empty file first, then replaced by the picture in one step.
     QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
 
     const QImage image(path);
     QCOMPARE(image.size(), QSize(160, 140));
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     for (const QPoint& p : {QPoint(5, 5), QPoint(155, 5), QPoint(5, 135), QPoint(155, 135),
                             QPoint(80, 70), QPoint(29, 21), QPoint(30, 22)})
-        QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + QPoint(560, 440), screen));
+        QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + dragFrom, m_screen));
 }
 
 // A shaped window written from the command line: its shape, transparent outside.
@@ -405,6 +514,60 @@ void tst_CaptureCommandLine::windowAtAPointKeepsItsShape()
     QCOMPARE(image.pixel(60, 40), qRgb(30, 160, 90));
     QCOMPARE(qAlpha(image.pixel(2, 2)), 0);
     QCOMPARE(qAlpha(image.pixel(117, 77)), 0);
+}
+
+void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("inTheOverlay");
+    QTest::newRow("--at its part on the first monitor") << QPoint(500, 400) << false;
+    QTest::newRow("--at its part on the second monitor") << QPoint(900, 400) << false;
+    QTest::newRow("clicked in the overlay") << QPoint(500, 400) << true;
+}
+
+void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
+{
+    QFETCH(QPoint, at);
+    QFETCH(bool, inTheOverlay);
+    const QString path = inTheOverlay ? overlaySavesTo(QStringLiteral("window"))
+                                      : m_dir.filePath(QStringLiteral("across.png"));
+    const auto restoreMonitors = qScopeGuard(&removeTwoMonitors);
+    QVERIFY(addTwoMonitors(m_screen));
+    PositionPattern window(QRect(420, 300, 606, 300));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Until the X server shows what the window painted.
+    QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage().pixel(605, 299),
+                 PositionPattern::expectedAt(QPoint(605, 299)));
+
+    const QString x = QString::number(at.x());
+    const QString y = QString::number(at.y());
+    QProcess app;
+    const auto killApp = qScopeGuard([&app] {
+        app.kill();
+        app.waitForFinished();
+    });
+    if (inTheOverlay) {
+        // The user is on the second monitor; the overlay shows both.
+        askHiddenInstance(app, QStringLiteral("window"), QPoint(900, 100));
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
+                                  QRect(QPoint(0, 0), m_screen), 15000);
+        QTest::qWait(300);
+        xdotool({"mousemove", x, y, "click", "1"});
+        QTest::qWait(1000); // the toolbars slide in
+        xdotool({"key", "ctrl+s"});
+        QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
+    } else {
+        const Run run = runCapture({"--capture", "window", "--at", x + ',' + y, "--output", path});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
+    const QImage image(path);
+    QCOMPARE(image.size(), window.size());
+    for (const int px : {0, 219, 220, 300, 385, 386, 605})
+        for (const int py : {0, 150, 299})
+            QCOMPARE(image.pixel(px, py), PositionPattern::expectedAt(QPoint(px, py)));
 }
 
 void tst_CaptureCommandLine::noDisplay()

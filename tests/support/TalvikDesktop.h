@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
+#include <QRect>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -14,19 +16,48 @@
 
 namespace TalvikTest {
 
-// The real pointer and keyboard, as a user's hand gives them to whatever window is on top.
-inline bool xdotool(const QStringList& arguments)
+// What a desktop tool prints; empty when it fails, which pOk tells apart from an empty answer.
+inline QByteArray toolOutput(const QString& program, const QStringList& arguments,
+                             bool* pOk = nullptr)
 {
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+    QProcess process;
+    process.start(program, arguments);
+    const bool bOk = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+                     process.exitCode() == 0;
+    if (pOk)
+        *pOk = bOk;
+    return bOk ? process.readAllStandardOutput().trimmed() : QByteArray();
+}
+
+// The real pointer and keyboard, as a user's hand gives them to whatever window is on top.
+inline QByteArray xdotool(const QStringList& arguments, bool* pOk = nullptr)
+{
+    return toolOutput(QStringLiteral("xdotool"), arguments, pOk);
+}
+
+// Where the first window an xdotool search finds lies on the X screen; null while none is.
+inline QRect windowGeometry(const QStringList& search)
+{
+    const QString shell = QString::fromLatin1(
+        xdotool(QStringList{"search"} + search + QStringList{"getwindowgeometry", "--shell"}));
+    QMap<QString, int> values;
+    for (const QString& line : shell.split(QLatin1Char('\n')))
+        values.insert(line.section(QLatin1Char('='), 0, 0),
+                      line.section(QLatin1Char('='), 1).toInt());
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
+                 values.value("HEIGHT"));
 }
 
 // A real drag with the left button, in global device pixels.
 inline bool dragOnScreen(const QPoint& from, const QPoint& to)
 {
     const auto text = [](int v) { return QString::number(v); };
-    return xdotool({"mousemove", text(from.x()), text(from.y()), "mousedown", "1", "mousemove",
-                    text((from.x() + to.x()) / 2), text((from.y() + to.y()) / 2), "mousemove",
-                    text(to.x()), text(to.y()), "mouseup", "1"});
+    bool bOk = false;
+    xdotool({"mousemove", text(from.x()), text(from.y()), "mousedown", "1", "mousemove",
+             text((from.x() + to.x()) / 2), text((from.y() + to.y()) / 2), "mousemove",
+             text(to.x()), text(to.y()), "mouseup", "1"},
+            &bOk);
+    return bOk;
 }
 
 // How much of a window the screen really shows as the window paints itself: a window that

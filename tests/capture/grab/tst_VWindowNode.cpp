@@ -15,10 +15,7 @@ VPlatformWindow window(std::uintptr_t handle, VPlatformRect rect, VPlatformRect 
 // Two monitors side by side; the right one (with a 40 pixel task bar at the bottom) is grabbed.
 const QRect kScreen(1280, 0, 1280, 1024);
 
-QRect workAreaAt(const QPoint& point)
-{
-    return point.x() >= 1280 ? QRect(1280, 0, 1280, 984) : QRect(0, 0, 1280, 1024);
-}
+const QList<QRect> kWorkAreas{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1280, 984)};
 
 // Front-most first: a dialog with child controls, a window reaching over from the other monitor,
 // windows that are not on this one, a shape of a thousand rows, a maximised window.
@@ -94,7 +91,7 @@ void tst_VWindowNode::findWindowAt()
     // The picker works on a copy that outlives the tree it came from.
     VWindowNode tree;
     {
-        const VWindowNode original = VWindowNode::fromWindows(desktop(), kScreen, workAreaAt);
+        const VWindowNode original = VWindowNode::fromWindows(desktop(), kScreen, kWorkAreas);
         tree = original;
     }
     const auto [pNode, found] = tree.findWindowAt(point);
@@ -105,7 +102,7 @@ void tst_VWindowNode::findWindowAt()
 
 void tst_VWindowNode::topLevelsAndShape()
 {
-    const VWindowNode root = VWindowNode::fromWindows(desktop(), kScreen, workAreaAt);
+    const VWindowNode root = VWindowNode::fromWindows(desktop(), kScreen, kWorkAreas);
     std::vector<std::uintptr_t> handles;
     for (const auto& pChild : root.children())
         handles.push_back(pChild->handle());

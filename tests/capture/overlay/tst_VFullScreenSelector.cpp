@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QToolButton>
@@ -79,6 +81,7 @@ private slots:
     void twoAreasMakeOnePictureAndSave();
     void escapeOnTheFirstPickEndsWithNothing();
     void shapedWindowIsPickedWithItsShape();
+    void shapedWindowPickedByItsContentKeepsItsShape();
     void arrowHead();
     void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
     void aCaptureOnARealDesktop();
@@ -113,31 +116,32 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     const QPixmap screen = positionPicture(screenRect.size());
     VFullScreenSelector overlay(nullptr);
-    const int result = runOverlay(
-        overlay, VV::CaptureRegion, screen.toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
-            TalvikTest::Mouse mouse(view(overlay));
-            mouse.drag(QPoint(10, 20), QPoint(60, 50));
-            QTest::qWait(900); // the toolbars slide in
-            // F4 shows the properties panel over the picture, and hides it again.
-            QTest::keyClick(&overlay, Qt::Key_F4);
-            auto* pPanel = overlay.findChild<QWidget*>(QStringLiteral("propertiesPanel"));
-            QVERIFY(pPanel && pPanel->isVisible());
-            QTest::keyClick(&overlay, Qt::Key_F4);
-            QVERIFY(!pPanel->isVisible());
-            overlay.findChild<QToolButton*>("toolButtonCapture")->click();
-            QTest::qWait(400);
-            overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
-            QTest::qWait(900); // and out again
-            mouse.drag(QPoint(300, 200), QPoint(340, 230));
-            QTest::qWait(900);
-            const QImage image = overlay.renderedImage();
-            QCOMPARE(image.size(), QSize(330, 210));
-            QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
-            QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
-            QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
-            QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
-        });
+    const int result =
+        runOverlay(overlay, VV::CaptureRegion, screen.toImage(),
+                   VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
+                       TalvikTest::Mouse mouse(view(overlay));
+                       mouse.drag(QPoint(10, 20), QPoint(60, 50));
+                       QTest::qWait(900); // the toolbars slide in
+                       // F4 shows the properties panel over the picture, and hides it again.
+                       QTest::keyClick(&overlay, Qt::Key_F4);
+                       auto* pPanel =
+                           overlay.findChild<QWidget*>(QStringLiteral("propertiesPanel"));
+                       QVERIFY(pPanel && pPanel->isVisible());
+                       QTest::keyClick(&overlay, Qt::Key_F4);
+                       QVERIFY(!pPanel->isVisible());
+                       overlay.findChild<QToolButton*>("toolButtonCapture")->click();
+                       QTest::qWait(400);
+                       overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
+                       QTest::qWait(900); // and out again
+                       mouse.drag(QPoint(300, 200), QPoint(340, 230));
+                       QTest::qWait(900);
+                       const QImage image = overlay.renderedImage();
+                       QCOMPARE(image.size(), QSize(330, 210));
+                       QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
+                       QCOMPARE(qAlpha(image.pixel(150, 100)), 0);
+                       QCOMPARE(image.pixel(320, 200), screen.toImage().pixel(330, 220));
+                       QTest::keyClick(&overlay, Qt::Key_S, Qt::ControlModifier);
+                   });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(QImage(m_dir.filePath(QStringLiteral("overlay.png"))).size(), QSize(330, 210));
 }
@@ -146,10 +150,10 @@ void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
 {
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
-    const int result = runOverlay(
-        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }),
-        [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
+    const int result =
+        runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+                   VWindowNode::fromWindows({}, screenRect, {screenRect}),
+                   [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList());
 }
@@ -182,6 +186,51 @@ void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
     });
 }
 
+// xeyes shapes its window to the two eyes and draws them in an inner window: picked by a click
+// on that content, the window still has the eyes' outline, with nothing between them.
+void tst_VFullScreenSelector::shapedWindowPickedByItsContentKeepsItsShape()
+{
+    QProcess eyes;
+    eyes.start(QStringLiteral("xeyes"), {"-shape", "-geometry", "200x200+500+300"});
+    const auto stopEyes = qScopeGuard([&eyes] {
+        eyes.kill();
+        eyes.waitForFinished();
+    });
+    QVERIFY(eyes.waitForStarted());
+    // A window manager may put it into a frame of its own.
+    QRect content;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (content = TalvikTest::windowGeometry({"--onlyvisible", "--class", "XEyes"})).width() ==
+            200,
+        10000);
+    const QPoint leftEye = content.topLeft() + QPoint(50, 100);
+    const QRect screenRect = deviceGeometry(QGuiApplication::primaryScreen());
+    const auto isShaped = [&] {
+        const VWindowNode tree = buildWindowTree(screenRect);
+        for (const auto& pTop : tree.children()) {
+            if (pTop->rect().contains(leftEye))
+                return !pTop->shapeMask().isNull();
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(isShaped(), 10000);
+
+    const VScreenGrab grab = grabScreen(QGuiApplication::primaryScreen());
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(overlay, VV::CaptureWindow, grab.picture, buildWindowTree(grab.deviceGeometry), [&] {
+        TalvikTest::Mouse mouse(view(overlay), true);
+        mouse.move(leftEye);
+        mouse.click(leftEye);
+        QTRY_VERIFY(!overlay.renderedImage().isNull());
+        const QImage image = overlay.renderedImage();
+        // As wide as the eyes reach.
+        QVERIFY(image.width() >= 190 && image.width() <= 200);
+        QCOMPARE(qAlpha(image.pixel(50, 100)), 255);
+        QCOMPARE(qAlpha(image.pixel(100, 100)), 0);
+        QCOMPARE(qAlpha(image.pixel(100, 10)), 0);
+    });
+}
+
 void tst_VFullScreenSelector::arrowHead()
 {
     const auto [left, right] = VGraphicsItemArrow::headPoints(QLineF(0, 0, 100, 0));
@@ -193,25 +242,26 @@ void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
 {
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
-    runOverlay(
-        overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
-        VWindowNode::fromWindows({}, screenRect, [&](const QPoint&) { return screenRect; }), [&] {
-            const auto items = [&] { return overlay.canvas()->scene()->activeLayer()->items(); };
-            TalvikTest::Mouse mouse(view(overlay));
-            mouse.drag(QPoint(10, 20), QPoint(200, 150));
-            QTest::qWait(900); // the toolbars slide in
-            auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
-            QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
-            QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
-            QVERIFY(items().isEmpty());
-            QTRY_VERIFY(!pUndo->isEnabled());
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            QCOMPARE(items().size(), 1);
-            QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
-            QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
-            QCOMPARE(items().size(), 1);
-        });
+    runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+               VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
+                   const auto items = [&] {
+                       return overlay.canvas()->scene()->activeLayer()->items();
+                   };
+                   TalvikTest::Mouse mouse(view(overlay));
+                   mouse.drag(QPoint(10, 20), QPoint(200, 150));
+                   QTest::qWait(900); // the toolbars slide in
+                   auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
+                   QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
+                   QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+                   QVERIFY(items().isEmpty());
+                   QTRY_VERIFY(!pUndo->isEnabled());
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                   QCOMPARE(items().size(), 1);
+                   QTest::keyClick(&overlay, Qt::Key_Z, Qt::ControlModifier);
+                   QTest::keyClick(&overlay, Qt::Key_Y, Qt::ControlModifier);
+                   QCOMPARE(items().size(), 1);
+               });
 }
 
 // The whole road with the real pointer and keyboard, with and without a window manager: every
