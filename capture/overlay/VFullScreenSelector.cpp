@@ -135,10 +135,20 @@ void VFullScreenSelector::showScreen(QImage screen)
         m_placement = QGuiApplication::primaryScreen()->geometry();
     // Without a window manager nobody else would place a full-screen window.
     setGeometry(m_placement);
-    // Where the compositor places windows, only a monitor and full screen can be asked for.
-    if (!VPlatform::backend().placesOwnWindows())
-        setScreen(screenAt(m_placement.center()));
-    showFullScreen();
+    QScreen* pMonitor = screenAt(m_placement.center());
+    if (VPlatform::backend().placesOwnWindows() && pMonitor &&
+        pMonitor->geometry() != m_placement) {
+        // Full screen is one monitor to a window manager; several are asked for as a window
+        // above the others.
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+        setGeometry(m_placement);
+        show();
+    } else {
+        // Where the compositor places windows, only a monitor and full screen can be asked for.
+        if (!VPlatform::backend().placesOwnWindows())
+            setScreen(pMonitor);
+        showFullScreen();
+    }
     takeKeyboard();
     // The picture counts device pixels: new strokes and texts are as wide as at 1x.
     m_pUi->canvas->setDefaultItemScale(devicePixelRatioF());

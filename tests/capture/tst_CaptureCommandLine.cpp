@@ -535,6 +535,9 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
     QVERIFY(addTwoMonitors(m_screen));
     PositionPattern window(QRect(420, 300, 606, 300));
     window.show();
+    // On the wallpaper, under what a window manager manages.
+    window.lower();
+    m_pattern.lower();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Until the X server shows what the window painted.
     QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage().pixel(605, 299),
