@@ -6,7 +6,7 @@
 #include <QPolygonF>
 
 namespace {
-constexpr double kMinHeadLength = 7;
+// Seven units for a one-pixel line, as it always was, then 3.5 more for each pixel of width.
 constexpr double kHeadPerWidth = 3.5;
 constexpr double kHeadHalfAngle = 30;
 } // namespace
@@ -18,7 +18,7 @@ VGraphicsItemArrow::VGraphicsItemArrow() = default;
 std::pair<QPointF, QPointF> VGraphicsItemArrow::headPoints(const QLineF& line, double strokeWidth)
 {
     QLineF back(line.p2(), line.p1());
-    back.setLength(qMax(kMinHeadLength, kHeadPerWidth * strokeWidth));
+    back.setLength(kHeadPerWidth * (qMax(1.0, strokeWidth) + 1));
     const double angle = back.angle();
     QLineF left = back;
     QLineF right = back;
