@@ -140,6 +140,7 @@ void VFullScreenSelector::showScreen(QImage screen)
         pMonitor->geometry() != m_placement) {
         // Full screen is one monitor to a window manager; several are asked for as a window
         // above the others.
+        // A change of flags may forget the geometry.
         setWindowFlag(Qt::WindowStaysOnTopHint);
         setGeometry(m_placement);
         show();
