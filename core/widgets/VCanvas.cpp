@@ -131,6 +131,15 @@ void VCanvas::onPersistentSelectionChanged(const VGraphicsLayer* layer)
         if (itemLayer == layer || !itemLayer)
             m_selection.removeAt(i);
     }
+    for (VGraphicsItem* pItem : selected)
+        connect(pItem, &QObject::destroyed, this, &VCanvas::onItemDestroyed, Qt::UniqueConnection);
     m_selection.append(selected);
     emit selectionChanged(m_selection);
+}
+
+void VCanvas::onItemDestroyed(QObject* pItem)
+{
+    // Compared as objects: the item is no longer a whole VGraphicsItem.
+    m_selection.removeIf(
+        [pItem](VGraphicsItem* pSelected) { return static_cast<QObject*>(pSelected) == pItem; });
 }

@@ -73,6 +73,10 @@ protected:
     void onGripDragStarted();
     void onGripDragEnded();
 
+private slots:
+    // A selected item deleted with its layer never reports its deselection.
+    void onItemDestroyed(QObject* pItem);
+
 private:
     VGraphicsView* m_pView;
     VCanvasRulerHorizontal* m_pRulerHorizontal;

@@ -326,6 +326,15 @@ private slots:
         QCOMPARE(m_pCanvas->selection(), QList<VGraphicsItem*>{b1});
         b1->setSelected(false);
         QCOMPARE(last(), QList<VGraphicsItem*>{});
+
+        // A layer deleted with a selected item takes it out of the list as well.
+        auto third = std::make_unique<VGraphicsLayer>(scene);
+        auto* c1 = new Box(QPointF(10, 110));
+        third->addItem(c1);
+        c1->setSelected(true);
+        QCOMPARE(m_pCanvas->selection(), QList<VGraphicsItem*>{c1});
+        third.reset();
+        QCOMPARE(m_pCanvas->selection(), QList<VGraphicsItem*>{});
     }
 
     void moveNeverRepaintsTheWholeViewport_data()
