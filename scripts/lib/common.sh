@@ -15,7 +15,7 @@ TALVIK_PACKAGES=(
     xvfb xauth xdotool trayer procps openbox x11-apps x11-xserver-utils
     g++-mingw-w64-x86-64-posix wine64 doctest-dev
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
-    qt6-wayland dbus-daemon dbus-bin libglib2.0-bin
+    qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }

@@ -51,7 +51,10 @@ if [ "${1:-}" != --inside ]; then
         exit 1
     fi
     runtime="$(mktemp -d /tmp/talvik-wayland.XXXXXX)"
-    trap 'rm -rf "$runtime"' EXIT
+    # The document portal mounts a FUSE file system in the runtime folder where it can; the
+    # folder only goes once that is unmounted.
+    trap 'fusermount3 -u "$runtime/doc" 2>/dev/null || umount -l "$runtime/doc" 2>/dev/null || true
+          rm -rf "$runtime"' EXIT
     mkdir -p "$runtime/home" "$runtime/bin"
     for file in "${stage[@]}"; do cp -L "$file" "$runtime/bin/"; done
     # The session's half of this script, too, runs where that user can read it.
