@@ -163,12 +163,24 @@ QString VConfigCapture::automaticSaveFolder() const
     // An emptied setting would otherwise put captures at the root of the file system.
     if (folder.isEmpty())
         return fallback;
-    // A relative folder would follow wherever the program happened to be started.
+    // A relative folder would follow wherever the program happened to be started: it is taken
+    // below the home folder, and may not leave it.
+    QString relative;
     if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
-        return QDir::toNativeSeparators(QDir::homePath() + folder.mid(1));
-    if (QDir::isRelativePath(folder))
-        return QDir::toNativeSeparators(QDir::home().absoluteFilePath(folder));
-    return folder;
+        relative = folder.mid(2);
+    else if (QDir::isRelativePath(folder))
+        relative = folder;
+    else
+        return folder;
+    relative = QDir::cleanPath(relative);
+    if (relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"))) {
+        qWarning("AutomaticSaveFolder \"%s\" leaves the home folder; ignored",
+                 qUtf8Printable(folder));
+        return fallback;
+    }
+    if (relative.isEmpty() || relative == QLatin1String("."))
+        return QDir::toNativeSeparators(QDir::homePath());
+    return QDir::toNativeSeparators(QDir::home().absoluteFilePath(relative));
 }
 
 void VConfigCapture::setAutomaticSaveFolder(const QString& folder)

@@ -30,6 +30,7 @@ private slots:
     void freshStoreDefaults();
     void isTheSharedConfig();
     void automaticFolderIsCreatedOnRead();
+    void emptiedAutomaticFolderFallsBack_data();
     void emptiedAutomaticFolderFallsBack();
     void keyNamesAndDefaultHotkeys_data();
     void keyNamesAndDefaultHotkeys();
@@ -90,11 +91,27 @@ void tst_VConfigCapture::automaticFolderIsCreatedOnRead()
     QVERIFY(QFileInfo(documentsFolder()).isDir());
 }
 
+void tst_VConfigCapture::emptiedAutomaticFolderFallsBack_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("used"); // below the home folder; empty for the default
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("out of the home folder") << "../../tmp/x" << QString();
+    QTest::newRow("out through ~") << "~/a/../../x" << QString();
+    QTest::newRow("down and up again") << "Pictures/../Shots"
+                                       << "Shots";
+    QTest::newRow("below ~") << "~/Shots"
+                             << "Shots";
+}
+
 void tst_VConfigCapture::emptiedAutomaticFolderFallsBack()
 {
-    VConfigCapture::instance()->setAutomaticSaveFolder(QString());
+    QFETCH(QString, stored);
+    QFETCH(QString, used);
+    VConfigCapture::instance()->setAutomaticSaveFolder(stored);
     QCOMPARE(VConfigCapture::instance()->automaticSaveFolder(),
-             QDir::toNativeSeparators(documentsFolder()));
+             QDir::toNativeSeparators(used.isEmpty() ? documentsFolder()
+                                                     : QDir::home().absoluteFilePath(used)));
 }
 
 void tst_VConfigCapture::keyNamesAndDefaultHotkeys_data()
