@@ -128,18 +128,19 @@ void VCanvas::onPersistentSelectionChanged(const VGraphicsLayer* layer)
         // An item just taken out of its layer reports no layer any more; it must go too,
         // or the list would keep it after its deletion.
         const VGraphicsLayer* itemLayer = m_selection.at(i)->layer();
-        if (itemLayer == layer || !itemLayer)
+        if (itemLayer == layer || !itemLayer) {
+            disconnect(m_selection.at(i), &QObject::destroyed, &m_selectionWatch, nullptr);
             m_selection.removeAt(i);
+        }
     }
-    for (VGraphicsItem* pItem : selected)
-        connect(pItem, &QObject::destroyed, this, &VCanvas::onItemDestroyed, Qt::UniqueConnection);
+    for (VGraphicsItem* pItem : selected) {
+        connect(pItem, &QObject::destroyed, &m_selectionWatch, [this](QObject* pGone) {
+            // Compared as objects: the item is no longer a whole VGraphicsItem.
+            m_selection.removeIf([pGone](VGraphicsItem* pSelected) {
+                return static_cast<QObject*>(pSelected) == pGone;
+            });
+        });
+    }
     m_selection.append(selected);
     emit selectionChanged(m_selection);
-}
-
-void VCanvas::onItemDestroyed(QObject* pItem)
-{
-    // Compared as objects: the item is no longer a whole VGraphicsItem.
-    m_selection.removeIf(
-        [pItem](VGraphicsItem* pSelected) { return static_cast<QObject*>(pSelected) == pItem; });
 }

@@ -73,10 +73,6 @@ protected:
     void onGripDragStarted();
     void onGripDragEnded();
 
-private slots:
-    // A selected item deleted with its layer never reports its deselection.
-    void onItemDestroyed(QObject* pItem);
-
 private:
     VGraphicsView* m_pView;
     VCanvasRulerHorizontal* m_pRulerHorizontal;
@@ -85,5 +81,8 @@ private:
     VHelpBalloon* m_pBalloon;
     QList<VWidgetTools*> m_toolWidgets;
     QList<VGraphicsItem*> m_selection;
+    // Hears of the deletion of selected items, which a layer deleted with them never reports
+    // as a deselection. Gone before the view and its items, so never told of their teardown.
+    QObject m_selectionWatch;
     double m_dDefaultItemScale = 1.0;
 };
