@@ -2,6 +2,7 @@
 
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
+#include "platform/VPlatformFiles.h"
 #include "VBmpWriter.h"
 #include "VFileNameTemplate.h"
 #include "VJpegWriter.h"
@@ -17,6 +18,8 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+
+#include <optional>
 
 QImage flattenOnWhite(const QImage& image)
 {
@@ -64,36 +67,38 @@ QByteArray writerFormat(const QString& path, int targetFormat)
 
 } // namespace
 
-bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
-                    unsigned int quality, QString* pError)
-{
-    const QString extension = VUtility::TargetFormatToString(targetFormat);
-    if (extension.isEmpty())
-        return fail(
-            pError,
-            QCoreApplication::translate("VOutput", "unknown file format %1").arg(targetFormat));
-    if (image.isNull())
-        return fail(pError, QCoreApplication::translate("VOutput", "the image is empty"));
+namespace {
 
-    QSaveFile file(path);
-    const auto cannotWrite = [&path, pError](const QString& reason) {
-        return fail(
-            pError,
-            QCoreApplication::translate("VOutput", "cannot write %1: %2").arg(path, reason));
-    };
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("VOutput", "cannot write %1: %2").arg(path, reason);
+}
+
+// Why no file of targetFormat at path can hold image, or empty when one can.
+QString unwritableReason(const QImage& image, int targetFormat, const QString& path)
+{
+    if (VUtility::TargetFormatToString(targetFormat).isEmpty())
+        return QCoreApplication::translate("VOutput", "unknown file format %1").arg(targetFormat);
+    if (image.isNull())
+        return QCoreApplication::translate("VOutput", "the image is empty");
     // JPEG counts its sides in 16 bits: a tall scrolling capture would fail deep in the encoder.
     constexpr int kJpegMaxSide = 65535;
     if (targetFormat == VV::TargetFormatJpg &&
         (image.width() > kJpegMaxSide || image.height() > kJpegMaxSide))
-        return cannotWrite(QCoreApplication::translate("VOutput",
-                                                       "a JPEG picture can be at most %1 pixels "
-                                                       "high and wide, this one is %2 x %3; save "
-                                                       "it as PNG")
-                               .arg(kJpegMaxSide)
-                               .arg(image.width())
-                               .arg(image.height()));
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(file.errorString());
+        return cannotWrite(path, QCoreApplication::translate("VOutput",
+                                                             "a JPEG picture can be at most %1 "
+                                                             "pixels high and wide, this one is "
+                                                             "%2 x %3; save it as PNG")
+                                     .arg(kJpegMaxSide)
+                                     .arg(image.width())
+                                     .arg(image.height()));
+    return QString();
+}
+
+// Encodes image into file, all the way to the disk's answer; false with the reason.
+bool encodeInto(QFileDevice& file, const QImage& image, const QString& path, int targetFormat,
+                unsigned int quality, QString* pReason)
+{
     // Our own writers stream the picture row by row: no second full-size copy is made.
     const QByteArray format = writerFormat(path, targetFormat);
     QString writerError;
@@ -115,16 +120,36 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
         encoded = writer.write(targetFormat == VV::TargetFormatPng ? image : flattenOnWhite(image));
         writerError = writer.errorString();
     }
-    // A small picture fits the file's buffer, so the disk's answer only comes with the flush;
-    // commit() would not look at it and would put an empty file in place of the old one.
-    if (!encoded || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writerError;
+    // A small picture fits the file's buffer, so the disk's answer only comes with the flush.
+    if (encoded && file.flush() && file.error() == QFileDevice::NoError)
+        return true;
+    // A write cut short by a full disk reports the bytes it did write and no reason; one more
+    // byte, forced out, brings the system's own. The file is thrown away anyway.
+    file.write("", 1);
+    file.flush();
+    *pReason = file.error() != QFileDevice::NoError ? file.errorString() : writerError;
+    return false;
+}
+
+} // namespace
+
+bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
+                    unsigned int quality, QString* pError)
+{
+    if (const QString reason = unwritableReason(image, targetFormat, path); !reason.isEmpty())
+        return fail(pError, reason);
+    // Through a link, the file it points to is replaced, keeping its owner and permissions.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(pError, cannotWrite(path, file.errorString()));
+    QString reason;
+    if (!VPlatform::keepOwnership(file.handle(), path, &reason) ||
+        !encodeInto(file, image, path, targetFormat, quality, &reason)) {
         file.cancelWriting();
-        return cannotWrite(reason);
+        return fail(pError, cannotWrite(path, reason));
     }
     if (!file.commit())
-        return cannotWrite(file.errorString());
+        return fail(pError, cannotWrite(path, file.errorString()));
     return true;
 }
 
@@ -155,23 +180,33 @@ QString automaticFileName(const QDateTime& moment)
 QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, int targetFormat,
                                 unsigned int quality, QString* pError)
 {
-    // Another capture may take the free name between our look and our write: the name is only
-    // ours once we have created the file, which exactly one creator can do. The placeholder is
-    // then replaced in one step by the finished picture, or removed.
+    // Another capture may take the free name between our look and our naming: the finished
+    // file takes a name only where nothing is, else the next one.
+    std::optional<VPlatform::VPendingFile> pending;
     constexpr int kAttempts = 1000;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const QString path = automaticFileName(moment);
-        QFile placeholder(path);
-        if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            placeholder.close();
-            if (writeImageFile(image, path, targetFormat, quality, pError))
-                return path;
-            placeholder.remove();
-            return QString();
+        if (!pending) {
+            if (const QString reason = unwritableReason(image, targetFormat, path);
+                !reason.isEmpty()) {
+                fail(pError, reason);
+                return QString();
+            }
+            pending.emplace(QFileInfo(path).path());
+            QString reason = pending->errorString();
+            if (!pending->isOpen() ||
+                !encodeInto(pending->device(), image, path, targetFormat, quality, &reason)) {
+                fail(pError, cannotWrite(path, reason));
+                return QString();
+            }
         }
-        if (!QFileInfo::exists(path)) {
-            fail(pError, QCoreApplication::translate("VOutput", "cannot write %1: %2")
-                             .arg(path, placeholder.errorString()));
+        switch (pending->placeAs(path)) {
+        case VPlatform::VPendingFile::Placement::Placed:
+            return path;
+        case VPlatform::VPendingFile::Placement::NameTaken:
+            continue;
+        case VPlatform::VPendingFile::Placement::Failed:
+            fail(pError, cannotWrite(path, pending->errorString()));
             return QString();
         }
     }
@@ -235,19 +270,27 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
     const VConfigCapture* pConfig = VConfigCapture::instance();
     const int format = pConfig->targetFormat();
     QString path;
+    QString error;
     if (asksForName(alwaysAskName)) {
         path = askFileName();
-        // A name the user typed with a known suffix is written in that format.
-        const auto fromSuffix = targetFormatFromSuffix(QFileInfo(path).suffix());
-        if (path.isEmpty() || !writeImageFile(image, path, fromSuffix ? *fromSuffix : format,
-                                              pConfig->jpgQuality(), pError))
-            return false;
-    } else if (pConfig->nameMethod() == 1) {
-        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
-                                       pConfig->jpgQuality(), pError);
         if (path.isEmpty())
             return false;
+        // A name the user typed with a known suffix is written in that format.
+        const auto fromSuffix = targetFormatFromSuffix(QFileInfo(path).suffix());
+        if (!writeImageFile(image, path, fromSuffix ? *fromSuffix : format, pConfig->jpgQuality(),
+                            &error))
+            path.clear();
+    } else if (pConfig->nameMethod() == 1) {
+        path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
+                                       pConfig->jpgQuality(), &error);
     } else {
+        return false;
+    }
+    if (path.isEmpty()) {
+        // Also for whoever reads the terminal or the session's log.
+        qWarning("%s", qUtf8Printable(error));
+        if (pError)
+            *pError = error;
         return false;
     }
     if (pWritten)

@@ -17,8 +17,10 @@ QImage flattenOnWhite(const QImage& image);
 std::optional<VV::enumTargetFormat> targetFormatFromSuffix(const QString& suffix);
 
 // Writes through a temporary file that replaces the target only once complete, so a failure
-// never leaves a half-written file or destroys an existing one. JPEG and BMP are flattened
-// on white; JPEG uses quality. On failure pError, when given, receives a one-line reason.
+// never leaves a half-written file or destroys an existing one. Through a symbolic link the
+// file it points to is replaced, keeping its owner and permissions (refused when the owner
+// cannot be kept). JPEG and BMP are flattened on white; JPEG uses quality. On failure pError,
+// when given, receives a one-line reason with the system's own words.
 bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
                     unsigned int quality, QString* pError = nullptr);
 
@@ -36,7 +38,9 @@ VAutomaticName automaticName(const QDateTime& moment);
 QString automaticFileName(const QDateTime& moment);
 
 // Writes under the automatic name, which only this call can take even when other captures of
-// the same second (in this or another process) run at once. The path, or empty with pError.
+// the same second (in this or another process) run at once. The name appears only with the
+// complete file; anything already there (even a dangling link) makes the next name be used.
+// The path, or empty with pError.
 QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, int targetFormat,
                                 unsigned int quality, QString* pError = nullptr);
 

@@ -63,12 +63,17 @@ QString makeFullPath(const QString& folder, const QString& subFolder, const QStr
     if (!QFileInfo::exists(dir))
         QDir().mkpath(dir);
 
+    // A dangling link holds its name too, though nothing exists behind it.
+    const auto isFree = [](const QString& path) {
+        const QFileInfo info(path);
+        return !info.exists() && !info.isSymLink();
+    };
     const QString candidate = dir + name + QLatin1Char('.') + extension;
-    if (!QFileInfo::exists(candidate))
+    if (isFree(candidate))
         return candidate;
     for (qint64 n = 1;; ++n) {
         const QString numbered = QStringLiteral("%1%2[%3].%4").arg(dir, name).arg(n).arg(extension);
-        if (!QFileInfo::exists(numbered))
+        if (isFree(numbered))
             return numbered;
     }
 }

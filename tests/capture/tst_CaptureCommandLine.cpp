@@ -2,12 +2,16 @@
 #include "TalvikDesktop.h"
 #include "TalvikTest.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -162,6 +166,8 @@ private slots:
     void simultaneousCapturesGetTheirOwnFiles();
     void fullDiskLosesNothing_data();
     void fullDiskLosesNothing();
+    void killedSaveLeavesNoPartialFile();
+    void outputThroughALinkKeepsItsTarget();
     void regionDraggedAndSaved_data();
     void regionDraggedAndSaved();
     void windowAtAPointKeepsItsShape();
@@ -403,17 +409,21 @@ void tst_CaptureCommandLine::simultaneousCapturesGetTheirOwnFiles()
         QVERIFY2(!QImage(path).isNull(), qPrintable(path));
 }
 
-// A full disk: nothing is reported as written, and the file that was there stays as it was.
+// A full disk: nothing is reported as written, the system's reason is given, and the file that
+// was there stays as it was. A disk with a little room left cuts the write short.
 void tst_CaptureCommandLine::fullDiskLosesNothing_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("over an existing file") << QStringList{"--capture", "fullscreen", "--output"};
-    QTest::newRow("automatic name") << kAutoName;
+    QTest::addColumn<QString>("output"); // below the disk; empty for the automatic name
+    QTest::addColumn<int>("room");
+    QTest::newRow("over an existing file") << "keep.png" << 0;
+    QTest::newRow("automatic name") << QString() << 0;
+    QTest::newRow("cut short") << "new.bmp" << 4096;
 }
 
 void tst_CaptureCommandLine::fullDiskLosesNothing()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(int, room);
     QTemporaryDir disk;
     if (QProcess::execute(QStringLiteral("mount"),
                           {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk.path()}) != 0)
@@ -427,17 +437,75 @@ void tst_CaptureCommandLine::fullDiskLosesNothing()
     QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (fill.write(QByteArray(1024, 'f')) == 1024) {
     }
+    QVERIFY(fill.resize(fill.size() - room));
     fill.close();
 
     writeCaptureSettings("AutomaticSaveFolder=" + disk.path().toUtf8() + "\nFileNameFormat=new\n");
-    const Run run =
-        runCapture(arguments.endsWith("--output") ? arguments << keep.fileName() : arguments);
+    const Run run = runCapture(output.isEmpty() ? kAutoName
+                                                : QStringList{"--capture", "fullscreen", "--output",
+                                                              disk.filePath(output)});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.out.isEmpty() && run.err.contains("No space left on device"), qPrintable(run.err));
     QVERIFY(keep.open(QIODevice::ReadOnly));
     QCOMPARE(keep.readAll(), old);
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QStringLiteral("fill"), QStringLiteral("keep.png")}));
+}
+
+// A save killed at any moment leaves the whole picture or nothing under its name; a name held
+// by a dangling link is passed over.
+void tst_CaptureCommandLine::killedSaveLeavesNoPartialFile()
+{
+    const QDir folder(m_dir.filePath(QStringLiteral("killed")));
+    writeCaptureSettings("AutomaticSaveFolder=" + folder.path().toUtf8() +
+                         "\nFileNameFormat=killed\nTargetFormat=2\n");
+    QElapsedTimer whole;
+    whole.start();
+    const Run first = runCapture(kAutoName);
+    QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+    const qint64 wholeMs = whole.elapsed();
+    QVERIFY(QFile::remove(first.out));
+    for (int tenth = 3; tenth <= 9; ++tenth) {
+        QProcess process;
+        process.start(QStringLiteral(TALVIK_CAPTURE_BINARY), kAutoName);
+        QTest::qWait(int(wholeMs * tenth / 10));
+        process.kill();
+        process.waitForFinished();
+        for (const QFileInfo& file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+            QCOMPARE(QImage(file.filePath()).size(), m_screen);
+            QVERIFY(QFile::remove(file.filePath()));
+        }
+    }
+    QVERIFY(QFile::link(QStringLiteral("/nonexistent-talvik"), folder.filePath("killed.bmp")));
+    const Run run = runCapture(kAutoName);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out, folder.filePath(QStringLiteral("killed[1].bmp")));
+}
+
+// Through a link, the file it points to gets the picture and keeps its owner and permissions.
+void tst_CaptureCommandLine::outputThroughALinkKeepsItsTarget()
+{
+    const QString target = m_dir.filePath(QStringLiteral("theirs.png"));
+    const QString link = m_dir.filePath(QStringLiteral("link.png"));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    if (::geteuid() == 0)
+        QCOMPARE(::chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+    struct stat before = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &before), 0);
+    QVERIFY(QFile::link(target, link));
+
+    const Run run = runCapture({"--capture", "fullscreen", "--output", link});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QImage(target).size(), m_screen);
+    struct stat after = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &after), 0);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
 }
 
 void tst_CaptureCommandLine::regionDraggedAndSaved_data()
@@ -478,15 +546,15 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
     }
     QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
                               overlay, 15000);
-    QTest::qWait(300);
+    QTRY_VERIFY(TalvikTest::hasKeyboard({"--name", "^Talvik is Capturing$"}));
     const auto at = [&dragFrom](int dx, int dy) {
         return QStringList{QString::number(dragFrom.x() + dx), QString::number(dragFrom.y() + dy)};
     };
     xdotool(QStringList{"mousemove"} + at(0, 0) + QStringList{"mousedown", "1", "mousemove"} +
             at(80, 60) + QStringList{"mousemove"} + at(160, 140) + QStringList{"mouseup", "1"});
-    QTest::qWait(1000); // the toolbars slide in
+    // Pressed while the toolbars still slide in, it is kept until they are.
     xdotool({"key", "ctrl+s"});
-    // The name is claimed by an empty file first, then replaced by the picture in one step.
+    // The name appears with the whole picture.
     QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
 
     const QImage image(path);
@@ -557,9 +625,8 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
             return;
         QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
                                   QRect(QPoint(0, 0), m_screen), 15000);
-        QTest::qWait(300);
+        QTRY_VERIFY(TalvikTest::hasKeyboard({"--name", "^Talvik is Capturing$"}));
         xdotool({"mousemove", x, y, "click", "1"});
-        QTest::qWait(1000); // the toolbars slide in
         xdotool({"key", "ctrl+s"});
         QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
     } else {

@@ -48,6 +48,14 @@ inline QRect windowGeometry(const QStringList& search)
                  values.value("HEIGHT"));
 }
 
+// Whether the first window an xdotool search finds holds the keyboard focus: it is up and
+// takes what a user types.
+inline bool hasKeyboard(const QStringList& search)
+{
+    const QByteArray window = xdotool(QStringList{"search"} + search).split('\n').value(0);
+    return !window.isEmpty() && xdotool({"getwindowfocus"}).trimmed() == window;
+}
+
 // A real drag with the left button, in global device pixels.
 inline bool dragOnScreen(const QPoint& from, const QPoint& to)
 {
