@@ -3,10 +3,13 @@
 #include "app/VCaptureInfo.h"
 #include "VVCapture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <optional>
 
 namespace {
 const QString kRegionType = QStringLiteral("RegionType");
@@ -156,6 +159,37 @@ QString VConfigCapture::defaultAutomaticSaveFolder()
     return folder;
 }
 
+namespace {
+
+// What a folder setting names below the home folder ("" for the home folder itself), or
+// nothing when it is absolute. A relative folder would otherwise follow wherever the program
+// happened to be started.
+std::optional<QString> belowHome(const QString& folder)
+{
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        return QDir::cleanPath(folder.mid(2));
+    if (QDir::isRelativePath(folder))
+        return QDir::cleanPath(folder);
+    return std::nullopt;
+}
+
+bool climbsOut(const QString& relative)
+{
+    return relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"));
+}
+
+} // namespace
+
+QString VConfigCapture::folderProblem(const QString& folder)
+{
+    const auto relative = belowHome(folder);
+    if (!relative || !climbsOut(*relative))
+        return QString();
+    return QCoreApplication::translate("VConfigCapture",
+                                       "A relative folder is taken below the home folder and "
+                                       "cannot leave it with \"..\".");
+}
+
 QString VConfigCapture::automaticSaveFolder() const
 {
     const QString fallback = defaultAutomaticSaveFolder();
@@ -163,24 +197,17 @@ QString VConfigCapture::automaticSaveFolder() const
     // An emptied setting would otherwise put captures at the root of the file system.
     if (folder.isEmpty())
         return fallback;
-    // A relative folder would follow wherever the program happened to be started: it is taken
-    // below the home folder, and may not leave it.
-    QString relative;
-    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
-        relative = folder.mid(2);
-    else if (QDir::isRelativePath(folder))
-        relative = folder;
-    else
+    const auto relative = belowHome(folder);
+    if (!relative)
         return folder;
-    relative = QDir::cleanPath(relative);
-    if (relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"))) {
+    if (climbsOut(*relative)) {
         qWarning("AutomaticSaveFolder \"%s\" leaves the home folder; ignored",
                  qUtf8Printable(folder));
         return fallback;
     }
-    if (relative.isEmpty() || relative == QLatin1String("."))
+    if (relative->isEmpty() || *relative == QLatin1String("."))
         return QDir::toNativeSeparators(QDir::homePath());
-    return QDir::toNativeSeparators(QDir::home().absoluteFilePath(relative));
+    return QDir::toNativeSeparators(QDir::home().absoluteFilePath(*relative));
 }
 
 void VConfigCapture::setAutomaticSaveFolder(const QString& folder)

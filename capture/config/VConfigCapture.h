@@ -46,6 +46,8 @@ public:
     QString automaticSaveFolder() const;
     void setAutomaticSaveFolder(const QString& folder);
     static QString defaultAutomaticSaveFolder();
+    // Why folder cannot be the automatic save folder, or empty when it can.
+    static QString folderProblem(const QString& folder);
 
     bool isCreateSubfolders() const;
     void setCreateSubfolders(bool on);

@@ -124,6 +124,7 @@ VMainDialog::VMainDialog(QWidget* parent)
     connect(m_pUi->labelTellFriend, &QLabel::linkActivated, this, &VMainDialog::onHelpTellFriend);
     connect(m_pUi->lineEditAutomaticSaveFolder, &QLineEdit::editingFinished, this,
             &VMainDialog::showFolderEnd);
+    m_pUi->labelFolderProblem->hide();
     if (!config()->isShowTellFriend())
         hideTellFriend();
 
@@ -626,7 +627,12 @@ void VMainDialog::on_toolButtonSelectAutomaticSaveFolder_clicked()
 
 void VMainDialog::on_lineEditAutomaticSaveFolder_textChanged(const QString& text)
 {
-    config()->setAutomaticSaveFolder(text);
+    // A refused folder is not stored: the last good one stays in use.
+    const QString problem = VConfigCapture::folderProblem(text);
+    m_pUi->labelFolderProblem->setText(problem);
+    m_pUi->labelFolderProblem->setVisible(!problem.isEmpty());
+    if (problem.isEmpty())
+        config()->setAutomaticSaveFolder(text);
     m_pUi->lineEditAutomaticSaveFolder->setToolTip(QDir::toNativeSeparators(text));
 }
 

@@ -166,6 +166,14 @@ void tst_VMainDialog::intervalValidatorRefusesLetters()
     auto* pSlider = child<QSlider>(dialog, "horizontalSliderJpgQuality");
     pSlider->setValue(40);
     QCOMPARE(VConfigCapture::instance()->jpgQuality(), 40u);
+
+    // A folder that climbs out of the home folder is refused while typed, the last good kept.
+    child<QRadioButton>(dialog, "radioButtonAutomaticName")->setChecked(true);
+    auto* pFolder = child<QLineEdit>(dialog, "lineEditAutomaticSaveFolder");
+    pFolder->clear();
+    QTest::keyClicks(pFolder, QStringLiteral("shots/../../tmp/x"));
+    QVERIFY(!child<QLabel>(dialog, "labelFolderProblem")->isHidden());
+    QCOMPARE(VConfigCapture::instance()->automaticSaveFolder(), QDir::homePath());
 }
 
 void tst_VMainDialog::polygonFromTheRegionMenu()
