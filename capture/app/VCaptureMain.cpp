@@ -49,20 +49,25 @@ int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream&
     }
 }
 
-// Hands the request to the running instance; the exit code.
-int handOver(const VSingleInstance& instance, const VCommandLine& commandLine, QTextStream& err)
+// Hands the request to the running instance; false when it could not be delivered.
+bool handOver(const VSingleInstance& instance, const VCommandLine& commandLine)
 {
-    if (commandLine.action != VCommandLine::Action::Capture) {
-        // Delivered or not, the second copy has nothing more to do.
-        instance.sendMessage(QString(), 5000);
+    // An instance still starting on a busy machine is waited for that long.
+    constexpr int kTimeoutMs = 15000;
+    const bool capture = commandLine.action == VCommandLine::Action::Capture;
+    return instance.sendMessage(
+        capture ? VApplication::captureMessage(commandLine.captureMode) : QString(), kTimeoutMs);
+}
+
+// The exit code of a start that handed its request over.
+int handedOver(bool delivered, const VCommandLine& commandLine, QTextStream& err)
+{
+    // Delivered or not, a plain second start has nothing more to do.
+    if (delivered || commandLine.action != VCommandLine::Action::Capture)
         return 0;
-    }
-    if (!instance.sendMessage(VApplication::captureMessage(commandLine.captureMode), 5000)) {
-        err << VCaptureInfo::applicationName() << ": " << tr("the running instance did not answer")
-            << Qt::endl;
-        return 1;
-    }
-    return 0;
+    err << VCaptureInfo::applicationName() << ": " << tr("the running instance did not answer")
+        << Qt::endl;
+    return 1;
 }
 
 // The raw arguments, read before any application object exists.
@@ -79,7 +84,7 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
 {
     const bool capture = commandLine.action == VCommandLine::Action::Capture;
     if (app.isRunning())
-        return handOver(app.instance(), commandLine, err);
+        return handedOver(handOver(app.instance(), commandLine), commandLine, err);
 
     VMainDialog* pDialog = nullptr;
     VHotkeyEventFilter hotkeyFilter([&pDialog](int mode) {
@@ -157,12 +162,15 @@ int captureMain(int argc, char* argv[])
     if (wantsInstance && !instance.claim()) {
         QCoreApplication app(argc, argv);
         err << early.warnings();
-        return handOver(instance, early, err);
+        // An instance that died before it answered leaves its claim to this start.
+        const bool delivered = handOver(instance, early);
+        if (delivered || !instance.claim())
+            return handedOver(delivered, early, err);
     }
 
-    const std::string problem = VPlatform::displayProblem();
-    if (!problem.empty()) {
-        err << VCaptureInfo::applicationName() << ": " << QString::fromStdString(problem)
+    VPlatform::VDisplayProbe display;
+    if (!display.problem().empty()) {
+        err << VCaptureInfo::applicationName() << ": " << QString::fromStdString(display.problem())
             << Qt::endl;
         return 1;
     }
@@ -187,6 +195,7 @@ int captureMain(int argc, char* argv[])
     }
 
     VApplication app(std::move(instance), argc, argv);
+    display.release();
     initCaptureResources();
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
     const int answered = answerInText(commandLine, out, err);

@@ -30,9 +30,13 @@ VSingleInstance::~VSingleInstance() = default;
 
 bool VSingleInstance::claim()
 {
-    if (m_bClaimed)
+    if (m_bPrimary)
+        return true;
+    if (m_pLock) {
+        // Asked again after the instance did not answer: it may have died since.
+        m_bPrimary = m_pLock->tryLock(0);
         return m_bPrimary;
-    m_bClaimed = true;
+    }
     QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (lockFolder.isEmpty())
         lockFolder = QDir::tempPath();

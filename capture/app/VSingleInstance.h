@@ -18,7 +18,8 @@ public:
     ~VSingleInstance();
 
     // True when this process is the instance. The first call takes the lock when it is free
-    // (or left by a process that died) and keeps it for the life of this object.
+    // (or left by a process that died) and keeps it for the life of this object; while it is not
+    // the instance, each call tries again, as the instance may have died since.
     bool claim();
 
     // Where the instance listens for messages.
@@ -31,6 +32,5 @@ public:
 private:
     QString m_id;
     std::unique_ptr<QLockFile> m_pLock;
-    bool m_bClaimed = false;
     bool m_bPrimary = false;
 };

@@ -9,7 +9,10 @@
 
 namespace VPlatform {
 
-std::string displayProblem()
+namespace {
+
+// The problem, or empty with the connection kept in hold.
+std::string probe(std::shared_ptr<void>& hold)
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform && std::string(platform).rfind("xcb", 0) != 0)
@@ -29,13 +32,20 @@ std::string displayProblem()
     for (int attempt = 1;; ++attempt) {
         xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
         const int error = xcb_connection_has_error(connection);
-        xcb_disconnect(connection);
-        if (!error)
+        if (!error) {
+            hold.reset(connection,
+                       [](void* p) { xcb_disconnect(static_cast<xcb_connection_t*>(p)); });
             return {};
+        }
+        xcb_disconnect(connection);
         if (error != XCB_CONN_ERROR || attempt == kAttempts)
             return std::string("cannot connect to X display \"") + display + "\"";
         std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
     }
 }
+
+} // namespace
+
+VDisplayProbe::VDisplayProbe() : m_problem(probe(m_connection)) {}
 
 } // namespace VPlatform

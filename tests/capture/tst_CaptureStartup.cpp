@@ -73,6 +73,7 @@ private slots:
     void autorunKeepsTheDialogHidden();
     void secondCopyWakesTheFirst();
     void burstAfterACrashLeavesOneInstance();
+    void burstOnAResettingDisplay();
     void updaterIsNotStartedWhenSwitchedOff();
     void captureFromTheCommandLine();
     void hotkeyStartsACapture();
@@ -234,6 +235,53 @@ void tst_CaptureStartup::burstAfterACrashLeavesOneInstance()
         QTRY_COMPARE(visibleWindows(kDialogTitle), 1);
         QProcess::execute(QStringLiteral("pkill"), {"-f", m_program});
         QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
+    }
+}
+
+// An X server whose only client is the program resets whenever that client leaves, also the
+// start-up's own check of the display. A burst of captures asked after a crash still leaves one
+// instance, and every start hands its request over.
+void tst_CaptureStartup::burstOnAResettingDisplay()
+{
+    QProcess server;
+    server.start(QStringLiteral("Xvfb"),
+                 {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+    QVERIFY(server.waitForReadyRead(10000));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"),
+                       QLatin1Char(':') + QString::fromLatin1(server.readAll()).trimmed());
+    const auto stop = qScopeGuard([this, &server] {
+        QProcess::execute(QStringLiteral("pkill"), {"-f", m_program});
+        server.kill();
+        server.waitForFinished();
+    });
+    const QString script = QStringLiteral(
+        "for i in $(seq 30); do (\"$0\" --capture region; echo $? > \"$1/$i\") & done");
+    for (int round = 0; round < 2; ++round) {
+        QFile::remove(m_updaterLog);
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.start(m_program, {QStringLiteral("/autorun")});
+        QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
+        first.kill();
+        QVERIFY(first.waitForFinished(5000));
+
+        // The one that takes the instance's place runs on; the others end.
+        QTemporaryDir exits;
+        QProcess::execute(QStringLiteral("sh"), {"-c", script, m_program, exits.path()});
+        const QDir folder(exits.path());
+        QTRY_VERIFY_WITH_TIMEOUT(folder.entryList(QDir::Files).size() >= 29, 60000);
+        QTest::qWait(300);
+        QCOMPARE(folder.entryList(QDir::Files).size(), 29);
+        for (const QString& name : folder.entryList(QDir::Files)) {
+            QFile exit(folder.filePath(name));
+            QVERIFY(exit.open(QIODevice::ReadOnly) && exit.readAll().trimmed() == "0");
+        }
+        QProcess count;
+        count.start(QStringLiteral("pgrep"), {"-c", "-f", QLatin1Char('^') + m_program});
+        QVERIFY(count.waitForFinished(5000));
+        QCOMPARE(count.readAll().trimmed(), QByteArray("1"));
+        QProcess::execute(QStringLiteral("pkill"), {"-9", "-f", m_program});
     }
 }
 

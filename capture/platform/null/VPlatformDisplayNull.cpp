@@ -2,10 +2,7 @@
 
 namespace VPlatform {
 
-std::string displayProblem()
-{
-    // The toolkit's own backend on this platform needs no probe.
-    return {};
-}
+// The toolkit's own backend on this platform needs no probe.
+VDisplayProbe::VDisplayProbe() = default;
 
 } // namespace VPlatform
