@@ -186,8 +186,7 @@ QString VConfigCapture::folderProblem(const QString& folder)
     if (!relative || !climbsOut(*relative))
         return QString();
     return QCoreApplication::translate("VConfigCapture",
-                                       "A relative folder is taken below the home folder and "
-                                       "cannot leave it with \"..\".");
+                                       "A relative folder may not leave the home folder.");
 }
 
 QString VConfigCapture::automaticSaveFolder() const
