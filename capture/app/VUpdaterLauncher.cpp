@@ -5,12 +5,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+
+bool hasUpdater()
+{
+    return TALVIK_HAS_UPDATER;
+}
 
 QString updaterProgram()
 {
-    return QCoreApplication::applicationDirPath() + QDir::separator() +
-           QStringLiteral("TalvikUpdate" TALVIK_EXECUTABLE_SUFFIX);
+    const QDir folder(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("TalvikUpdate" TALVIK_EXECUTABLE_SUFFIX);
+    if (QFileInfo::exists(folder.filePath(name)))
+        return QDir::toNativeSeparators(folder.filePath(name));
+    return QDir::toNativeSeparators(
+        QDir::cleanPath(folder.filePath(QStringLiteral(TALVIK_HELPER_DIR "/") + name)));
 }
 
 QStringList updaterArguments()
@@ -22,7 +32,7 @@ QStringList updaterArguments()
 void startUpdater()
 {
     const VConfig* pConfig = VConfig::_instance();
-    if (!pConfig || !pConfig->isAutoUpdate())
+    if (!hasUpdater() || !pConfig || !pConfig->isAutoUpdate())
         return;
     QProcess::startDetached(updaterProgram(), updaterArguments());
 }

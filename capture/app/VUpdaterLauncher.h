@@ -3,10 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-// The updater lives beside the capture program.
+// Whether this build has an updater: builds for a distribution leave it out.
+bool hasUpdater();
+// Beside the capture program in the build tree and on Windows, in the helper folder once
+// installed.
 QString updaterProgram();
 // Product key, display name, update description address, running version.
 QStringList updaterArguments();
 
-// Starts the updater detached when automatic updates are on; a missing updater is not an error.
+// Starts the updater detached when there is one and automatic updates are on; a missing
+// updater is not an error.
 void startUpdater();

@@ -4,6 +4,7 @@
 #include "app/VCaptureFollowUp.h"
 #include "app/VCaptureInfo.h"
 #include "app/VScrollingCapture.h"
+#include "app/VUpdaterLauncher.h"
 #include "config/VConfigCapture.h"
 #include "foundation/VUtility.h"
 #include "grab/VWindowNode.h"
@@ -125,6 +126,8 @@ VMainDialog::VMainDialog(QWidget* parent)
     connect(m_pUi->lineEditAutomaticSaveFolder, &QLineEdit::editingFinished, this,
             &VMainDialog::showFolderEnd);
     m_pUi->labelFolderProblem->hide();
+    // A distribution's own updates replace ours.
+    m_pUi->checkBoxAutoUpdate->setVisible(hasUpdater());
     if (!config()->isShowTellFriend())
         hideTellFriend();
 

@@ -47,18 +47,19 @@ void tst_Install::files_data()
     QTest::addColumn<int>("iconSize"); // 0: not a picture
 
     const QString bindir = QStringLiteral(TALVIK_INSTALL_BINDIR "/");
-    const QString libdir = QStringLiteral(TALVIK_INSTALL_LIBDIR "/");
     const QString datadir = QStringLiteral(TALVIK_INSTALL_DATADIR "/");
-    const QStringList files = {
+    QStringList files = {
         bindir + QStringLiteral("TalvikCapture"),
-#if TALVIK_HAS_UPDATE
-        // Beside the capture program, which looks for it in its own folder.
-        bindir + QStringLiteral("TalvikUpdate"),
-#endif
-        libdir + QStringLiteral("libTalvikCore.so.2"),
-        datadir + QStringLiteral("applications/talvikcapture.desktop"),
+        QStringLiteral(TALVIK_INSTALL_LIBDIR "/talvikcapture/libTalvikCore.so.2"),
+        datadir + QStringLiteral("applications/example.morvane.TalvikCapture.desktop"),
+        datadir + QStringLiteral("metainfo/example.morvane.TalvikCapture.metainfo.xml"),
         datadir + QStringLiteral("icons/hicolor/scalable/apps/talvikcapture.svg"),
+        datadir + QStringLiteral("bash-completion/completions/TalvikCapture"),
     };
+    if (TALVIK_HAS_UPDATE)
+        files << QStringLiteral(TALVIK_INSTALL_LIBEXECDIR "/talvikcapture/TalvikUpdate");
+    if (TALVIK_HAS_MAN)
+        files << QStringLiteral(TALVIK_INSTALL_MANDIR "/man1/TalvikCapture.1");
     for (const QString& file : files)
         QTest::newRow(qPrintable(file)) << file << 0;
     for (const int size : {16, 32, 48, 256}) {
@@ -83,13 +84,15 @@ void tst_Install::files()
 
 void tst_Install::desktopEntry()
 {
-    QFile file(
-        installed(QStringLiteral(TALVIK_INSTALL_DATADIR "/applications/talvikcapture.desktop")));
+    QFile file(installed(QStringLiteral(TALVIK_INSTALL_DATADIR
+                                        "/applications/example.morvane.TalvikCapture.desktop")));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
     QHash<QString, QString> entry;
     for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('[')) && line != lines.value(0))
+            break; // the actions' groups follow
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals > 0 && !line.startsWith(QLatin1Char('#')))
             entry.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
@@ -134,7 +137,8 @@ void tst_Install::installedProgramRuns()
         if (line.contains(marker) && line.endsWith(QStringLiteral("/libTalvikCore.so.2")))
             loaded = line.mid(line.indexOf(marker) + marker.size());
     }
-    const QString library = installed(QStringLiteral(TALVIK_INSTALL_LIBDIR "/libTalvikCore.so.2"));
+    const QString library =
+        installed(QStringLiteral(TALVIK_INSTALL_LIBDIR "/talvikcapture/libTalvikCore.so.2"));
     QVERIFY2(!loaded.isEmpty(), "the loader reported no core library");
     QCOMPARE(QFileInfo(loaded).canonicalFilePath(), QFileInfo(library).canonicalFilePath());
 }

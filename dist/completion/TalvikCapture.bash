@@ -1,0 +1,24 @@
+# bash completion for TalvikCapture
+
+_TalvikCapture()
+{
+    local cur prev
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD - 1]}
+    case $prev in
+        --capture)
+            mapfile -t COMPREPLY < <(compgen -W "region window scrolling fullscreen" -- "$cur")
+            return
+            ;;
+        --output)
+            mapfile -t COMPREPLY < <(compgen -f -X '!*.@(png|jpg|jpeg|bmp|PNG|JPG|JPEG|BMP)' -- "$cur")
+            mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -d -- "$cur")
+            return
+            ;;
+        --at | --delay)
+            return
+            ;;
+    esac
+    mapfile -t COMPREPLY < <(compgen -W "--capture --output --auto-name --at --delay --help --help-all --version /autorun" -- "$cur")
+}
+complete -o filenames -F _TalvikCapture TalvikCapture

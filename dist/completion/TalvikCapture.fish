@@ -1,0 +1,12 @@
+# fish completion for TalvikCapture
+
+complete -c TalvikCapture -f
+complete -c TalvikCapture -l capture -x -a "region window scrolling fullscreen" -d "Start a capture"
+complete -c TalvikCapture -l output -r -F -d "Write the capture to a file and exit"
+complete -c TalvikCapture -l auto-name -d "Write the capture under the automatic name and exit"
+complete -c TalvikCapture -l at -x -d "The window under the global point x,y"
+complete -c TalvikCapture -l delay -x -d "Wait this many milliseconds before capturing"
+complete -c TalvikCapture -s h -l help -d "Show the options"
+complete -c TalvikCapture -l help-all -d "Show the options and the toolkit's own"
+complete -c TalvikCapture -s v -l version -d "Show the version"
+complete -c TalvikCapture -a /autorun -d "Start hidden in the notification area"
