@@ -58,10 +58,10 @@ if(TALVIK_SCDOC)
     set(_talvik_man_outputs)
     foreach(page ${_talvik_pages})
         set(_source ${PROJECT_SOURCE_DIR}/dist/man/${page}.scd)
-        set(_output ${PROJECT_BINARY_DIR}/man/${page})
+        set(_output ${PROJECT_BINARY_DIR}/man/${page}.gz)
         add_custom_command(OUTPUT ${_output}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-            COMMAND ${TALVIK_SCDOC} < ${_source} > ${_output}
+            COMMAND ${TALVIK_SCDOC} < ${_source} | gzip -n -9 > ${_output}
             DEPENDS ${_source} VERBATIM)
         list(APPEND _talvik_man_outputs ${_output})
         install(FILES ${_output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -78,3 +78,4 @@ install(FILES ${_talvik_completion}/_TalvikCapture
     DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
 install(FILES ${_talvik_completion}/TalvikCapture.fish
     DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
+include(${PROJECT_SOURCE_DIR}/cmake/TalvikPackage.cmake)

@@ -59,7 +59,7 @@ void tst_Install::files_data()
     if (TALVIK_HAS_UPDATE)
         files << QStringLiteral(TALVIK_INSTALL_LIBEXECDIR "/talvikcapture/TalvikUpdate");
     if (TALVIK_HAS_MAN)
-        files << QStringLiteral(TALVIK_INSTALL_MANDIR "/man1/TalvikCapture.1");
+        files << QStringLiteral(TALVIK_INSTALL_MANDIR "/man1/TalvikCapture.1.gz");
     for (const QString& file : files)
         QTest::newRow(qPrintable(file)) << file << 0;
     for (const int size : {16, 32, 48, 256}) {
