@@ -22,6 +22,9 @@ function(talvik_render_svg svg)
     foreach(request IN LISTS ARGN)
         string(REGEX REPLACE "^[0-9]+=" "" out "${request}")
         list(APPEND outputs "${out}")
+        # Only some generators make the folders of a custom command's outputs.
+        get_filename_component(folder "${out}" DIRECTORY)
+        file(MAKE_DIRECTORY "${folder}")
     endforeach()
     file(RELATIVE_PATH shown ${PROJECT_SOURCE_DIR} ${svg})
     add_custom_command(
