@@ -5,10 +5,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
 
 const QString kPrefix = QStringLiteral("TalvikUpdate-");
@@ -22,37 +18,31 @@ std::unique_ptr<QLockFile> lockIn(const QString& folder)
     return pLock;
 }
 
-bool isPrivateFolder(const QFileInfo& folder)
+// A fresh folder only we can enter: nobody can plant a file or link under the name we are
+// about to write and later run.
+std::unique_ptr<QTemporaryDir> makeFolder(const QString& tempPath)
 {
-    if (folder.isSymLink() || !folder.isDir())
-        return false;
-#ifdef Q_OS_UNIX
-    // Elsewhere the temporary directory is the user's own already.
-    const QFile::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                      QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                      QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (folder.ownerId() != ::geteuid() || (folder.permissions() & others))
-        return false;
-#endif
-    return true;
+    auto pFolder = std::make_unique<QTemporaryDir>(tempPath + QLatin1Char('/') + kPrefix +
+                                                   QStringLiteral("XXXXXX"));
+    if (!pFolder->isValid())
+        return nullptr;
+    QFile::setPermissions(pFolder->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return pFolder;
 }
 
 } // namespace
 
 VUpdateFolder::VUpdateFolder()
 {
-    // A fresh folder only we can enter: nobody can plant a file or link under the name we
-    // are about to write and later run.
-    QTemporaryDir folder(QDir::tempPath() + QLatin1Char('/') + kPrefix + QStringLiteral("XXXXXX"));
-    if (!folder.isValid())
+    const auto pFolder = makeFolder(QDir::tempPath());
+    if (!pFolder)
         return;
-    QFile::setPermissions(folder.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    auto pLock = lockIn(folder.path());
+    auto pLock = lockIn(pFolder->path());
     if (!pLock->tryLock(0))
         return;
-    folder.setAutoRemove(false);
-    m_path = folder.path();
+    pFolder->setAutoRemove(false);
+    m_path = pFolder->path();
     m_pLock = std::move(pLock);
 }
 
@@ -73,11 +63,17 @@ int VUpdateFolder::removeStale(const QString& tempPath)
 {
     static const QRegularExpression name(
         QRegularExpression::anchoredPattern(kPrefix + QStringLiteral("[A-Za-z0-9]{6}")));
-    int removed = 0;
     const QFileInfoList folders = QDir(tempPath).entryInfoList(
         {kPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    // Ours look just like a fresh one: another user's folder, or one others may enter, is not.
+    const auto pProbe = makeFolder(tempPath);
+    if (!pProbe)
+        return 0;
+    const QFileInfo own(pProbe->path());
+    int removed = 0;
     for (const QFileInfo& folder : folders) {
-        if (!name.match(folder.fileName()).hasMatch() || !isPrivateFolder(folder))
+        if (!name.match(folder.fileName()).hasMatch() || folder.ownerId() != own.ownerId() ||
+            folder.permissions() != own.permissions())
             continue;
         // Without a lock file it is being made, or holds a started installer, or is not ours.
         const QFileInfo lockFile(folder.filePath() + QLatin1Char('/') + kLockName);
