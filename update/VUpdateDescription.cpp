@@ -22,6 +22,10 @@ VUpdateDescription VUpdateDescription::find(const QByteArray& xml, const QString
         result.m_version = product.attribute(QStringLiteral("version")).trimmed();
         result.m_link = product.attribute(QStringLiteral("link")).trimmed();
         result.m_sha256 = product.attribute(QStringLiteral("sha256")).trimmed().toLower();
+        bool bNumber = false;
+        const qint64 size =
+            product.attribute(QStringLiteral("size")).trimmed().toLongLong(&bNumber);
+        result.m_size = bNumber && size >= 0 ? size : -1;
         break;
     }
     return result;

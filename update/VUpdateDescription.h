@@ -16,10 +16,13 @@ public:
     QString link() const { return m_link; }
     // Lower-case hex digest the download must have; empty when the description gives none.
     QString sha256() const { return m_sha256; }
+    // Size in bytes the download must have; -1 when the description gives none or no number.
+    qint64 size() const { return m_size; }
 
 private:
     bool m_bFound = false;
     QString m_version;
     QString m_link;
     QString m_sha256;
+    qint64 m_size = -1;
 };

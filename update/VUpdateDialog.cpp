@@ -2,6 +2,7 @@
 #include "ui_VUpdateDialog.h"
 
 #include "VUpdateDescription.h"
+#include "VUpdateFolder.h"
 #include "VUpdateFormat.h"
 #include "VUpdateSettings.h"
 
@@ -14,7 +15,6 @@
 #include <QNetworkRequest>
 #include <QProcess>
 #include <QSignalBlocker>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -172,7 +172,13 @@ void VUpdateDialog::reject()
 
 void VUpdateDialog::on_pushButtonInstall_clicked()
 {
+    // Kept from before the start, so that no later clean-up takes the file from a running
+    // installer even if this program dies the next moment.
+    if (m_pFolder)
+        m_pFolder->setKept(true);
     m_bInstallerStarted = QProcess::startDetached(m_downloadPath, QStringList());
+    if (m_pFolder)
+        m_pFolder->setKept(m_bInstallerStarted);
     emit quitRequested(0);
 }
 
@@ -193,6 +199,18 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
     m_lastReceived = 0;
     m_lastTotal = 0;
     m_hash.reset();
+    m_received = 0;
+    m_sizeLimit = kMaxUnannouncedDownloadBytes;
+    m_overLimitReason = tr("The server sent more than %1B without giving a size; no installer "
+                           "is that large.")
+                            .arg(VUpdateFormat::byteCountText(kMaxUnannouncedDownloadBytes));
+    if (m_expectedSize >= 0) {
+        m_sizeLimit = m_expectedSize;
+        m_overLimitReason = tr("The server sent more than the %1 bytes the update description "
+                               "gives as the size.")
+                                .arg(m_expectedSize);
+    }
+    m_refusal.clear();
     m_writeError.clear();
     m_failureReason.clear();
     m_downloadState = DownloadState::Running;
@@ -205,22 +223,17 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
     m_pUi->progressBar->show();
     m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetDownload);
 
-    // A fresh folder only we can enter: nobody can plant a file or link under the name we
-    // are about to write and later run.
-    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/TalvikUpdate-XXXXXX"));
-    if (!folder.isValid()) {
+    m_pFolder = std::make_unique<VUpdateFolder>();
+    if (m_pFolder->path().isEmpty()) {
+        m_pFolder.reset();
         showDownloadFailed(tr("The download folder could not be created."));
         return;
     }
-    folder.setAutoRemove(false);
-    m_downloadFolder = folder.path();
-    QFile::setPermissions(m_downloadFolder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString fileName = VUpdateFormat::safeFileName(QUrl(m_downloadLink).fileName());
-    m_downloadPath = QDir::toNativeSeparators(m_downloadFolder + QLatin1Char('/') + fileName);
+    m_downloadPath = QDir::toNativeSeparators(m_pFolder->path() + QLatin1Char('/') + fileName);
     m_installer.setFileName(m_downloadPath);
-    // Unbuffered: the network hands us large chunks already, and the file on disk then always
-    // holds everything that has arrived.
+    // Unbuffered: we write in large pieces already, and the file on disk then always holds
+    // everything that has arrived.
     if (!m_installer.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         const QString reason = m_installer.errorString();
         discardDownload();
@@ -231,7 +244,12 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
     QNetworkRequest request{QUrl(m_downloadLink)};
     request.setTransferTimeout(m_networkTimeoutMs);
     m_pDownloadReply = m_network.get(request);
+    // Without a bound the network thread buffers whatever the server sends, faster than it can
+    // be checked and written; with one it waits until we have taken what it holds.
+    m_pDownloadReply->setReadBufferSize(kDownloadBufferBytes);
     connect(m_pDownloadReply, &QNetworkReply::finished, this, &VUpdateDialog::onDownloadFinished);
+    connect(m_pDownloadReply, &QNetworkReply::metaDataChanged, this,
+            &VUpdateDialog::onDownloadMetaDataChanged);
     connect(m_pDownloadReply, &QNetworkReply::downloadProgress, this,
             &VUpdateDialog::onDownloadProgress);
     connect(m_pDownloadReply, &QNetworkReply::readyRead, this, &VUpdateDialog::onDownloadReadyRead);
@@ -266,6 +284,7 @@ void VUpdateDialog::onCheckVersionFinished()
     m_latestVersion = description.version();
     m_downloadLink = description.link();
     m_expectedSha256 = description.sha256();
+    m_expectedSize = description.size();
 
     if (m_latestVersion.isEmpty() || m_downloadLink.isEmpty() ||
         !(toVersion(m_currentVersion) < toVersion(m_latestVersion)) ||
@@ -276,18 +295,48 @@ void VUpdateDialog::onCheckVersionFinished()
     showFound();
 }
 
+void VUpdateDialog::onDownloadMetaDataChanged()
+{
+    const QVariant announced = m_pDownloadReply
+                                   ? m_pDownloadReply->header(QNetworkRequest::ContentLengthHeader)
+                                   : QVariant();
+    if (!announced.isValid())
+        return;
+    // Any other size than the description's is wrong, and known before the body comes.
+    const qint64 length = announced.toLongLong();
+    if (m_expectedSize >= 0 && length != m_expectedSize) {
+        refuseDownload(tr("The server announces %1 bytes, but the update description gives %2 "
+                          "bytes as the size.")
+                           .arg(length)
+                           .arg(m_expectedSize));
+    } else if (m_expectedSize < 0) {
+        m_sizeLimit = length;
+        m_overLimitReason = tr("The server sent more than the %1 bytes it announced.").arg(length);
+    }
+}
+
 void VUpdateDialog::onDownloadReadyRead()
 {
-    if (!m_pDownloadReply || !m_pDownloadReply->isOpen() || !m_writeError.isEmpty())
+    QNetworkReply* pReply = m_pDownloadReply;
+    if (!pReply || !pReply->isOpen() || !m_writeError.isEmpty() || !m_refusal.isEmpty())
         return;
-    const QByteArray chunk = m_pDownloadReply->readAll();
-    if (chunk.isEmpty())
-        return;
-    m_hash.addData(chunk);
-    if (m_installer.write(chunk) != chunk.size()) {
-        m_writeError = m_installer.errorString();
-        if (m_pDownloadReply->isRunning())
-            m_pDownloadReply->abort();
+    // The reply holds no more than its read buffer, so this ends soon at any speed; the read
+    // that finds it empty lets the network thread go on.
+    for (QByteArray piece = pReply->read(kDownloadPieceBytes); !piece.isEmpty();
+         piece = pReply->read(kDownloadPieceBytes)) {
+        if (piece.size() > m_sizeLimit - m_received) {
+            refuseDownload(m_overLimitReason);
+            return;
+        }
+        m_received += piece.size();
+        if (!m_expectedSha256.isEmpty())
+            m_hash.addData(piece);
+        if (m_installer.write(piece) != piece.size()) {
+            m_writeError = m_installer.errorString();
+            if (pReply->isRunning())
+                pReply->abort();
+            return;
+        }
     }
 }
 
@@ -477,6 +526,8 @@ void VUpdateDialog::refreshTrayToolTip()
 
 QString VUpdateDialog::downloadFailure(const QNetworkReply* pReply) const
 {
+    if (!m_refusal.isEmpty())
+        return m_refusal;
     if (!m_writeError.isEmpty())
         return tr("The file could not be written: %1").arg(m_writeError);
     if (pReply->error() == QNetworkReply::OperationCanceledError)
@@ -486,7 +537,8 @@ QString VUpdateDialog::downloadFailure(const QNetworkReply* pReply) const
 
     const qint64 size = QFileInfo(m_downloadPath).size();
     const QVariant announced = pReply->header(QNetworkRequest::ContentLengthHeader);
-    if (announced.isValid() && announced.toLongLong() != size)
+    if ((announced.isValid() && announced.toLongLong() != size) ||
+        (m_expectedSize >= 0 && m_expectedSize != size))
         return tr("The download is incomplete.");
     // A body without a length ends when the server closes the connection, and a cut-off
     // transfer ends just the same: such a file can only be trusted by its checksum. Chunked
@@ -504,16 +556,19 @@ QString VUpdateDialog::downloadFailure(const QNetworkReply* pReply) const
     return QString();
 }
 
+void VUpdateDialog::refuseDownload(const QString& reason)
+{
+    m_refusal = reason;
+    if (m_pDownloadReply && m_pDownloadReply->isRunning())
+        m_pDownloadReply->abort();
+}
+
 void VUpdateDialog::discardDownload()
 {
     if (m_installer.isOpen())
         m_installer.close();
-    if (!m_downloadPath.isEmpty())
-        QFile::remove(m_downloadPath);
-    if (!m_downloadFolder.isEmpty())
-        QDir().rmdir(m_downloadFolder);
+    m_pFolder.reset(); // the folder goes with the file in it
     m_downloadPath.clear();
-    m_downloadFolder.clear();
 }
 
 void VUpdateDialog::showDialog()

@@ -12,6 +12,7 @@
 class QComboBox;
 class QNetworkReply;
 class QTimer;
+class VUpdateFolder;
 
 namespace Ui {
 class VUpdateDialog;
@@ -28,6 +29,13 @@ public:
     static constexpr int kDefaultNetworkTimeoutMs = 20000;
     // Descriptions are a few hundred bytes; anything much larger is not one.
     static constexpr qint64 kMaxDescriptionBytes = 1024 * 1024;
+    // A download neither the server nor the description gives a size for stops here: no
+    // installer is that large, and a body that never ends must not fill the disk.
+    static constexpr qint64 kMaxUnannouncedDownloadBytes = qint64(512) << 20;
+    // What the network may hold of the download before it waits for us, and the most written
+    // at a time: the event loop is back within milliseconds at any speed.
+    static constexpr qint64 kDownloadBufferBytes = 1024 * 1024;
+    static constexpr qint64 kDownloadPieceBytes = 64 * 1024;
 
     // networkTimeoutMs bounds the whole check and any silence during the download.
     VUpdateDialog(const QString& productKey, const QString& displayName, const QString& address,
@@ -62,6 +70,7 @@ private slots:
     void on_pushButtonDownload_clicked();
     void onDownloadProgress(qint64 received, qint64 total);
     void onCheckVersionFinished();
+    void onDownloadMetaDataChanged();
     void onDownloadReadyRead();
     void onDownloadFinished();
     void onSystemTrayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -91,6 +100,7 @@ private:
     void showDownloadFailed(const QString& reason);
     void refreshTrayToolTip();
     QString downloadFailure(const QNetworkReply* pReply) const;
+    void refuseDownload(const QString& reason);
     void discardDownload();
     void showDialog();
     void showTrayMessage(const QString& message, QSystemTrayIcon::MessageIcon icon);
@@ -113,8 +123,13 @@ private:
     QFile m_installer;
 
     QString m_expectedSha256;
+    qint64 m_expectedSize = -1; // from the description; -1 when it gives none
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
-    QString m_downloadFolder;
+    std::unique_ptr<VUpdateFolder> m_pFolder;
+    qint64 m_received = 0;
+    qint64 m_sizeLimit = kMaxUnannouncedDownloadBytes;
+    QString m_overLimitReason; // what a body beyond m_sizeLimit is told
+    QString m_refusal;
     QString m_writeError;
     QString m_speedText;
     QString m_failureReason;

@@ -1,14 +1,18 @@
 #include "VUpdateDialog.h"
+#include "VUpdateFolder.h"
 #include "VUpdateSettings.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(update);
+    // What an updater that crashed or was killed left in the temporary directory.
+    VUpdateFolder::removeStale(QDir::tempPath());
 
     // Product key, display name, description address, running version.
     const QStringList arguments = QCoreApplication::arguments();

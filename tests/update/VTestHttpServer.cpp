@@ -111,12 +111,14 @@ void VTestHttpServer::respond(QTcpSocket* pSocket, const QString& path, const Ro
         pTimer->start(100);
         return;
     }
-    case Mode::Endless: {
-        send(head + "\r\n");
+    case Mode::Endless:
+    case Mode::Huge: {
+        send(head + (route.mode == Mode::Huge ? "Content-Length: 1073741824\r\n\r\n" : "\r\n"));
         const QByteArray chunk(64 * 1024, 'x');
         // Bounded all the same, so a client that never stops reading cannot fill the disk.
-        connect(pSocket, &QTcpSocket::bytesWritten, pSocket, [this, pSocket, path, chunk, send] {
-            if (pSocket->bytesToWrite() < chunk.size() && m_bytesSent.value(path) < (256 << 20))
+        const auto end = m_bytesSent.value(path) + (route.mode == Mode::Huge ? 1 << 30 : 256 << 20);
+        connect(pSocket, &QTcpSocket::bytesWritten, pSocket, [=] {
+            if (pSocket->bytesToWrite() < chunk.size() && m_bytesSent.value(path) < end)
                 send(chunk);
         });
         send(chunk);

@@ -25,6 +25,7 @@ public:
         Hangup,        // closes the connection without a word
         Trickle,       // headers, then one byte every 100 ms, forever
         Endless,       // no length, data as fast as the client takes it, until it hangs up
+        Huge,          // Content-Length of 1 GiB, made up as fast as the client takes it
         Chunked,       // chunked transfer with its closing chunk
         ChunkedCutOff, // chunked transfer of the first half, then closes
     };

@@ -1,3 +1,4 @@
+#include "TalvikDesktop.h"
 #include "TalvikTest.h"
 #include "VTestHttpServer.h"
 
@@ -52,7 +53,8 @@ private:
     {
         m_pProcess = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
+        environment.insert(QStringLiteral("TMPDIR"), TalvikTest::privateHome().path());
         environment.insert(QStringLiteral("TALVIK_UPDATE_TIMEOUT_MS"), QString::number(timeoutMs));
         m_pProcess->setProcessEnvironment(environment);
         m_pProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -166,6 +168,42 @@ private slots:
         // It now waits in the tray for the user; well past its own time-out it is still there.
         QTest::qWait(2 * kTimeoutMs);
         QCOMPARE(m_pProcess->state(), QProcess::Running);
+    }
+
+    // Tray icon clicked, Download pressed; while a body pours in: kill, Alt+F4 (close) or Escape.
+    void downloadStaysSmallAndEndsAtOnce()
+    {
+        if (qEnvironmentVariableIsEmpty("TALVIK_TEST_WM"))
+            QSKIP("a desktop journey: runs as tst_TalvikUpdate_openbox");
+        QProcess trayer;
+        trayer.start("trayer", {"--edge", "bottom", "--align", "right", "--widthtype", "request"});
+        const auto stop = qScopeGuard([&trayer] { trayer.kill(), trayer.waitForFinished(); });
+        const auto x = [](const QString& c) { return TalvikTest::xdotool(c.split(' ')); };
+        const auto tray = "search --onlyvisible --class trayer mousemove --window %1 12 12 click 1";
+        const QString home = TalvikTest::privateHome().path(); // the program's TMPDIR
+        for (const QString end : {"kill", "alt+F4", "Escape"}) {
+            const QString path = "/files/" + end + "/setup.sh";
+            m_pServer->setRoute(path, {200, {}, end == "alt+F4" ? Mode::Huge : Mode::Endless});
+            m_pServer->setRoute(kPath,
+                                {200, releases("2.6").replace("http://127.0.0.1:1/files/setup.sh",
+                                                              m_pServer->url(path).toUtf8())});
+            start(arguments(), kWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(QDir(home, "TalvikUpdate-*").count(), 0u, kWaitMs); // stale
+            const QString pid = QString::number(m_pProcess->processId());
+            const QString window = "search --all --onlyvisible --pid " + pid + " --name ^Morvane";
+            QTRY_VERIFY_WITH_TIMEOUT((x(tray), !x(window).isEmpty()), kWaitMs);
+            x(window + " windowfocus --sync key alt+d");
+            QTRY_VERIFY_WITH_TIMEOUT(m_pServer->bytesSent(path) > (128 << 20), kWaitMs);
+            QFile file("/proc/" + pid + "/status");
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const int kib = QString(file.readAll()).section("VmHWM:", 1).section('k', 0, 0).toInt();
+            QVERIFY2(kib > 0 && kib < (100 << 10), qPrintable(QString::number(kib))); // the peak
+            const QDeadlineTimer second(1000);
+            end == "kill" ? m_pProcess->kill() : void(x("key " + end));
+            QTRY_COMPARE_WITH_TIMEOUT(m_pProcess->state(), QProcess::NotRunning, kWaitMs);
+            QVERIFY(end == "kill" || (m_pProcess->exitCode() == 2 && !second.hasExpired()));
+            QCOMPARE(QDir(home, "TalvikUpdate-*").count(), end == "kill" ? 1u : 0u);
+        }
     }
 };
 
