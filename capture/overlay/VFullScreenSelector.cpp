@@ -1,6 +1,7 @@
 #include "VFullScreenSelector.h"
 #include "ui_VFullScreenSelector.h"
 
+#include "VOverlayBackground.h"
 #include "VOverlayProperties.h"
 
 #include "app/VScrollingCapture.h"
@@ -9,7 +10,6 @@
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
 #include "graphics/VGraphicsBackgroundColor.h"
-#include "graphics/VGraphicsBackgroundImage.h"
 #include "graphics/VGraphicsItem.h"
 #include "graphics/VGraphicsLayer.h"
 #include "graphics/VGraphicsScene.h"
@@ -36,7 +36,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QPropertyAnimation>
@@ -64,6 +63,11 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // No background cache: it would be one more picture of the whole screen. The dimmed
+    // screen is painted where it shows, from the one picture; the document where it changes.
+    view->setCacheMode(QGraphicsView::CacheNone);
+    // The scene covers the whole viewport: nothing to clear under it first.
+    view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_pUi->widgetSubTool->setStyleSheet(QStringLiteral(
         "QWidget#widgetSubTool { background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, "
         "y2:0, stop:0 rgba(25, 33, 44, 220), stop:0.5 rgba(42, 54, 66, 220), stop:1 rgba(25, 33, "
@@ -168,12 +172,6 @@ void VFullScreenSelector::showScreen(QImage screen)
         pBar->hide();
     }
 
-    m_dimmedScreen = m_screen;
-    QPainter painter(&m_dimmedScreen);
-    painter.setOpacity(0.6);
-    painter.fillRect(m_dimmedScreen.rect(), Qt::black);
-    painter.end();
-
     VGraphicsScene* scene = m_pUi->canvas->scene();
     connect(scene, &VGraphicsScene::persistentItemChanged, this,
             &VFullScreenSelector::onItemChanged);
@@ -255,7 +253,7 @@ void VFullScreenSelector::addCapture()
     VGraphicsScene* scene = m_pUi->canvas->scene();
     // Earlier areas and annotations stay out of the way while the next one is picked.
     scene->activeLayer()->hide();
-    scene->setBackground(new VGraphicsBackgroundImage(m_dimmedScreen));
+    scene->setBackground(new VOverlayBackground(m_screen));
     m_pUi->canvas->setCanvasSize(m_screen.size());
     startPicker();
 }

@@ -38,7 +38,7 @@ public:
 
     // Shows screen (device pixels; windowTree lines up with it) and runs modally to the end.
     // Returns the dialog's result. Moved in, the picture is shown without a copy of its own:
-    // the overlay holds it and its dimmed twin, nothing more.
+    // the overlay holds it, dims it as it paints it, and keeps no other picture of the screen.
     int runCapture(int mode, QImage screen, const VWindowNode& windowTree);
 
     VCanvas* canvas() const;
@@ -103,8 +103,9 @@ private:
 
     std::unique_ptr<Ui::VFullScreenSelector> m_pUi;
     QRect m_placement;
+    // The one picture of the screen: the dimmed background while picking and every area share
+    // it.
     QPixmap m_screen;
-    QPixmap m_dimmedScreen;
     VWindowNode m_windowTree;
     int m_captureMode = 0;
     bool m_bSubToolShown = false;

@@ -80,6 +80,8 @@ private slots:
     void init();
     void twoAreasMakeOnePictureAndSave();
     void escapeOnTheFirstPickEndsWithNothing();
+    void thePickersShowTheScreenDimmed_data();
+    void thePickersShowTheScreenDimmed();
     void shapedWindowIsPickedWithItsShape();
     void shapedWindowPickedByItsContentKeepsItsShape();
     void arrowHead();
@@ -156,6 +158,43 @@ void tst_VFullScreenSelector::escapeOnTheFirstPickEndsWithNothing()
                    [&] { QTest::keyClick(overlay.canvas()->view(), Qt::Key_Escape); });
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void tst_VFullScreenSelector::thePickersShowTheScreenDimmed_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("regionType");
+    QTest::newRow("rectangle") << int(VV::CaptureRegion) << 0;
+    QTest::newRow("polygon") << int(VV::CaptureRegion) << 1;
+    QTest::newRow("window") << int(VV::CaptureWindow) << 0;
+}
+
+// What the X server shows while an area is picked is the picture under black at 60 % opacity,
+// pixel for pixel, in device pixels also on a screen of twice the density.
+void tst_VFullScreenSelector::thePickersShowTheScreenDimmed()
+{
+    QFETCH(int, mode);
+    QFETCH(int, regionType);
+    VConfigCapture::instance()->setRegionType(regionType);
+    QScreen* pScreen = QGuiApplication::primaryScreen();
+    const QRect device = deviceGeometry(pScreen);
+    const QImage screen = positionPicture(device.size()).toImage();
+    QImage expected = screen.convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter painter(&expected);
+        painter.setOpacity(0.6);
+        painter.fillRect(expected.rect(), Qt::black);
+    }
+    // Away from the help balloon (top right) and the pointer's cross (parked bottom right).
+    const QRect checked(0, 0, device.width() / 2, device.height() / 2);
+    QCursor::setPos(pScreen->geometry().bottomRight() - QPoint(40, 40));
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(overlay, mode, screen, VWindowNode::fromWindows({}, device, {device}), [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(&overlay));
+        QTRY_VERIFY(
+            grabScreen(pScreen).picture.convertToFormat(QImage::Format_RGB32).copy(checked) ==
+            expected.copy(checked));
+    });
 }
 
 // A real window of the desktop with an elliptic shape, found in the live window tree and

@@ -1,0 +1,17 @@
+#include "VOverlayBackground.h"
+
+#include "interaction/VRestorePainter.h"
+
+#include <QPainter>
+
+void VOverlayBackground::paint(QPainter* painter, const QRectF& rect)
+{
+    // Whole pixels of the picture; the view shows them one to one.
+    const QRect area = rect.toAlignedRect() & m_screen.rect();
+    if (area.isEmpty())
+        return;
+    VRestorePainter restore(*painter);
+    painter->drawPixmap(area.topLeft(), m_screen, area);
+    painter->setOpacity(kDimming);
+    painter->fillRect(area, Qt::black);
+}
