@@ -172,15 +172,17 @@ QString VConfigCapture::automaticSaveFolder() const
         relative = folder;
     else
         return folder;
-    relative = QDir::cleanPath(relative);
-    if (relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"))) {
+    // Joined as the shell joins "~//x", so a part that reads as absolute stays below home too.
+    const QString home = QDir::homePath();
+    const QString path = QDir::cleanPath(home + QLatin1Char('/') + relative);
+    const QString inHome = QDir(home).relativeFilePath(path);
+    if (inHome == QLatin1String("..") || inHome.startsWith(QLatin1String("../")) ||
+        QDir::isAbsolutePath(inHome)) {
         qWarning("AutomaticSaveFolder \"%s\" leaves the home folder; ignored",
                  qUtf8Printable(folder));
         return fallback;
     }
-    if (relative.isEmpty() || relative == QLatin1String("."))
-        return QDir::toNativeSeparators(QDir::homePath());
-    return QDir::toNativeSeparators(QDir::home().absoluteFilePath(relative));
+    return QDir::toNativeSeparators(path);
 }
 
 void VConfigCapture::setAutomaticSaveFolder(const QString& folder)
