@@ -161,21 +161,28 @@ QString VConfigCapture::defaultAutomaticSaveFolder()
 
 namespace {
 
-// What a folder setting names below the home folder ("" for the home folder itself), or
-// nothing when it is absolute. A relative folder would otherwise follow wherever the program
-// happened to be started.
+// What a folder setting names below the home folder, or nothing when it is absolute. A
+// relative folder would otherwise follow wherever the program happened to be started.
 std::optional<QString> belowHome(const QString& folder)
 {
     if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
-        return QDir::cleanPath(folder.mid(2));
+        return folder.mid(1);
     if (QDir::isRelativePath(folder))
-        return QDir::cleanPath(folder);
+        return folder;
     return std::nullopt;
 }
 
-bool climbsOut(const QString& relative)
+// The folder, joined to the home folder as the shell joins "~//x" (so a part that reads as
+// absolute stays below home too); empty when it climbs out.
+QString joinedToHome(const QString& relative)
 {
-    return relative == QLatin1String("..") || relative.startsWith(QLatin1String("../"));
+    const QString home = QDir::homePath();
+    const QString path = QDir::cleanPath(home + QLatin1Char('/') + relative);
+    const QString inHome = QDir(home).relativeFilePath(path);
+    if (inHome == QLatin1String("..") || inHome.startsWith(QLatin1String("../")) ||
+        QDir::isAbsolutePath(inHome))
+        return QString();
+    return path;
 }
 
 } // namespace
@@ -183,7 +190,7 @@ bool climbsOut(const QString& relative)
 QString VConfigCapture::folderProblem(const QString& folder)
 {
     const auto relative = belowHome(folder);
-    if (!relative || !climbsOut(*relative))
+    if (!relative || !joinedToHome(*relative).isEmpty())
         return QString();
     return QCoreApplication::translate("VConfigCapture",
                                        "A relative folder may not leave the home folder.");
@@ -199,14 +206,13 @@ QString VConfigCapture::automaticSaveFolder() const
     const auto relative = belowHome(folder);
     if (!relative)
         return folder;
-    if (climbsOut(*relative)) {
+    const QString path = joinedToHome(*relative);
+    if (path.isEmpty()) {
         qWarning("AutomaticSaveFolder \"%s\" leaves the home folder; ignored",
                  qUtf8Printable(folder));
         return fallback;
     }
-    if (relative->isEmpty() || *relative == QLatin1String("."))
-        return QDir::toNativeSeparators(QDir::homePath());
-    return QDir::toNativeSeparators(QDir::home().absoluteFilePath(*relative));
+    return QDir::toNativeSeparators(path);
 }
 
 void VConfigCapture::setAutomaticSaveFolder(const QString& folder)

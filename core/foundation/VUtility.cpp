@@ -48,6 +48,10 @@ QString TargetFormatToString(VV::enumTargetFormat format)
 
 QString TargetFormatToString(int format)
 {
+    // A number from a hand-edited settings file may name no format, and cast to the enumeration
+    // it would be a value the enumeration cannot hold.
+    if (format < VV::TargetFormatPng || format > VV::TargetFormatBmp)
+        return {};
     return TargetFormatToString(static_cast<VV::enumTargetFormat>(format));
 }
 

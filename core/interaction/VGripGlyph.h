@@ -9,7 +9,8 @@
 class TALVIKCORE_EXPORT VGripGlyph
 {
 public:
-    enum enumGlyph
+    // Of a fixed type, so that any number is a value and the square stands in for unknown ones.
+    enum enumGlyph : int
     {
         GlyphSquare = 0,
         GlyphBar = 1,

@@ -3,6 +3,7 @@
 
 TALVIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 TALVIK_BUILD="${TALVIK_BUILD:-$TALVIK_ROOT/build}"
+TALVIK_SANITIZE_BUILD="${TALVIK_SANITIZE_BUILD:-$TALVIK_ROOT/build-sanitize}"
 
 # Everything the build, the tests and the run need, by Debian package name.
 TALVIK_PACKAGES=(
@@ -17,6 +18,7 @@ TALVIK_PACKAGES=(
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
     scdoc desktop-file-utils appstream lintian dpkg-dev file man-db
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
@@ -54,6 +56,38 @@ talvik_build() {
     talvik_log "configuring and building in $TALVIK_BUILD"
     cmake -S "$TALVIK_ROOT" -B "$TALVIK_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$TALVIK_BUILD" --parallel "$(nproc)"
+}
+
+# The sanitizer build of cmake/TalvikSanitize.cmake: clang, only the target talvik_sanitize.
+talvik_build_sanitize() {
+    talvik_log "configuring and building with the sanitizers in $TALVIK_SANITIZE_BUILD"
+    cmake -S "$TALVIK_ROOT" -B "$TALVIK_SANITIZE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE= \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DTALVIK_SANITIZE=ON \
+        -DTALVIK_BUILD_BENCH=OFF -DTALVIK_BUILD_EXAMPLES=OFF >/dev/null
+    cmake --build "$TALVIK_SANITIZE_BUILD" --target talvik_sanitize --parallel "$(nproc)"
+}
+
+# Runs the offscreen tests, the capture journeys and the fuzzers of the sanitizer build. Every
+# report, also from a program a test starts, goes to a file; any file fails the run.
+talvik_test_sanitize() {
+    local logs="$TALVIK_SANITIZE_BUILD/sanitizer-reports"
+    rm -rf "$logs"
+    mkdir -p "$logs"
+    local status=0
+    ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$logs/asan" \
+    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/ubsan" \
+    LSAN_OPTIONS="suppressions=$TALVIK_ROOT/scripts/lib/lsan.supp:print_suppressions=0" \
+    ASAN_SYMBOLIZER_PATH="$(command -v llvm-symbolizer-14)" \
+        ctest --test-dir "$TALVIK_SANITIZE_BUILD" -L 'sanitize|fuzz' --output-on-failure \
+        --parallel "$(nproc)" --timeout 600 || status=1
+    local report
+    for report in "$logs"/*; do
+        [ -e "$report" ] || continue
+        talvik_log "sanitizer report $report"
+        cat "$report" >&2
+        status=1
+    done
+    return "$status"
 }
 
 # Starts a private Xvfb and exports DISPLAY; it is stopped when the calling script exits.

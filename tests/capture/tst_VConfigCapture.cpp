@@ -102,6 +102,9 @@ void tst_VConfigCapture::emptiedAutomaticFolderFallsBack_data()
                                        << "Shots";
     QTest::newRow("below ~") << "~/Shots"
                              << "Shots";
+    // As the shell reads it, and as the file-name fuzzer found it leaving the home folder.
+    QTest::newRow("below ~ with a slash more") << "~//Shots"
+                                               << "Shots";
 }
 
 void tst_VConfigCapture::emptiedAutomaticFolderFallsBack()
