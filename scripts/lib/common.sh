@@ -54,7 +54,8 @@ talvik_ensure_packages() {
 
 talvik_build() {
     talvik_log "configuring and building in $TALVIK_BUILD"
-    cmake -S "$TALVIK_ROOT" -B "$TALVIK_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$TALVIK_ROOT" -B "$TALVIK_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTALVIK_WERROR=ON >/dev/null
     cmake --build "$TALVIK_BUILD" --parallel "$(nproc)"
 }
 
