@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a capture: PNG through Qt's writer at its default and at lower zlib levels against our
 // streaming writer at several levels and filters, on a made-up screen of text, flat controls and
 // a photo, at 1920x1080 and 3840x2160. Prints time and bytes of each and the ratios to Qt's

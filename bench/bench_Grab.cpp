@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen grab to a picture in memory: shared memory against plain GetImage requests and the
 // toolkit's own grab, on private X servers of 1920x1080 and 3840x2160. Grabs follow each other
 // as in a scrolling capture: shared memory then reuses the segment of the picture let go of.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scroll step on 4K frames: the overlap search against the plain one that tries every candidate
 // (a normal scroll, blank gaps that let many candidates match far, a blinking caret that needs
 // the similarity levels), and the other costs of a step: fingerprinting a frame, joining strips.

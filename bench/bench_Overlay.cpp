@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capture overlay on a 4K screen: a picker's drag step and a window highlight moving from
 // one window to the next must repaint only what changed, never the whole screen. The overlay
 // keeps no background cache (it would be one more picture of the screen): what changed is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the capture overlay. Time: from the grabbed picture of a 3840x2160 screen to the
 // overlay's first painted frame (the end of the capture delay to what the user sees). Memory:
 // the most the heap holds while the overlay's state is built from the picture of a 7680x4320

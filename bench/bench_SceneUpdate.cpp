@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving one item of a large document: the view's background cache must make a frame much
 // cheaper than redrawing the whole viewport. Drawing a long freehand stroke and moving an
 // obfuscation over a picture must keep every step within a frame, and the obfuscation's cost

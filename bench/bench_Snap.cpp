@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Snapping runs on every mouse move: one lookup must stay logarithmic in the number of items.
 #include "TalvikBench.h"
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Pictures are SVG sources rendered at build time into the PNGs the resources name, each with an
 # @2x twin that Qt picks on a 200% screen.
 #

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake --install: the capture program in bin/, its private core library in lib/talvikcapture/,
 # the updater in libexec/talvikcapture/, and the launcher entry, metainfo, icons, man pages and
 # shell completions under share/.

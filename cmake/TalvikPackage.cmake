@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cpack -G DEB: a Debian package of what cmake --install lays down, under /usr.
 set(CPACK_PACKAGE_NAME talvikcapture)
 set(CPACK_PACKAGE_VENDOR "Talvik Capture contributors")

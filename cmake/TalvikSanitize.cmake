@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sanitizer build (-DTALVIK_SANITIZE=ON, with clang): everything compiled with
 # AddressSanitizer and UndefinedBehaviorSanitizer, where any finding ends the program. It is
 # meant for its own build directory and for one target, talvik_sanitize: the programs, the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Our own sources are compiled with many warnings; generated code (protoc, moc, uic) apart.
 # TALVIK_WERROR (on in scripts/ and CI) makes them errors: off by default, so the next
 # compiler release cannot break a user's build. The clang builds of cmake/TalvikSanitize.cmake

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Lays every rendered picture out at 1x and 2x on the dark title-bar grey and on a light menu
 # background, magnified without smoothing, so the art can be judged pixel by pixel.
 # Usage: tools/contact-sheet.sh <build-dir> <out.png> [zoom]

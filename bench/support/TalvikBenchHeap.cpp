@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The malloc family of the program, counting what it hands out and forwarding to glibc's own.
 // A program's definitions come before the shared libraries' in symbol lookup, so the toolkit's
 // allocations come here too.

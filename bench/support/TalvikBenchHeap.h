@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the heap holds, counted by the program's own malloc family (TalvikBenchHeap.cpp, linked

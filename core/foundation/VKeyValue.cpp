@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "VKeyValue.h"
 
 VKeyValue::VKeyValue(const QString& key, const QString& value) : m_key(key), m_value(value) {}

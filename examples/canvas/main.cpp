@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows a canvas with one item of every kind, a panel that starts each drawing tool and the
 // "Properties" panel of the selected items beside the canvas.
 // Ctrl+wheel zooms; a click selects an item and shows its grips.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by scripts/run and scripts/test: Debian packages, the build, a virtual X server.
 # shellcheck shell=bash
 
@@ -17,7 +20,7 @@ TALVIK_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine64 doctest-dev
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
-    scdoc desktop-file-utils appstream lintian dpkg-dev file man-db
+    scdoc desktop-file-utils appstream lintian dpkg-dev file man-db reuse
     clang-14 libclang-rt-14-dev llvm-14
 )
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's command line, each argument cut at a NUL of the input: what parse() makes of it
 // and what the start-up reads from the raw arguments before the toolkit exists.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The automatic file names and the save folder, whatever the settings file holds: a template
 // typed by the user or edited by hand, expanded at some moment, and the folder setting, absolute,
 // relative or below "~". Every name must stay one name inside its folder, and a folder given

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The overlap search of the scrolling capture on frames made from the input: a page of rows
 // drawn from a small palette (so rows repeat, as blank gaps and repeated blocks do), the frame
 // before a scroll and the frame after it, with a few bytes changed. The fast search must give

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The release description the updater downloads, as anyone on the way may have written it:
 // the product found in it, and the file name its download link gives.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates the updater's pictures with ImageMagick; the results are committed.
 set -eu
 cd "$(dirname "$0")"

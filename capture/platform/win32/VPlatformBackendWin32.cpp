@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/win32/VPlatformBackendWin32.h"
 
 #include "platform/win32/VWin32CursorImage.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Win32 backend, shared by the capture library and the test runner built with mingw-w64.
 set(TALVIK_WIN32_BACKEND_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/VPlatformBackendWin32.cpp

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs inside wayland-session.sh: a real compositor and the real desktop portals.
 #include <QDBusConnection>
 #include <QDBusMessage>

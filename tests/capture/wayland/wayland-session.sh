@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Usage: wayland-session.sh [--x11 | --stage FILE]... COMMAND [ARGUMENT]...
 #
 # Runs a command inside a real, private Wayland session: sway on a headless output, PipeWire

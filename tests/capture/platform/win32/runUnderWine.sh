@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a Windows program under Wine on $DISPLAY: runUnderWine.sh WINE PREFIX PROGRAM [ARGS...]
 # The prefix is made on first use and kept.
 set -euo pipefail
