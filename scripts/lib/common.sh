@@ -16,6 +16,7 @@ TALVIK_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine64 doctest-dev
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
+    xterm fonts-dejavu-core
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
