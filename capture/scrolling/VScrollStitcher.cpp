@@ -18,11 +18,16 @@ VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
         return firstStep(next);
     if (differingRows(m_last, next, m_last.rect()) == 0)
         return Step::Unmoved;
-    const VShift shift = findShift(m_last, next, m_band, m_lastShift);
+    const int voted = votedShift(shiftVotes(m_last, next, m_band), m_lastShift);
+    if (voted == 0)
+        return checkShift(m_last, next, m_band, 0).bCertain ? Step::Unmoved : Step::Uncertain;
+    // A side bar that happened to follow the page in an earlier step shows itself now. Only
+    // columns go: the rows of the band must stay for the stacked rows to join.
+    const QRect band = voted > 0 ? movingColumns(m_last, next, m_band, voted) : m_band;
+    const VShift shift = checkShift(m_last, next, band, voted);
     if (!shift.bCertain)
         return Step::Uncertain;
-    if (shift.rows == 0)
-        return Step::Unmoved;
+    m_band = band;
     const int bottom = m_band.top() + m_band.height();
     append(next, bottom - shift.rows, shift.rows);
     m_lastShift = shift.rows;

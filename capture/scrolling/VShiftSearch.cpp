@@ -157,6 +157,7 @@ QRect movingColumns(const QImage& previous, const QImage& next, const QRect& ban
     const int rows = band.height() - shift;
     if (!comparable(previous, next) || rows <= 0)
         return band;
+    // Columns that never change (frames, margins) say nothing and are passed over too.
     const auto fixedColumn = [&](int x) {
         int still = 0, moved = 0;
         for (int y = band.top(); y < band.top() + rows; ++y) {
@@ -164,7 +165,8 @@ QRect movingColumns(const QImage& previous, const QImage& next, const QRect& ban
             still += pixel != *pixels(previous, x, y);
             moved += pixel != *pixels(previous, x, y + shift);
         }
-        return still < moved;
+        // A scroll bar's thumb moves too, but not with the page: it never matches well.
+        return still <= moved || moved * 8 > rows;
     };
     int left = band.left(), right = band.left() + band.width();
     while (left < right && fixedColumn(left))

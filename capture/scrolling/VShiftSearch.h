@@ -38,8 +38,8 @@ VShift checkShift(const QImage& previous, const QImage& next, const QRect& band,
 // checkShift at votedShift.
 VShift findShift(const QImage& previous, const QImage& next, const QRect& band, int preferred);
 
-// The band less the side columns that fit the two grabs better unmoved than moved by `shift`
-// rows: scroll bars and side bars inside the changed columns.
+// The band less the side columns that fit the two grabs no worse unmoved than moved by `shift`
+// rows: scroll bars and side bars inside the changed columns, and frames around them.
 QRect movingColumns(const QImage& previous, const QImage& next, const QRect& band, int shift);
 
 // Rows that differ between two grabs of the same size within `band`'s columns; all rows of the
