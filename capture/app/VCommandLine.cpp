@@ -103,7 +103,9 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Captures the screen, lets you annotate the picture and saves it.\n"
-           "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage."));
+           "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage, 3 partial: a "
+           "scrolling capture was cut short (no certain match, Escape or the size limits) and "
+           "the part captured is written."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption captureOption(

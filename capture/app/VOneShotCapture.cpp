@@ -41,9 +41,14 @@ QString tr(const char* text)
     return QCoreApplication::translate("VOneShotCapture", text);
 }
 
-// The page in the window under a global point, scrolled to its end. A page that changes on the
-// way is kept as far as it matched, as nobody is there to be asked.
-QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
+// Exit code of a picture written that lacks part of what was asked for (the reason is on
+// standard error).
+constexpr int kExitPartial = 3;
+
+// The page in the window under a global point, scrolled to its end. A page that cannot be
+// matched all the way is kept as far as it was certain, as nobody is there to be asked;
+// bPartial tells that it, or the limits or Escape, cut the page short.
+QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err, bool& bPartial)
 {
     // Only where the screen lies: the scrolling capture grabs for itself.
     const QRect screenDevice = deviceGeometry(screenAt(globalPoint));
@@ -57,10 +62,12 @@ QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err)
     }
     VScrollingCapture scrolling;
     scrolling.setStepPause(VConfigCapture::instance()->scrollingInterval());
+    scrolling.setWheelPoint(device);
     const QImage page = scrolling.capture(rect.translated(screenDevice.topLeft()));
     const QString why = VScrollingCapture::endText(scrolling.end());
     if (!why.isEmpty())
         err << why << Qt::endl;
+    bPartial = VScrollingCapture::isPartial(scrolling.end());
     return page;
 }
 
@@ -224,13 +231,15 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
     wait(commandLine.delayMs);
 
     QImage image;
+    bool bPartial = false;
     if (commandLine.captureMode == QLatin1String("scrolling"))
-        image = scrolledPageAt(commandLine.at, err);
+        image = scrolledPageAt(commandLine.at, err, bPartial);
     else
         image = grabbedPicture(commandLine, err);
     if (image.isNull())
         return 1;
-    return writeResult(image, commandLine, std::get<int>(format), out, err);
+    const int written = writeResult(image, commandLine, std::get<int>(format), out, err);
+    return written == 0 && bPartial ? kExitPartial : written;
 }
 
 int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop, QTextStream& out,

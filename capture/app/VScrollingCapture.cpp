@@ -6,12 +6,13 @@
 #include "grab/VScreenGrab.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
-#include "scrolling/VOverlapSearch.h"
-#include "scrolling/VRowImage.h"
-#include "scrolling/VStripCollector.h"
+#include "scrolling/VScrollStitcher.h"
+#include "scrolling/VShiftSearch.h"
+#include "VScrollProgress.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -63,8 +64,7 @@ struct VHiddenPointer
 QImage grabArea(const QRect& deviceRect)
 {
     // Only what the capture looks at: a whole screen per step would cost many times more.
-    const QRect area = deviceRect.adjusted(2, 2, -25, -2);
-    const QImage shown = area.isEmpty() ? QImage() : grabDeviceArea(area);
+    const QImage shown = deviceRect.isEmpty() ? QImage() : grabDeviceArea(deviceRect);
     return shown.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -89,6 +89,30 @@ void VScrollingCapture::onEscape()
         m_pLoop->quit();
 }
 
+QImage VScrollingCapture::settledGrab(const QRect& deviceRect, const QImage& before)
+{
+    if (m_bFixedPause) {
+        pause(m_stepPauseMs, false);
+        return grabArea(deviceRect);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QImage last = before;
+    bool bMoved = false;
+    for (;;) {
+        pause(int(qBound<qint64>(1, m_stepPauseMs - clock.elapsed(), qint64(kPollMs))), false);
+        QImage shown = grabArea(deviceRect);
+        // A caret, a spinner or an animation never stands still: a few rows may differ.
+        const int tolerance = shown.height() / 8;
+        if (bMoved && differingRows(shown, last, shown.rect()) <= tolerance)
+            return shown;
+        bMoved = bMoved || differingRows(shown, before, shown.rect()) > tolerance;
+        if (clock.elapsed() >= m_stepPauseMs)
+            return shown;
+        last = std::move(shown);
+    }
+}
+
 QImage VScrollingCapture::capture(const QRect& deviceRect)
 {
     m_bStopped = false;
@@ -99,36 +123,47 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
         return QImage();
     }
     const VEscapeFilter escape([this] { onEscape(); });
-    const QPoint wheelPoint(deviceRect.right() - kWheelInset, deviceRect.center().y());
-    backend.raiseWindow(backend.windowAt(wheelPoint.x(), wheelPoint.y()));
-    backend.movePointer(wheelPoint.x(), wheelPoint.y());
+    QPoint wheel = deviceRect.contains(m_wheelPoint) ? m_wheelPoint : deviceRect.center();
+    backend.raiseWindow(backend.windowAt(wheel.x(), wheel.y()));
+    backend.movePointer(wheel.x(), wheel.y());
     const VHiddenPointer hidden;
+    VScrollProgress progress(deviceRect);
 
-    VStripCollector strips;
     if (!pause(m_settleMs, true)) {
         m_end = End::Stopped;
         return QImage();
     }
-    const QImage first = grabArea(deviceRect.adjusted(0, 0, 0, -kBottomMargin));
-    if (first.isNull() || first.height() <= kTopMargin) {
+    QImage shown = grabArea(deviceRect);
+    if (shown.isNull()) {
         m_end = End::Unavailable;
         return QImage();
     }
-    strips.append(first);
-    VRowImage previous(first.copy(0, kTopMargin, first.width(), first.height() - kTopMargin));
-    const QRect stepArea = deviceRect.adjusted(0, kTopMargin, 0, -kBottomMargin);
-    const qint64 rowLimit = qMin<qint64>(m_rowLimit, kMaxPixels / qMax(1, first.width()));
-
-    bool endPath = false;
+    const qint64 rowLimit = qMin<qint64>(m_rowLimit, kMaxPixels / qMax(1, shown.width()));
+    VScrollStitcher stitcher(shown, rowLimit);
+    bool bWheelPlaced = false;
     for (;;) {
-        backend.turnWheel(wheelPoint.x(), wheelPoint.y(), kNotchesPerStep);
-        // Escape during the pause still waits for and takes in what this step shows, then stops:
-        // the page is moving, so a grab now would catch it half way.
-        const bool stopped = !pause(m_stepPauseMs, false);
-        VRowImage next(grabArea(stepArea));
-        const QRect overlap = findOverlap(previous, next);
-        if (overlap.isEmpty()) {
-            if (stopped) {
+        progress.setRows(stitcher.rows());
+        // The picked point may be on a scroll bar, which moves the page by other amounts.
+        if (!bWheelPlaced && !stitcher.band().isEmpty()) {
+            const QRect band = stitcher.band().translated(deviceRect.topLeft());
+            if (!band.contains(wheel)) {
+                wheel = band.center();
+                backend.movePointer(wheel.x(), wheel.y());
+            }
+            bWheelPlaced = true;
+        }
+        backend.turnWheel(wheel.x(), wheel.y(), kNotchesPerStep);
+        // Escape meanwhile still takes in what this step shows, then stops.
+        shown = settledGrab(deviceRect, shown);
+        VScrollStitcher::Step step = stitcher.add(shown);
+        // The page may still have been moving, or an end reached too early to tell.
+        for (int retry = 0; retry < 1 && step != VScrollStitcher::Step::Moved; ++retry) {
+            pause(m_stepPauseMs, false);
+            shown = grabArea(deviceRect);
+            step = stitcher.add(shown);
+        }
+        if (step == VScrollStitcher::Step::Uncertain) {
+            if (m_bStopped) {
                 m_end = End::Stopped;
                 break;
             }
@@ -138,37 +173,19 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
                 return QImage();
             break;
         }
-        if (overlap.top() == 0) {
-            if (stopped)
-                m_end = End::Stopped;
-            endPath = true;
+        if (step == VScrollStitcher::Step::Unmoved || m_bStopped || stitcher.isFull()) {
+            m_end = stitcher.isFull() ? End::HeightLimit
+                    : m_bStopped      ? End::Stopped
+                                      : End::Finished;
             break;
         }
-        const QImage& shown = next.image();
-        const int fresh = shown.height() - overlap.height();
-        const qint64 room = rowLimit - strips.totalHeight();
-        if (fresh >= room) {
-            strips.append(shown.copy(0, overlap.height(), shown.width(), int(room)));
-            m_end = End::HeightLimit;
-            return strips.result();
-        }
-        strips.append(shown.copy(0, overlap.height(), shown.width(), fresh));
-        if (stopped) {
-            m_end = End::Stopped;
-            endPath = true;
-            break;
-        }
-        previous = std::move(next);
     }
-    // The bottom rows every step cut off belong to the end, once: the page has not moved since
-    // the last grab.
-    if (endPath) {
-        const QImage full = grabArea(deviceRect);
-        const int height = strips.lastHeight() + kBottomMargin;
-        if (!full.isNull() && full.height() >= height && full.width() == first.width())
-            strips.replaceLast(full.copy(0, full.height() - height, full.width(), height));
-    }
-    return strips.result();
+    return stitcher.result();
+}
+
+bool VScrollingCapture::isPartial(End end)
+{
+    return end == End::ContentChanged || end == End::HeightLimit || end == End::Stopped;
 }
 
 QString VScrollingCapture::endText(End end)
@@ -177,7 +194,8 @@ QString VScrollingCapture::endText(End end)
     case End::Finished:
         return QString();
     case End::ContentChanged:
-        return tr("The content changed during scrolling; the part captured before is kept.");
+        return tr("The content changed during scrolling and no certain match was found; the "
+                  "part captured before is kept.");
     case End::GaveUp:
         return tr("The content changed during scrolling; nothing was kept.");
     case End::HeightLimit:

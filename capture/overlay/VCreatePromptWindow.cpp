@@ -97,6 +97,7 @@ bool VCreatePromptWindow::mousePress(QGraphicsSceneMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         // Nothing under the pointer yet (an empty desktop): there is nothing to pick.
+        m_pickedPoint = event->scenePos().toPoint();
         if (m_pHighlighted)
             finish();
         return true;

@@ -31,6 +31,8 @@ public:
 
     VGraphicsItemRectangleWindow* sample();
     QRect highlightedRect() const { return m_highlightedRect; }
+    // Where the window was clicked, in the picture's pixels.
+    QPoint pickedPoint() const { return m_pickedPoint; }
 
 protected:
     void onStart() override;
@@ -47,6 +49,7 @@ private:
     VWindowNode m_tree;
     const VWindowNode* m_pHighlighted = nullptr;
     QRect m_highlightedRect;
+    QPoint m_pickedPoint;
     // By window and picked rectangle.
     std::map<std::tuple<const VWindowNode*, int, int, int, int>, QPainterPath> m_outlines;
 };

@@ -304,11 +304,13 @@ void VFullScreenSelector::onPostEditing(VCreatePrompt* pPrompt)
     // picker has finished: its event loops must not delete the picker under its own feet.
     // Hiding ends this dialog's modal loop, so it comes just before the capture, which then
     // runs inside that loop's last turn.
-    const QRect picked =
-        pPrompt->sample()->sceneBoundary().toRect().translated(m_windowTree.rect().topLeft());
-    QTimer::singleShot(0, this, [this, picked] {
+    const QPoint origin = m_windowTree.rect().topLeft();
+    const QRect picked = pPrompt->sample()->sceneBoundary().toRect().translated(origin);
+    const auto* pWindowPrompt = qobject_cast<VCreatePromptWindow*>(pPrompt);
+    const QPoint clicked = pWindowPrompt ? pWindowPrompt->pickedPoint() + origin : picked.center();
+    QTimer::singleShot(0, this, [this, picked, clicked] {
         hide();
-        QImage image = scrollingCapture(picked);
+        QImage image = scrollingCapture(picked, clicked);
         if (image.isNull()) {
             done(QDialog::Rejected);
             return;
@@ -568,10 +570,11 @@ void VFullScreenSelector::on_toolButtonDrawStepMarker_clicked()
             &VFullScreenSelector::on_toolButtonDrawStepMarker_clicked, Qt::QueuedConnection);
 }
 
-QImage VFullScreenSelector::scrollingCapture(const QRect& deviceRect)
+QImage VFullScreenSelector::scrollingCapture(const QRect& deviceRect, const QPoint& devicePoint)
 {
     VScrollingCapture scrolling;
     scrolling.setStepPause(VConfigCapture::instance()->scrollingInterval());
+    scrolling.setWheelPoint(devicePoint);
     scrolling.setKeepChangedContent([] {
         QMessageBox box(QMessageBox::Warning, tr("TalvikCapture - Scrolling Window"),
                         tr("The content changed during scrolling!\n\n Still save the captured "

@@ -96,7 +96,8 @@ private:
     void startPicker();
     void startDrawing(VCreatePrompt* pPrompt);
     // Scrolls the picked window (device pixels) and brings back its whole content.
-    QImage scrollingCapture(const QRect& deviceRect);
+    // devicePoint: where the window was clicked.
+    QImage scrollingCapture(const QRect& deviceRect, const QPoint& devicePoint);
     void toggleToolRow(bool on, bool otherChecked, QWidget* pOther);
     void slide(QWidget* pWidget, const QPoint& to, bool in, void (VFullScreenSelector::*then)());
     bool hasWork() const;

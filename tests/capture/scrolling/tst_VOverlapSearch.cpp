@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikOverlapReference.h"
+#include "TalvikShiftReference.h"
 #include "TalvikTest.h"
 
 #include "scrolling/VOverlapSearch.h"
+#include "scrolling/VScrollStitcher.h"
+#include "scrolling/VShiftSearch.h"
 #include "scrolling/VStripCollector.h"
 
 #include <QCryptographicHash>
+#include <QPainter>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -50,6 +54,9 @@ private slots:
     void findOverlapMatchesReference();
     void rowsSimilarMatchesReference();
     void fingerprintsAndStrips();
+    void shiftVotesMatchReference();
+    void stitchedWindowsNeverLoseARow_data();
+    void stitchedWindowsNeverLoseARow();
 };
 
 void tst_VOverlapSearch::findOverlapMatchesReference_data()
@@ -147,6 +154,75 @@ void tst_VOverlapSearch::fingerprintsAndStrips()
         std::fill_n(reinterpret_cast<QRgb*>(expected.scanLine(y)) + 30, 10, qRgb(0, 0, 0));
     QCOMPARE(strips.totalHeight(), 12);
     QCOMPARE(strips.result(), expected);
+}
+
+// Page kinds in windows of random sizes moved by random shifts, over random bands.
+void tst_VOverlapSearch::shiftVotesMatchReference()
+{
+    QRandomGenerator random(kSeed);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int width = random.bounded(1, 200), height = random.bounded(1, 120);
+        const int shift = random.bounded(height + 1);
+        const QImage page = makePage(trial % 4, width, height + shift, random);
+        const QImage previous = page.copy(0, 0, width, height);
+        const QImage next = page.copy(0, shift, width, height);
+        const QRect band(random.bounded(width), random.bounded(height), width, height);
+        const QRect inside = band.intersected(previous.rect());
+        QVERIFY2(shiftVotes(previous, next, inside) ==
+                     TalvikShiftReference::shiftVotes(previous, next, inside),
+                 qPrintable(QString::asprintf("trial %d", trial)));
+    }
+}
+
+void tst_VOverlapSearch::stitchedWindowsNeverLoseARow_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("step");
+    QTest::newRow("text, 3 notches") << kText << 120;
+    QTest::newRow("noise, large steps") << kNoise << 250;
+    QTest::newRow("repeated block") << kRepeated << 96;
+    QTest::newRow("blank gaps") << kGaps << 60;
+}
+
+// A window with a toolbar, a status bar, a scroll bar whose thumb moves and a blinking caret
+// around its page: the result is the window with the page pulled out, or stops short, said so.
+void tst_VOverlapSearch::stitchedWindowsNeverLoseARow()
+{
+    QFETCH(int, kind);
+    QFETCH(int, step);
+    QRandomGenerator random(kSeed + quint32(kind));
+    const int width = 300, shown = 280, bar = 30, status = 20, thumb = 40;
+    const QImage page = makePage(kind, width, 1500, random);
+    const QImage top = makePage(kNoise, width + 12, bar, random);
+    const QImage bottom = makePage(kNoise, width + 12, status, random);
+    const auto window = [&](int offset, bool caret) {
+        QImage image(width + 12, bar + shown + status, QImage::Format_RGB32);
+        image.fill(Qt::lightGray);
+        QPainter painter(&image);
+        painter.drawImage(0, 0, top);
+        painter.drawImage(0, bar, page.copy(0, offset, width, shown));
+        painter.drawImage(0, bar + shown, bottom);
+        painter.fillRect(width + 2, bar + offset * (shown - thumb) / (1500 - shown), 8, thumb,
+                         Qt::darkGray);
+        if (caret)
+            painter.fillRect(100, bar + 50, 2, 16, Qt::black);
+        return image;
+    };
+    VScrollStitcher stitcher(window(0, false), 100000);
+    VScrollStitcher::Step result = VScrollStitcher::Step::Moved;
+    for (int offset = step, n = 1; result == VScrollStitcher::Step::Moved; offset += step, ++n)
+        result = stitcher.add(window(std::min(offset, 1500 - shown), n % 2));
+    const QImage picture = stitcher.result();
+    const int pageRows = picture.height() - bar - status;
+    QVERIFY(result == VScrollStitcher::Step::Unmoved || kind == kRepeated || kind == kGaps);
+    if (result == VScrollStitcher::Step::Unmoved)
+        QCOMPARE(pageRows, 1500);
+    QCOMPARE(picture.copy(0, 0, width + 12, bar), top);
+    QCOMPARE(picture.copy(0, bar + pageRows, width + 12, status), bottom);
+    QImage got = picture.copy(0, bar, width, pageRows), want = page.copy(0, 0, width, pageRows);
+    for (QImage* pImage : {&got, &want})
+        QPainter(pImage).fillRect(100, 0, 2, pImage->height(), Qt::black);
+    QCOMPARE(got, want);
 }
 
 TALVIK_TEST_MAIN(tst_VOverlapSearch)

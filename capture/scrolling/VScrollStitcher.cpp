@@ -1,0 +1,92 @@
+#include "VScrollStitcher.h"
+
+#include "VShiftSearch.h"
+
+#include <algorithm>
+#include <utility>
+
+VScrollStitcher::VScrollStitcher(QImage first, qint64 rowLimit)
+    : m_last(std::move(first)), m_rowLimit(std::max<qint64>(1, rowLimit))
+{
+}
+
+VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
+{
+    if (m_bFull || next.size() != m_last.size())
+        return Step::Uncertain;
+    if (m_band.isEmpty())
+        return firstStep(next);
+    if (differingRows(m_last, next, m_last.rect()) == 0)
+        return Step::Unmoved;
+    const int voted = votedShift(shiftVotes(m_last, next, m_band), m_lastShift);
+    if (voted == 0)
+        return checkShift(m_last, next, m_band, 0).bCertain ? Step::Unmoved : Step::Uncertain;
+    // A side bar that happened to follow the page in an earlier step shows itself now. Only
+    // columns go: the rows of the band must stay for the stacked rows to join.
+    const QRect band = voted > 0 ? movingColumns(m_last, next, m_band, voted) : m_band;
+    const VShift shift = checkShift(m_last, next, band, voted);
+    if (!shift.bCertain)
+        return Step::Uncertain;
+    m_band = band;
+    const int bottom = m_band.top() + m_band.height();
+    append(next, bottom - shift.rows, shift.rows);
+    m_lastShift = shift.rows;
+    m_last = next;
+    return Step::Moved;
+}
+
+VScrollStitcher::Step VScrollStitcher::firstStep(const QImage& next)
+{
+    const QRect changed = changedBand(m_last, next);
+    if (changed.isEmpty())
+        return Step::Unmoved;
+    // Scroll bars in the changed columns follow the page no more than fixed parts do.
+    const int rough = votedShift(shiftVotes(m_last, next, changed), -1);
+    if (rough < 0)
+        return Step::Uncertain;
+    if (rough == 0)
+        return checkShift(m_last, next, changed, 0).bCertain ? Step::Unmoved : Step::Uncertain;
+    const QRect band = movingColumns(m_last, next, changed, rough);
+    const VShift shift = checkShift(m_last, next, band, rough);
+    if (!shift.bCertain)
+        return Step::Uncertain;
+    m_band = band;
+    const int bottom = band.top() + band.height();
+    append(m_last, 0, bottom);
+    append(next, bottom - shift.rows, shift.rows);
+    m_lastShift = shift.rows;
+    m_last = next;
+    return Step::Moved;
+}
+
+void VScrollStitcher::append(const QImage& grab, int top, int height)
+{
+    const qint64 room = m_rowLimit - m_strips.totalHeight();
+    if (height >= room) {
+        height = int(room);
+        m_bFull = true;
+    }
+    if (height > 0)
+        m_strips.append(grab.copy(0, top, grab.width(), height));
+}
+
+qint64 VScrollStitcher::rows() const
+{
+    return m_band.isEmpty() ? std::min<qint64>(m_last.height(), m_rowLimit)
+                            : m_strips.totalHeight();
+}
+
+QImage VScrollStitcher::result() const
+{
+    if (m_band.isEmpty())
+        return m_last.copy(0, 0, m_last.width(),
+                           int(std::min<qint64>(m_last.height(), m_rowLimit)));
+    if (m_bFull)
+        return m_strips.result();
+    VStripCollector strips = m_strips;
+    const int bottom = m_band.top() + m_band.height();
+    const auto height = int(std::min<qint64>(m_last.height() - bottom, m_rowLimit - rows()));
+    if (height > 0)
+        strips.append(m_last.copy(0, bottom, m_last.width(), height));
+    return strips.result();
+}
