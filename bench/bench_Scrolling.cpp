@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talvik Capture contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scrolling capture of a 1,000-line text view: steps that end once the page stands still
 // against a fixed pause of ScrollingInterval (500 ms) per step, on a private X server.
 
