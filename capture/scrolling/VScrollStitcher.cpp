@@ -21,12 +21,18 @@ VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
         return firstStep(next);
     if (differingRows(m_last, next, m_last.rect()) == 0)
         return Step::Unmoved;
-    const int voted = votedShift(shiftVotes(m_last, next, m_band), m_lastShift);
+    // The columns come from this step: the page may have grown wider than it was at the
+    // first, and columns left out once (a scroll bar's, or text that happened to fit both
+    // ways) must not stay out, or the band narrows step by step until its rows repeat. The
+    // rows of the band stay for the stacked rows to join.
+    const QRect changed = changedBand(m_last, next);
+    const int left = std::min(changed.left(), m_band.left());
+    const int right = std::max(changed.left() + changed.width(), m_band.left() + m_band.width());
+    const QRect wide(left, m_band.top(), right - left, m_band.height());
+    const int voted = votedShift(shiftVotes(m_last, next, wide), m_lastShift);
     if (voted == 0)
         return checkShift(m_last, next, m_band, 0).bCertain ? Step::Unmoved : Step::Uncertain;
-    // A side bar that happened to follow the page in an earlier step shows itself now. Only
-    // columns go: the rows of the band must stay for the stacked rows to join.
-    const QRect band = voted > 0 ? movingColumns(m_last, next, m_band, voted) : m_band;
+    const QRect band = voted > 0 ? movingColumns(m_last, next, wide, voted) : m_band;
     const VShift shift = checkShift(m_last, next, band, voted);
     if (!shift.bCertain)
         return Step::Uncertain;
