@@ -61,6 +61,30 @@ QVariant storedSetting(const QString& key)
 
 const QString kDialogTitle = QStringLiteral("Morvane Screen Capture");
 
+// Starts `starts` copies of program with argument at once; every copy but the one that becomes
+// the instance must end with exit code 0.
+void burstEndsWell(
+    const QString& program, const QString& argument, int starts,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QTemporaryDir exits;
+    QProcess burst;
+    burst.setProcessEnvironment(environment);
+    burst.setProcessChannelMode(QProcess::ForwardedChannels);
+    burst.start(QStringLiteral("sh"),
+                {"-c", "for i in $(seq $3); do (\"$0\" $2; echo $? > \"$1/$i\") & done", program,
+                 exits.path(), argument, QString::number(starts)});
+    QVERIFY(burst.waitForFinished(10000));
+    const QDir folder(exits.path());
+    QTRY_VERIFY_WITH_TIMEOUT(folder.entryList(QDir::Files).size() >= starts - 1, 60000);
+    QTest::qWait(300);
+    QCOMPARE(folder.entryList(QDir::Files).size(), starts - 1);
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        QFile exit(folder.filePath(name));
+        QVERIFY(exit.open(QIODevice::ReadOnly) && exit.readAll().trimmed() == "0");
+    }
+}
+
 } // namespace
 
 // The program as a user starts it: one instance, the log-on word, the updater beside it.
@@ -209,8 +233,6 @@ void tst_CaptureStartup::secondCopyWakesTheFirst()
 // drop connections that arrive all at once).
 void tst_CaptureStartup::burstAfterACrashLeavesOneInstance()
 {
-    const QString script =
-        QStringLiteral("for i in $(seq 10); do (\"$0\" /autorun; echo $? > \"$1/$i\") & done");
     const auto killAll = qScopeGuard([this] { QProcess::execute("pkill", {"-f", m_program}); });
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     noDisplay.remove(QStringLiteral("DISPLAY"));
@@ -221,16 +243,9 @@ void tst_CaptureStartup::burstAfterACrashLeavesOneInstance()
         pFirst->kill();
         QVERIFY(pFirst->waitForFinished(5000));
 
-        QTemporaryDir exits;
-        QProcess::execute(QStringLiteral("sh"), {"-c", script, m_program, exits.path()});
-        QDir folder(exits.path());
-        QTRY_VERIFY_WITH_TIMEOUT(folder.entryList(QDir::Files).size() >= 9, 20000);
-        QTest::qWait(300);
-        QCOMPARE(folder.entryList(QDir::Files).size(), 9);
-        for (const QString& name : folder.entryList(QDir::Files)) {
-            QFile exit(folder.filePath(name));
-            QVERIFY(exit.open(QIODevice::ReadOnly) && exit.readAll().trimmed() == "0");
-        }
+        burstEndsWell(m_program, QStringLiteral("/autorun"), 10);
+        if (QTest::currentTestFailed())
+            return;
         QProcess late;
         late.setProcessEnvironment(noDisplay);
         late.start(m_program, {});
@@ -258,8 +273,6 @@ void tst_CaptureStartup::burstOnAResettingDisplay()
         server.kill();
         server.waitForFinished();
     });
-    const QString script = QStringLiteral(
-        "for i in $(seq 30); do (\"$0\" --capture region; echo $? > \"$1/$i\") & done");
     for (int round = 0; round < 2; ++round) {
         QFile::remove(m_updaterLog);
         QProcess first;
@@ -269,17 +282,9 @@ void tst_CaptureStartup::burstOnAResettingDisplay()
         first.kill();
         QVERIFY(first.waitForFinished(5000));
 
-        // The one that takes the instance's place runs on; the others end.
-        QTemporaryDir exits;
-        QProcess::execute(QStringLiteral("sh"), {"-c", script, m_program, exits.path()});
-        const QDir folder(exits.path());
-        QTRY_VERIFY_WITH_TIMEOUT(folder.entryList(QDir::Files).size() >= 29, 60000);
-        QTest::qWait(300);
-        QCOMPARE(folder.entryList(QDir::Files).size(), 29);
-        for (const QString& name : folder.entryList(QDir::Files)) {
-            QFile exit(folder.filePath(name));
-            QVERIFY(exit.open(QIODevice::ReadOnly) && exit.readAll().trimmed() == "0");
-        }
+        burstEndsWell(m_program, QStringLiteral("--capture region"), 30, environment);
+        if (QTest::currentTestFailed())
+            return;
         QProcess count;
         count.start(QStringLiteral("pgrep"), {"-c", "-f", QLatin1Char('^') + m_program});
         QVERIFY(count.waitForFinished(5000));
