@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -160,16 +161,30 @@ QRect movingColumns(const QImage& previous, const QImage& next, const QRect& ban
     const int rows = band.height() - shift;
     if (!comparable(previous, next) || rows <= 0)
         return band;
+    // Rows that disagree across most of the band belong to something changing over its whole
+    // width (a bar fading out, an animation): they tell nothing about single columns.
+    std::vector<bool> spanning(std::size_t(rows), false);
+    int counted = rows;
+    for (int y = 0; y < rows; ++y) {
+        int differing = 0;
+        for (int x = band.left(); x < band.left() + band.width(); ++x)
+            differing +=
+                *pixels(next, x, band.top() + y) != *pixels(previous, x, band.top() + y + shift);
+        spanning[std::size_t(y)] = differing * 2 > band.width();
+        counted -= spanning[std::size_t(y)];
+    }
     // Columns that never change (frames, margins) say nothing and are passed over too.
     const auto fixedColumn = [&](int x) {
         int still = 0, moved = 0;
-        for (int y = band.top(); y < band.top() + rows; ++y) {
-            const QRgb pixel = *pixels(next, x, y);
-            still += pixel != *pixels(previous, x, y);
-            moved += pixel != *pixels(previous, x, y + shift);
+        for (int y = 0; y < rows; ++y) {
+            if (spanning[std::size_t(y)])
+                continue;
+            const QRgb pixel = *pixels(next, x, band.top() + y);
+            still += pixel != *pixels(previous, x, band.top() + y);
+            moved += pixel != *pixels(previous, x, band.top() + y + shift);
         }
         // A scroll bar's thumb moves too, but not with the page: it never matches well.
-        return still <= moved || moved * 8 > rows;
+        return still <= moved || moved * 8 > counted;
     };
     int left = band.left(), right = band.left() + band.width();
     while (left < right && fixedColumn(left))
