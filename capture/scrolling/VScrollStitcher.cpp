@@ -37,10 +37,8 @@ VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
     if (!shift.bCertain)
         return Step::Uncertain;
     m_band = band;
-    const int bottom = m_band.top() + m_band.height();
-    append(next, bottom - shift.rows, shift.rows);
+    stack(next, m_band.top(), shift.rows);
     m_lastShift = shift.rows;
-    m_last = next;
     return Step::Moved;
 }
 
@@ -60,42 +58,34 @@ VScrollStitcher::Step VScrollStitcher::firstStep(const QImage& next)
     if (!shift.bCertain)
         return Step::Uncertain;
     m_band = band;
-    const int bottom = band.top() + band.height();
-    append(m_last, 0, bottom);
-    append(next, bottom - shift.rows, shift.rows);
+    stack(next, 0, band.top() + shift.rows);
     m_lastShift = shift.rows;
-    m_last = next;
     return Step::Moved;
 }
 
-void VScrollStitcher::append(const QImage& grab, int top, int height)
+void VScrollStitcher::stack(const QImage& next, int top, int height)
 {
+    // The rows still on the screen are stacked only once they have scrolled out, so each row
+    // comes from the last grab that showed it: what changed on the way was passing (a notice
+    // fading out at the first scroll, a hover mark), and the later grab holds the page.
     const qint64 room = m_rowLimit - m_strips.totalHeight();
-    if (height >= room) {
-        height = int(room);
-        m_bFull = true;
-    }
-    if (height > 0)
-        m_strips.append(grab.copy(0, top, grab.width(), height));
+    m_bFull = m_strips.totalHeight() + height + (next.height() - m_band.top()) >= m_rowLimit;
+    const auto rows = int(std::min<qint64>(height, room));
+    if (rows > 0)
+        m_strips.append(m_last.copy(0, top, m_last.width(), rows));
+    m_last = next;
 }
 
 qint64 VScrollStitcher::rows() const
 {
-    return m_band.isEmpty() ? std::min<qint64>(m_last.height(), m_rowLimit)
-                            : m_strips.totalHeight();
+    return std::min<qint64>(m_strips.totalHeight() + pending(), m_rowLimit);
 }
 
 QImage VScrollStitcher::result() const
 {
-    if (m_band.isEmpty())
-        return m_last.copy(0, 0, m_last.width(),
-                           int(std::min<qint64>(m_last.height(), m_rowLimit)));
-    if (m_bFull)
-        return m_strips.result();
     VStripCollector strips = m_strips;
-    const int bottom = m_band.top() + m_band.height();
-    const auto height = int(std::min<qint64>(m_last.height() - bottom, m_rowLimit - rows()));
+    const auto height = int(std::min<qint64>(pending(), m_rowLimit - m_strips.totalHeight()));
     if (height > 0)
-        strips.append(m_last.copy(0, bottom, m_last.width(), height));
+        strips.append(m_last.copy(0, pendingTop(), m_last.width(), height));
     return strips.result();
 }

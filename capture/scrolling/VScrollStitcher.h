@@ -12,7 +12,7 @@
 // page pulled out to full length. Only the band that moves is matched and stacked; the fixed
 // top part comes from the first grab and the fixed bottom part from the last accepted one, so
 // page rows taken for fixed ones by chance are still in it once: all page content passes
-// through the band on its way up.
+// through the band on its way up. Each row is taken from the last grab that showed it.
 class VScrollStitcher
 {
 public:
@@ -38,7 +38,13 @@ public:
 
 private:
     Step firstStep(const QImage& next);
-    void append(const QImage& grab, int top, int height);
+    // Stacks the rows of the last grab from top that have scrolled out, then takes next as the
+    // last grab; marks the picture full once it reaches the row limit.
+    void stack(const QImage& next, int top, int height);
+    // Where the last grab's rows that are still on the screen, so not stacked yet, begin: the
+    // band's top, or the grab's top while nothing is stacked.
+    int pendingTop() const { return m_strips.isEmpty() ? 0 : m_band.top(); }
+    int pending() const { return m_last.height() - pendingTop(); }
 
     QImage m_last;
     QRect m_band;

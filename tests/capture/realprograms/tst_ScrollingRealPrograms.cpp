@@ -195,6 +195,10 @@ void tst_ScrollingRealPrograms::program_data()
     const QStringList file = {"--disable-server", m_dir.filePath(QStringLiteral("lines.txt"))};
     QTest::newRow("GTK editor with menu bar")
         << QStringLiteral("mousepad") << file << file << 1 << QSize(640, 480);
+    // Toolbar, tabs, search and status bars; as root a warning bar fades out at the first step.
+    const QStringList plain = {m_dir.filePath(QStringLiteral("lines.txt"))};
+    QTest::newRow("Qt editor with toolbar and status bar")
+        << QStringLiteral("featherpad") << plain << plain << 1 << QSize(640, 480);
 }
 
 // Numbered lines; the wheel turns where the window was picked, whatever the scroll bar does.
