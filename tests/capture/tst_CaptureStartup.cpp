@@ -61,8 +61,8 @@ QVariant storedSetting(const QString& key)
 
 const QString kDialogTitle = QStringLiteral("Morvane Screen Capture");
 
-// Starts `starts` copies of program with argument at once; every copy but the one that becomes
-// the instance must end with exit code 0.
+// Starts `starts` copies of program with argument at once: exactly one becomes the instance and
+// runs on, every other one ends with exit code 0.
 void burstEndsWell(
     const QString& program, const QString& argument, int starts,
     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
@@ -77,7 +77,11 @@ void burstEndsWell(
     QVERIFY(burst.waitForFinished(10000));
     const QDir folder(exits.path());
     QTRY_VERIFY_WITH_TIMEOUT(folder.entryList(QDir::Files).size() >= starts - 1, 60000);
-    QTest::qWait(300);
+    // The one that took the instance's place runs on, alone.
+    QProcess count;
+    count.start(QStringLiteral("pgrep"), {"-c", "-f", QLatin1Char('^') + program});
+    QVERIFY(count.waitForFinished(5000));
+    QCOMPARE(count.readAll().trimmed(), QByteArray("1"));
     QCOMPARE(folder.entryList(QDir::Files).size(), starts - 1);
     for (const QString& name : folder.entryList(QDir::Files)) {
         QFile exit(folder.filePath(name));
@@ -285,10 +289,6 @@ void tst_CaptureStartup::burstOnAResettingDisplay()
         burstEndsWell(m_program, QStringLiteral("--capture region"), 30, environment);
         if (QTest::currentTestFailed())
             return;
-        QProcess count;
-        count.start(QStringLiteral("pgrep"), {"-c", "-f", QLatin1Char('^') + m_program});
-        QVERIFY(count.waitForFinished(5000));
-        QCOMPARE(count.readAll().trimmed(), QByteArray("1"));
         QProcess::execute(QStringLiteral("pkill"), {"-9", "-f", m_program});
     }
 }

@@ -8,6 +8,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <cstring>
+
 namespace {
 
 constexpr int kLines = 400;
@@ -75,14 +77,33 @@ QImage grabScreenOf(const QString& display, const QTemporaryDir& dir)
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
+// Until what the display shows stands still: two grabs in a row alike but for a blinking caret.
+void waitUntilStill(const QString& display, const QTemporaryDir& dir)
+{
+    QImage before = grabScreenOf(display, dir);
+    const auto still = [&] {
+        QImage now = grabScreenOf(display, dir);
+        std::swap(now, before);
+        if (now.size() != before.size())
+            return false;
+        int differing = 0;
+        for (int y = 0; y < now.height(); ++y)
+            differing += std::memcmp(now.constScanLine(y), before.constScanLine(y),
+                                     std::size_t(now.bytesPerLine())) != 0;
+        return differing <= 32;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(still(), 15000);
+}
+
 // Focused, so that the caret shows as in the window scrolled.
-void resizeWindow(const QString& display, const QString& windowClass, const QRect& geometry)
+void resizeWindow(const QString& display, const QString& windowClass, const QRect& geometry,
+                  const QTemporaryDir& dir)
 {
     output(display, QStringLiteral("xdotool"),
            {"search", "--sync", "--onlyvisible", "--class", windowClass, "windowsize",
             QString::number(geometry.width()), QString::number(geometry.height()), "windowmove",
             QString::number(geometry.x()), QString::number(geometry.y()), "windowfocus"});
-    QTest::qWait(500);
+    waitUntilStill(display, dir);
 }
 
 // The row a page shows most in a strip: its background.
@@ -213,18 +234,19 @@ void tst_ScrollingRealPrograms::program()
     const VRunning shown(m_display, program, arguments);
     const QString windowClass = program == QStringLiteral("xterm") ? "XTerm" : program;
     if (size.isValid()) {
-        resizeWindow(m_tall, windowClass, QRect(0, 0, size.width(), 7900));
-        resizeWindow(m_display, windowClass, QRect(QPoint(100, 100), size));
+        resizeWindow(m_tall, windowClass, QRect(0, 0, size.width(), 7900), m_dir);
+        resizeWindow(m_display, windowClass, QRect(QPoint(100, 100), size), m_dir);
     }
     const QRect whole = windowOf(m_tall, windowClass);
     const QRect window = windowOf(m_display, windowClass);
+    waitUntilStill(m_tall, m_dir);
+    waitUntilStill(m_display, m_dir);
     // Back to the first line, as a user would before capturing.
-    QTest::qWait(500);
     const QPoint at = window.center();
     output(m_display, QStringLiteral("xdotool"),
            {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat",
             "120", "--delay", "2", "4"});
-    QTest::qWait(300);
+    waitUntilStill(m_display, m_dir);
 
     int code = -1;
     QByteArray err;

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikOverlapReference.h"
-#include "TalvikShiftReference.h"
 #include "TalvikTest.h"
 
 #include "scrolling/VOverlapSearch.h"
 #include "scrolling/VScrollStitcher.h"
-#include "scrolling/VShiftSearch.h"
 #include "scrolling/VStripCollector.h"
 
 #include <QCryptographicHash>
@@ -54,7 +52,6 @@ private slots:
     void findOverlapMatchesReference();
     void rowsSimilarMatchesReference();
     void fingerprintsAndStrips();
-    void shiftVotesMatchReference();
     void stitchedWindowsNeverLoseARow_data();
     void stitchedWindowsNeverLoseARow();
 };
@@ -154,24 +151,6 @@ void tst_VOverlapSearch::fingerprintsAndStrips()
         std::fill_n(reinterpret_cast<QRgb*>(expected.scanLine(y)) + 30, 10, qRgb(0, 0, 0));
     QCOMPARE(strips.totalHeight(), 12);
     QCOMPARE(strips.result(), expected);
-}
-
-// Page kinds in windows of random sizes moved by random shifts, over random bands.
-void tst_VOverlapSearch::shiftVotesMatchReference()
-{
-    QRandomGenerator random(kSeed);
-    for (int trial = 0; trial < 300; ++trial) {
-        const int width = random.bounded(1, 200), height = random.bounded(1, 120);
-        const int shift = random.bounded(height + 1);
-        const QImage page = makePage(trial % 4, width, height + shift, random);
-        const QImage previous = page.copy(0, 0, width, height);
-        const QImage next = page.copy(0, shift, width, height);
-        const QRect band(random.bounded(width), random.bounded(height), width, height);
-        const QRect inside = band.intersected(previous.rect());
-        QVERIFY2(shiftVotes(previous, next, inside) ==
-                     TalvikShiftReference::shiftVotes(previous, next, inside),
-                 qPrintable(QString::asprintf("trial %d", trial)));
-    }
 }
 
 void tst_VOverlapSearch::stitchedWindowsNeverLoseARow_data()
