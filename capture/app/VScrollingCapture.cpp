@@ -102,9 +102,11 @@ QImage VScrollingCapture::settledGrab(const QRect& deviceRect, const QImage& bef
     for (;;) {
         pause(int(qBound<qint64>(1, m_stepPauseMs - clock.elapsed(), qint64(kPollMs))), false);
         QImage shown = grabArea(deviceRect);
-        // A caret, a spinner or an animation never stands still: a few rows may differ.
+        // A caret or a spinner never stands still; the tail of a smooth scroll moving a page
+        // that repeats itself changes as few rows, but across the page.
         const int tolerance = shown.height() / 8;
-        if (bMoved && differingRows(shown, last, shown.rect()) <= tolerance)
+        if (bMoved &&
+            isSmallChange(differingBox(shown, last, shown.rect()), tolerance, shown.width()))
             return shown;
         bMoved = bMoved || differingRows(shown, before, shown.rect()) > tolerance;
         if (clock.elapsed() >= m_stepPauseMs)

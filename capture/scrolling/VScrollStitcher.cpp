@@ -29,10 +29,16 @@ VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
     const int left = std::min(changed.left(), m_band.left());
     const int right = std::max(changed.left() + changed.width(), m_band.left() + m_band.width());
     const QRect wide(left, m_band.top(), right - left, m_band.height());
-    const int voted = votedShift(shiftVotes(m_last, next, wide), m_lastShift);
-    if (voted == 0)
-        return checkShift(m_last, next, m_band, 0).bCertain ? Step::Unmoved : Step::Uncertain;
-    const QRect band = voted > 0 ? movingColumns(m_last, next, wide, voted) : m_band;
+    int voted = votedShift(shiftVotes(m_last, next, wide), m_lastShift);
+    // A page that repeats itself (identical items, a blank run) fits whole periods, unmoved
+    // among them; a scroll bar that moved tells it went on, as far as the wheel took it before.
+    const bool bRepeating = voted <= 0 && movedAsBefore(m_last, next, m_band, m_lastShift);
+    if (bRepeating)
+        voted = m_lastShift;
+    // Unmoved, or without a single row to tell: the end when only a caret or the like changed.
+    if (voted <= 0)
+        return standsStill(m_last, next, m_band) ? Step::Unmoved : Step::Uncertain;
+    const QRect band = bRepeating ? m_band : movingColumns(m_last, next, wide, voted);
     const VShift shift = checkShift(m_last, next, band, voted);
     if (!shift.bCertain)
         return Step::Uncertain;
@@ -52,11 +58,14 @@ VScrollStitcher::Step VScrollStitcher::firstStep(const QImage& next)
     if (rough < 0)
         return Step::Uncertain;
     if (rough == 0)
-        return checkShift(m_last, next, changed, 0).bCertain ? Step::Unmoved : Step::Uncertain;
-    const QRect band = movingColumns(m_last, next, changed, rough);
+        return standsStill(m_last, next, changed) ? Step::Unmoved : Step::Uncertain;
+    QRect band = movingColumns(m_last, next, changed, rough);
     const VShift shift = checkShift(m_last, next, band, rough);
     if (!shift.bCertain)
         return Step::Uncertain;
+    // A fixed header drawn anew stays with the fixed top: in the band it would hide the page
+    // rows under it.
+    band.setTop(redrawnTop(m_last, next, band, shift.rows));
     m_band = band;
     stack(next, 0, band.top() + shift.rows);
     m_lastShift = shift.rows;

@@ -21,6 +21,8 @@ constexpr int kMaxRepeats = 8;
 constexpr int kWeight = 840;
 // Fewer unique strip rows than this agreeing on a shift is chance.
 constexpr int kMinVotes = 4 * kWeight;
+// Scroll bars lie this close to a window's side.
+constexpr int kScrollBarWidth = 24;
 // Rows both grabs must show at the shift for an answer to mean anything.
 constexpr int kMinOverlap = 8;
 
@@ -32,6 +34,21 @@ const QRgb* pixels(const QImage& image, int x, int y)
 bool sameRow(const QImage& a, int ya, const QImage& b, int yb, int left, int width)
 {
     return std::memcmp(pixels(a, left, ya), pixels(b, left, yb), std::size_t(width) * 4) == 0;
+}
+
+// The span of row ya of a that differs from row yb of b within [left, left + width), placed at
+// row ya; empty where they agree.
+QRect rowChange(const QImage& a, int ya, const QImage& b, int yb, int left, int width)
+{
+    const QRgb* pA = pixels(a, left, ya);
+    const QRgb* pB = pixels(b, left, yb);
+    const auto first = int(std::mismatch(pA, pA + width, pB).first - pA);
+    if (first == width)
+        return QRect();
+    int end = width;
+    while (pA[end - 1] == pB[end - 1])
+        --end;
+    return QRect(left + first, ya, end - first, 1);
 }
 
 bool comparable(const QImage& a, const QImage& b)
@@ -142,11 +159,17 @@ VShift checkShift(const QImage& previous, const QImage& next, const QRect& band,
         return shift;
     shift.rows = rows;
     shift.compared = std::max(0, band.height() - rows);
+    // Where the rows disagree: one small box is a changing element, not a wrong shift, which
+    // spoils rows all the way down the page.
+    QRect changing;
     for (int y = band.top(); y < band.top() + shift.compared; ++y) {
-        if (!sameRow(next, y, previous, y + rows, band.left(), band.width()))
-            ++shift.disagreeing;
+        const QRect change = rowChange(next, y, previous, y + rows, band.left(), band.width());
+        shift.disagreeing += !change.isEmpty();
+        changing |= change;
     }
-    shift.bCertain = shift.compared >= kMinOverlap && shift.disagreeing * 4 <= shift.compared;
+    const bool bOverlap = shift.compared >= kMinOverlap;
+    shift.bExact = bOverlap && isSmallChange(changing, shift.compared / 2, band.width());
+    shift.bCertain = shift.bExact || (bOverlap && shift.disagreeing * 4 <= shift.compared);
     return shift;
 }
 
@@ -154,6 +177,18 @@ VShift findShift(const QImage& previous, const QImage& next, const QRect& band, 
 {
     return checkShift(previous, next, band,
                       votedShift(shiftVotes(previous, next, band), preferred));
+}
+
+int redrawnTop(const QImage& previous, const QImage& next, const QRect& band, int rows)
+{
+    int top = band.top();
+    const int end = band.top() + std::max(0, band.height() - rows);
+    QRect redrawn;
+    while (top < end && !sameRow(next, top, previous, top + rows, band.left(), band.width())) {
+        redrawn |= rowChange(next, top, previous, top, band.left(), band.width());
+        ++top;
+    }
+    return isSmallChange(redrawn, top - band.top(), band.width()) ? top : band.top();
 }
 
 QRect movingColumns(const QImage& previous, const QImage& next, const QRect& band, int shift)
@@ -192,6 +227,41 @@ QRect movingColumns(const QImage& previous, const QImage& next, const QRect& ban
     while (right > left && fixedColumn(right - 1))
         --right;
     return QRect(left, band.top(), right - left, band.height());
+}
+
+bool movedAsBefore(const QImage& previous, const QImage& next, const QRect& band, int rows)
+{
+    if (!comparable(previous, next) || rows <= 0)
+        return false;
+    const int side = std::min(kScrollBarWidth, previous.width() / 2);
+    bool bBarMoved = false;
+    for (int y = band.top(); y < band.top() + band.height() && !bBarMoved; ++y) {
+        bBarMoved = !sameRow(previous, y, next, y, 0, side) ||
+                    !sameRow(previous, y, next, y, previous.width() - side, side);
+    }
+    const QRect inside = band & QRect(side, 0, previous.width() - 2 * side, previous.height());
+    return bBarMoved && checkShift(previous, next, inside, rows).bExact;
+}
+
+bool isSmallChange(const QRect& box, int rows, int width)
+{
+    return box.height() <= rows && box.width() <= std::max(kStripWidth, width / 4);
+}
+
+QRect differingBox(const QImage& a, const QImage& b, const QRect& area)
+{
+    if (!comparable(a, b) || !a.rect().contains(area))
+        return area;
+    QRect box;
+    for (int y = area.top(); y < area.top() + area.height(); ++y)
+        box |= rowChange(a, y, b, y, area.left(), area.width());
+    return box;
+}
+
+bool standsStill(const QImage& previous, const QImage& next, const QRect& band)
+{
+    const QRect box = differingBox(previous, next, band);
+    return box.height() * 4 <= band.height() || isSmallChange(box, band.height() / 2, band.width());
 }
 
 int differingRows(const QImage& a, const QImage& b, const QRect& band)

@@ -22,7 +22,7 @@ TALVIK_PACKAGES=(
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
     scdoc desktop-file-utils appstream lintian dpkg-dev file man-db reuse
     clang-14 libclang-rt-14-dev llvm-14
-    xterm fonts-dejavu-core mousepad featherpad
+    xterm fonts-dejavu-core mousepad featherpad chromium
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
