@@ -12,6 +12,7 @@
 #include "VCaptureInfo.h"
 #include "VCaptureResources.h"
 #include "VCommandLine.h"
+#include "VMessageDevice.h"
 #include "VOneShotCapture.h"
 #include "VSingleInstance.h"
 #include "VUpdaterLauncher.h"
@@ -39,13 +40,15 @@ int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream&
     case VCommandLine::Action::Help:
         out << commandLine.helpText;
         return 0;
+    case VCommandLine::Action::HelpAll:
+        out << commandLine.helpAllText();
+        return 0;
     case VCommandLine::Action::Version:
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
             << Qt::endl;
         return 0;
     case VCommandLine::Action::Invalid:
-        err << QCoreApplication::applicationName() << ": " << commandLine.error << Qt::endl
-            << tr("Try --help.") << Qt::endl;
+        err << commandLine.error << Qt::endl << tr("Try --help.") << Qt::endl;
         return 2;
     default:
         return -1;
@@ -68,8 +71,7 @@ int handedOver(bool delivered, const VCommandLine& commandLine, QTextStream& err
     // Delivered or not, a plain second start has nothing more to do.
     if (delivered || commandLine.action != VCommandLine::Action::Capture)
         return 0;
-    err << VCaptureInfo::applicationName() << ": " << tr("the running instance did not answer")
-        << Qt::endl;
+    err << tr("the running instance did not answer") << Qt::endl;
     return 1;
 }
 
@@ -120,6 +122,14 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
     return result;
 }
 
+// What runs without the interactive application: a capture straight to a file, or the list of
+// monitors.
+bool isOneShot(const VCommandLine& commandLine)
+{
+    return commandLine.action == VCommandLine::Action::ListMonitors ||
+           (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot());
+}
+
 // A capture straight to a file: only what writing it needs, so no widgets, tray, dialogs or
 // pictures of the interface. Returns -1 when the arguments the toolkit leaves turn out to ask
 // for something else, for the interactive path to answer.
@@ -127,12 +137,13 @@ int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
 {
     QGuiApplication app(argc, argv);
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
-    if (commandLine.action == VCommandLine::Action::Start ||
-        (commandLine.action == VCommandLine::Action::Capture && !commandLine.isOneShot()))
+    if (!isOneShot(commandLine) && commandLine.action != VCommandLine::Action::Invalid)
         return -1;
     const int answered = answerInText(commandLine, out, err);
     if (answered >= 0)
         return answered;
+    if (commandLine.action == VCommandLine::Action::ListMonitors)
+        return listMonitors(out);
     VConfigCapture::instance();
     return runOneShotCapture(commandLine, out, err);
 }
@@ -146,7 +157,8 @@ int captureMain(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VCaptureInfo::version());
 
     QTextStream out(stdout);
-    QTextStream err(stderr);
+    VMessageDevice messages(stderr, VCaptureInfo::applicationName());
+    QTextStream err(&messages);
 
     if (VCommandLine::asksForTextOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
@@ -159,6 +171,11 @@ int captureMain(int argc, char* argv[])
     // itself only parse once it has taken them; such starts decide later.
     VSingleInstance instance(VCaptureInfo::applicationName());
     const VCommandLine early = VCommandLine::parse(rawArguments(argc, argv));
+    // Wrong usage is told without a display, unless the toolkit's options may mend it.
+    if (early.action == VCommandLine::Action::Invalid && !early.toolkitOptions) {
+        QCoreApplication app(argc, argv);
+        return answerInText(early, out, err);
+    }
     const bool wantsInstance =
         early.action == VCommandLine::Action::Start ||
         (early.action == VCommandLine::Action::Capture && !early.isOneShot());
@@ -173,16 +190,16 @@ int captureMain(int argc, char* argv[])
 
     VPlatform::VDisplayProbe display;
     if (!display.problem().empty()) {
-        err << VCaptureInfo::applicationName() << ": " << QString::fromStdString(display.problem())
-            << Qt::endl;
+        err << QString::fromStdString(display.problem()) << Qt::endl;
         return 1;
     }
 
-    if (early.action == VCommandLine::Action::Capture && early.isOneShot()) {
-        // The full screen needs nothing of the toolkit's GUI: without it the process takes
-        // a fraction of the time.
-        if (early.captureMode == QLatin1String("fullscreen") && early.unknownArguments.isEmpty() &&
-            !early.toolkitOptions) {
+    if (isOneShot(early)) {
+        // The monitor under the pointer needs nothing of the toolkit's GUI: without it the
+        // process takes a fraction of the time.
+        if (early.action == VCommandLine::Action::Capture &&
+            early.captureMode == QLatin1String("fullscreen") && early.region.isNull() &&
+            early.monitor.isEmpty() && !early.toolkitOptions) {
             if (const auto pDesktop = VPlatform::openDirectDesktop()) {
                 QCoreApplication app(argc, argv);
                 return runOneShotCapture(early, *pDesktop, out, err);
@@ -206,6 +223,8 @@ int captureMain(int argc, char* argv[])
         return answered;
     // The settings exist before any window or item does.
     VConfigCapture::instance();
+    if (commandLine.action == VCommandLine::Action::ListMonitors)
+        return listMonitors(out);
     if (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot())
         return runOneShotCapture(commandLine, out, err);
     return runInstance(app, commandLine, err);

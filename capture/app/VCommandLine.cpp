@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <cstring>
 
@@ -17,7 +18,7 @@ const QString kAutorun = QStringLiteral("/autorun");
 
 // The toolkit's own options and whether they take a value. It removes them once the
 // application object exists, but the start-up reads the raw arguments before that.
-const QHash<QString, bool>& toolkitOptions()
+const QHash<QString, bool>& toolkitOptionTable()
 {
     static const QHash<QString, bool> options{
         {"platform", true},
@@ -74,6 +75,11 @@ QStringList knownArguments(const QStringList& arguments, const QList<QCommandLin
                 unknown << argument;
             continue;
         }
+        // The toolkit offers it on Windows only; scripts elsewhere ask with it too.
+        if (argument == QLatin1String("-?")) {
+            known << QStringLiteral("--help");
+            continue;
+        }
         if (argument == QLatin1String("--")) {
             wordsOnly = true;
             known << argument;
@@ -86,15 +92,27 @@ QStringList knownArguments(const QStringList& arguments, const QList<QCommandLin
             known << argument;
             if (takesValue.value(name) && !valueInline && i + 1 < arguments.size())
                 known << arguments.at(++i);
-        } else if (toolkitOptions().contains(name)) {
+        } else if (toolkitOptionTable().contains(name)) {
             toolkit = true;
-            if (toolkitOptions().value(name) && !valueInline)
+            if (toolkitOptionTable().value(name) && !valueInline)
                 ++i;
         } else {
             unknown << argument;
         }
     }
     return known;
+}
+// An X11 geometry WxH+X+Y (either sign before X and Y); null when malformed or without area.
+QRect parseGeometry(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{1,6})x(\\d{1,6})([+-]\\d{1,6})([+-]\\d{1,6})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return QRect();
+    const QRect rect(match.captured(3).toInt(), match.captured(4).toInt(),
+                     match.captured(1).toInt(), match.captured(2).toInt());
+    return rect.isEmpty() ? QRect() : rect;
 }
 } // namespace
 
@@ -103,9 +121,21 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Captures the screen, lets you annotate the picture and saves it.\n"
+           "\n"
+           "Examples:\n"
+           "  TalvikCapture --capture fullscreen --output - | xclip -selection clipboard -t "
+           "image/png\n"
+           "  TalvikCapture --region 640x480+100+50 --output part.png\n"
+           "  TalvikCapture --capture fullscreen --monitor all --auto-name\n"
+           "  TalvikCapture --capture window --active --output window.png\n"
+           "  TalvikCapture --capture scrolling --at 400,300 --output page.png\n"
+           "\n"
            "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage, 3 partial: a "
            "scrolling capture was cut short (no certain match, Escape or the size limits) and "
-           "the part captured is written."));
+           "the part captured is written.\n"
+           "Messages go to standard error, each starting with \"%1: \"; set "
+           "QT_LOGGING_RULES=\"talvik.*.info=true\" for diagnostics.")
+            .arg(QCoreApplication::applicationName()));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption captureOption(
@@ -116,26 +146,49 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
         tr("With --capture fullscreen, window or scrolling: write the capture to <file> and exit, "
-           "without a window; "
-           "its suffix picks the format (png, jpg, jpeg, bmp)."),
+           "without a window; \"-\" writes it to standard output. The suffix picks the format "
+           "(png, jpg, jpeg, bmp) unless --format does."),
         tr("file"));
     const QCommandLineOption autoNameOption(
         QStringLiteral("auto-name"),
         tr("With --capture fullscreen, window or scrolling: write the capture under the automatic "
            "file name of the settings and exit, without a window."));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        tr("With --output or --auto-name: write <format> (png, jpg or bmp) whatever the suffix "
+           "or the settings say; standard output gets PNG without it."),
+        tr("format"));
     const QCommandLineOption atOption(
         QStringLiteral("at"),
         tr("With --capture window or scrolling and --output or --auto-name: the window under the "
            "global point <x,y>, cut to its shape, or the whole page it scrolls through."),
         tr("x,y"));
+    const QCommandLineOption activeOption(
+        QStringLiteral("active"),
+        tr("With --capture window and --output or --auto-name: the window that has the keyboard "
+           "focus, cut to its shape."));
+    const QCommandLineOption regionOption(
+        QStringLiteral("region"),
+        tr("With --output or --auto-name: exactly the area <WxH+X+Y> of the desktop, in its "
+           "pixels across all monitors (implies --capture fullscreen)."),
+        tr("geometry"));
+    const QCommandLineOption monitorOption(
+        QStringLiteral("monitor"),
+        tr("With --capture fullscreen and --output or --auto-name: the monitor <n> (an index or "
+           "a name of --list-monitors) instead of the one under the pointer; \"all\" takes the "
+           "whole desktop, black where no monitor shows."),
+        tr("n"));
+    const QCommandLineOption listMonitorsOption(
+        QStringLiteral("list-monitors"),
+        tr("Print the monitors: index, name, geometry (WxH+X+Y) and which one is primary."));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
         tr("With --output or --auto-name: wait <ms> milliseconds before capturing."), tr("ms"));
-    parser.addOption(captureOption);
-    parser.addOption(outputOption);
-    parser.addOption(autoNameOption);
-    parser.addOption(atOption);
-    parser.addOption(delayOption);
+    const QList<QCommandLineOption> options = {
+        captureOption, outputOption, autoNameOption, formatOption,       atOption,
+        activeOption,  regionOption, monitorOption,  listMonitorsOption, delayOption};
+    for (const QCommandLineOption& option : options)
+        parser.addOption(option);
     // The log-on entry starts the program with this word.
     parser.addPositionalArgument(kAutorun, tr("Start hidden in the notification area."),
                                  QStringLiteral("[/autorun]"));
@@ -150,49 +203,83 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
 
     // "-capture" reads as "--capture", as the toolkit's single-dash words do.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QStringList known = knownArguments(arguments,
-                                             {helpOption, versionOption, captureOption,
-                                              outputOption, autoNameOption, atOption, delayOption},
-                                             result.unknownArguments, result.toolkitOptions);
+    const QStringList known =
+        knownArguments(arguments, options + QList<QCommandLineOption>{helpOption, versionOption},
+                       result.unknownArguments, result.toolkitOptions);
     if (!parser.parse(known))
         return invalid(parser.errorText());
     if (parser.isSet(helpOption)) {
         result.action = Action::Help;
         return result;
     }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        result.action = Action::HelpAll;
+        return result;
+    }
     if (parser.isSet(versionOption)) {
         result.action = Action::Version;
+        return result;
+    }
+    if (parser.isSet(listMonitorsOption)) {
+        result.action = Action::ListMonitors;
         return result;
     }
     // Only the exact word keeps the dialog hidden.
     result.autorun = parser.positionalArguments().contains(kAutorun);
     const bool oneShot = parser.isSet(outputOption) || parser.isSet(autoNameOption);
-    if (!parser.isSet(captureOption)) {
+    const bool regionSet = parser.isSet(regionOption);
+    if (!parser.isSet(captureOption) && !regionSet) {
         if (oneShot || parser.isSet(delayOption))
             return invalid(tr("--output, --auto-name and --delay need --capture"));
         return result;
     }
 
     result.action = Action::Capture;
-    result.captureMode = parser.value(captureOption);
+    result.captureMode =
+        parser.isSet(captureOption) ? parser.value(captureOption) : QStringLiteral("fullscreen");
     if (!kCaptureModes.contains(result.captureMode))
         return invalid(tr("unknown capture mode \"%1\" (expected %2)")
                            .arg(result.captureMode, kCaptureModes.join(QLatin1Char('|'))));
+    const bool fullscreen = result.captureMode == QLatin1String("fullscreen");
     result.outputFile = parser.value(outputOption);
     result.autoName = parser.isSet(autoNameOption);
     if (parser.isSet(outputOption) && result.outputFile.isEmpty())
         return invalid(tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)
         return invalid(tr("--output and --auto-name exclude each other"));
+    // What a script did not mean must not be captured and written.
+    if (oneShot && !result.unknownArguments.isEmpty()) {
+        const QString first = result.unknownArguments.takeFirst();
+        result.unknownArguments.clear();
+        return invalid(tr("unknown argument \"%1\"").arg(first));
+    }
     // A window, or the page in one, is found under a point given with the mode.
     const bool atWindow = result.captureMode == QLatin1String("window") ||
                           result.captureMode == QLatin1String("scrolling");
-    if (oneShot && result.captureMode != QLatin1String("fullscreen") && !atWindow)
+    if (oneShot && !fullscreen && !atWindow)
         return invalid(tr(
             "--output and --auto-name work with --capture fullscreen, window or scrolling only"));
-    if (parser.isSet(atOption) != (oneShot && atWindow))
-        return invalid(
-            tr("--at goes with --capture window or scrolling and --output or --auto-name"));
+    const auto onlyWith = [&](const QCommandLineOption& option, bool allowed, const QString& what) {
+        return parser.isSet(option) && !allowed
+                   ? tr("--%1 goes with %2").arg(option.names().constFirst(), what)
+                   : QString();
+    };
+    result.active = parser.isSet(activeOption);
+    for (const QString& error :
+         {onlyWith(activeOption, oneShot && result.captureMode == QLatin1String("window"),
+                   tr("--capture window and --output or --auto-name")),
+          onlyWith(regionOption, oneShot && fullscreen,
+                   tr("--capture fullscreen and --output or --auto-name")),
+          onlyWith(monitorOption, oneShot && fullscreen && !regionSet,
+                   tr("--capture fullscreen and --output or --auto-name, without --region")),
+          onlyWith(formatOption, oneShot, tr("--output or --auto-name")),
+          onlyWith(delayOption, oneShot, tr("--output or --auto-name"))}) {
+        if (!error.isEmpty())
+            return invalid(error);
+    }
+    if (parser.isSet(atOption) != (oneShot && atWindow && !result.active))
+        return invalid(tr("--capture window or scrolling with --output or --auto-name take "
+                          "either --at or, for a window, --active"));
     if (parser.isSet(atOption)) {
         const QStringList parts = parser.value(atOption).split(QLatin1Char(','));
         bool okX = false;
@@ -203,8 +290,24 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         if (!okX || !okY)
             return invalid(tr("--at needs a point as x,y, not \"%1\"").arg(parser.value(atOption)));
     }
-    if (parser.isSet(delayOption) && !oneShot)
-        return invalid(tr("--delay needs --output or --auto-name"));
+    if (regionSet) {
+        result.region = parseGeometry(parser.value(regionOption));
+        if (result.region.isNull())
+            return invalid(tr("--region needs a geometry WxH+X+Y with a width and a height of at "
+                              "least 1, not \"%1\"")
+                               .arg(parser.value(regionOption)));
+    }
+    result.monitor = parser.value(monitorOption);
+    if (parser.isSet(monitorOption) && result.monitor.isEmpty())
+        return invalid(tr("--monitor needs an index, a name or \"all\""));
+    if (parser.isSet(formatOption)) {
+        result.format = parser.value(formatOption).toLower();
+        if (result.format == QLatin1String("jpeg"))
+            result.format = QStringLiteral("jpg");
+        if (!QStringList{"png", "jpg", "bmp"}.contains(result.format))
+            return invalid(tr("unknown format \"%1\" (expected png, jpg or bmp)")
+                               .arg(parser.value(formatOption)));
+    }
     if (parser.isSet(delayOption)) {
         bool ok = false;
         result.delayMs = parser.value(delayOption).toInt(&ok);
@@ -215,12 +318,22 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     return result;
 }
 
+QString VCommandLine::helpAllText() const
+{
+    QStringList names = toolkitOptionTable().keys();
+    names.sort();
+    QString text = helpText + QLatin1Char('\n') + tr("Options of the toolkit:") + QLatin1Char('\n');
+    for (const QString& name : names)
+        text += QStringLiteral("  -%1%2\n")
+                    .arg(name, toolkitOptionTable().value(name) ? " <value>" : "");
+    return text;
+}
+
 QString VCommandLine::warnings() const
 {
     QString text;
     for (const QString& argument : unknownArguments) {
-        text += tr("%1: unknown argument \"%2\" ignored")
-                    .arg(QCoreApplication::applicationName(), argument);
+        text += tr("unknown argument \"%1\" ignored").arg(argument);
         QString word = argument;
         while (word.startsWith(QLatin1Char('-')) || word.startsWith(QLatin1Char('/')))
             word.remove(0, 1);

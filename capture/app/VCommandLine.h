@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -15,19 +16,25 @@ struct VCommandLine
         Start,   // the interactive application
         Capture, // a capture: one-shot, or asked from the running instance
         Help,
+        HelpAll, // also the toolkit's options
         Version,
+        ListMonitors,
         Invalid,
     };
 
     Action action = Action::Start;
     QString captureMode;   // "region", "window", "scrolling" or "fullscreen"
-    QString outputFile;    // a one-shot capture into this file
+    QString outputFile;    // a one-shot capture into this file; "-" for standard output
+    QString format;        // "png", "jpg" or "bmp"; empty: the suffix or the settings choose
     bool autoName = false; // a one-shot capture under the automatic name
     bool autorun = false;  // started at log-on: the dialog stays hidden
     int delayMs = 0;
-    QPoint at;        // a one-shot window capture: the window under this global point
-    QString error;    // for Invalid
-    QString helpText; // for Help and Invalid
+    QPoint at;           // a one-shot window capture: the window under this global point
+    bool active = false; // a one-shot window capture: the window with the keyboard focus
+    QRect region;        // a one-shot of this area of the desktop, in its pixels; null for none
+    QString monitor;     // an index or a name of --list-monitors, or "all"; empty: the pointer's
+    QString error;       // for Invalid
+    QString helpText;    // for Help and Invalid
     // Arguments that are neither options of the program nor "/autorun": reported, then left
     // alone, so a launcher that adds its own still opens the program.
     QStringList unknownArguments;
@@ -36,6 +43,7 @@ struct VCommandLine
 
     // A capture written straight to a file, without the interactive application.
     bool isOneShot() const { return !outputFile.isEmpty() || autoName; }
+    bool isStandardOutput() const { return outputFile == QLatin1String("-"); }
 
     // 0 region, 1 window, 2 scrolling, 3 full screen; -1 for any other word.
     static int captureModeIndex(const QString& mode);
@@ -45,6 +53,9 @@ struct VCommandLine
 
     // One line per unknown argument, for standard error.
     QString warnings() const;
+
+    // The help and the options the toolkit takes.
+    QString helpAllText() const;
 
     // Whether the raw arguments only ask for help or the version, so no display is needed.
     static bool asksForTextOnly(int argc, char* argv[]);

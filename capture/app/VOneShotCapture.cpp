@@ -10,6 +10,7 @@
 #include "grab/VWindowNode.h"
 #include "output/VOutput.h"
 #include "platform/VPlatformDirect.h"
+#include "platform/VPlatformFactory.h"
 #include "VCommandLine.h"
 #include "VScrollingCapture.h"
 
@@ -117,21 +118,10 @@ VScreenGrab grabForFile(const QList<QScreen*>& screens, QTextStream& err)
     return grab;
 }
 
-// The top-level window under a global point, grabbed whole from the monitors it lies on and cut
-// to its shape: transparent outside it. Null after saying why on err.
-QImage windowAt(const QPoint& globalPoint, QTextStream& err)
+// A top-level window grabbed whole from the monitors it lies on and cut to its shape: transparent
+// outside it. Null after saying why on err.
+QImage windowPicture(const VWindowNode& window, QTextStream& err)
 {
-    const QPoint device = toDevicePixels(QPointF(globalPoint));
-    const VWindowNode tree = buildWindowTree(grabPlace(QGuiApplication::screens()).deviceGeometry);
-    const auto found =
-        std::find_if(tree.children().begin(), tree.children().end(),
-                     [&device](const auto& pWindow) { return pWindow->rect().contains(device); });
-    if (found == tree.children().end()) {
-        err << tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
-            << Qt::endl;
-        return QImage();
-    }
-    const VWindowNode& window = **found;
     const VScreenGrab grab = grabForFile(screensTouching(window.rect()), err);
     if (grab.picture.isNull())
         return QImage();
@@ -145,14 +135,86 @@ QImage windowAt(const QPoint& globalPoint, QTextStream& err)
     return image;
 }
 
-// The screen under the pointer, or the window under --at cut to its shape. Null after saying
-// why on err.
+// The top-level window under a global point, or the one with the keyboard focus, cut to its
+// shape. Null after saying why on err.
+QImage windowPicture(const VCommandLine& commandLine, QTextStream& err)
+{
+    const QPoint device = toDevicePixels(QPointF(commandLine.at));
+    const std::uintptr_t active = commandLine.active ? VPlatform::backend().activeWindow() : 0;
+    const VWindowNode tree = buildWindowTree(grabPlace(QGuiApplication::screens()).deviceGeometry);
+    const auto found =
+        std::find_if(tree.children().begin(), tree.children().end(), [&](const auto& pWindow) {
+            return commandLine.active ? active && pWindow->handle() == active
+                                      : pWindow->rect().contains(device);
+        });
+    if (found != tree.children().end())
+        return windowPicture(**found, err);
+    if (commandLine.active)
+        err << tr("no window has the keyboard focus, or the desktop does not tell which")
+            << Qt::endl;
+    else
+        err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
+            << Qt::endl;
+    return QImage();
+}
+
+// As X11 writes a geometry: WxH+X+Y.
+QString geometryText(const QRect& rect)
+{
+    return QStringLiteral("%1x%2%3%4%5%6")
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(rect.x() < 0 ? "" : "+")
+        .arg(rect.x())
+        .arg(rect.y() < 0 ? "" : "+")
+        .arg(rect.y());
+}
+
+// The monitors --monitor names: all of them, the one of that index or name, or the one under
+// the pointer. Empty when there is no such monitor.
+QList<QScreen*> chosenScreens(const QString& monitor)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (monitor.isEmpty())
+        return {screenAt(QCursor::pos())};
+    if (monitor == QLatin1String("all"))
+        return screens;
+    bool bIndex = false;
+    const int index = monitor.toInt(&bIndex);
+    for (int i = 0; i < screens.size(); ++i) {
+        if ((bIndex && i == index) || screens.at(i)->name() == monitor)
+            return {screens.at(i)};
+    }
+    return {};
+}
+
+// Why the monitor or the region asked for cannot be taken; empty when they can.
+QString unreachableTarget(const VCommandLine& commandLine)
+{
+    if (chosenScreens(commandLine.monitor).isEmpty())
+        return tr("there is no monitor \"%1\" (--list-monitors shows them)")
+            .arg(commandLine.monitor);
+    const QRect desktop = grabPlace(QGuiApplication::screens()).deviceGeometry;
+    if (!commandLine.region.isNull() && !desktop.contains(commandLine.region))
+        return tr("the region %1 is not within the desktop, %2")
+            .arg(geometryText(commandLine.region), geometryText(desktop));
+    return QString();
+}
+
+// The monitors asked for, a region of the desktop, or a window cut to its shape. Null after
+// saying why on err.
 QImage grabbedPicture(const VCommandLine& commandLine, QTextStream& err)
 {
     if (commandLine.captureMode == QLatin1String("window"))
-        return windowAt(commandLine.at, err);
+        return windowPicture(commandLine, err);
+    if (!commandLine.region.isNull()) {
+        const VScreenGrab grab = grabForFile(screensTouching(commandLine.region), err);
+        return grab.picture.isNull() ? QImage()
+                                     : grab.picture.copy(commandLine.region.translated(
+                                           -grab.deviceGeometry.topLeft()));
+    }
     // The grab's own pixels all the way to the file: painted and handed on, never copied.
-    return grabForFile({screenAt(QCursor::pos())}, err).picture;
+    return grabForFile(chosenScreens(commandLine.monitor), err).picture;
 }
 
 // Writes the picture where the command line asks and prints its path; the exit code.
@@ -162,6 +224,13 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
     const VConfigCapture* pConfig = VConfigCapture::instance();
     QString error;
     QString path;
+    // Nothing but the picture goes to standard output then.
+    if (commandLine.isStandardOutput()) {
+        if (writeImageToStandardOutput(image, format, pConfig->jpgQuality(), &error))
+            return 0;
+        err << error << Qt::endl;
+        return 1;
+    }
     if (commandLine.autoName) {
         path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
                                        pConfig->jpgQuality(), &error);
@@ -181,6 +250,10 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
 // The file format the command line or the settings ask for; an exit code when neither names one.
 std::variant<int, VOneShotExit> targetFormat(const VCommandLine& commandLine, QTextStream& err)
 {
+    if (const auto chosen = targetFormatFromSuffix(commandLine.format))
+        return int(*chosen);
+    if (commandLine.isStandardOutput())
+        return int(VV::TargetFormatPng);
     if (!commandLine.outputFile.isEmpty()) {
         const QString suffix = QFileInfo(commandLine.outputFile).suffix();
         if (const auto fromSuffix = targetFormatFromSuffix(suffix))
@@ -227,6 +300,10 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         err << windowTreeUnavailableText() << Qt::endl;
         return 1;
     }
+    if (const QString why = unreachableTarget(commandLine); !why.isEmpty()) {
+        err << why << Qt::endl;
+        return 2;
+    }
 
     wait(commandLine.delayMs);
 
@@ -240,6 +317,17 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         return 1;
     const int written = writeResult(image, commandLine, std::get<int>(format), out, err);
     return written == 0 && bPartial ? kExitPartial : written;
+}
+
+int listMonitors(QTextStream& out)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (int i = 0; i < screens.size(); ++i) {
+        out << i << ' ' << screens.at(i)->name() << ' '
+            << geometryText(deviceGeometry(screens.at(i)))
+            << (screens.at(i) == QGuiApplication::primaryScreen() ? " primary" : "") << Qt::endl;
+    }
+    return 0;
 }
 
 int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop, QTextStream& out,

@@ -11,6 +11,10 @@ struct VCommandLine;
 // its path. Needs the GUI application object. Returns the process exit code.
 int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err);
 
+// Prints the monitors for --list-monitors, in the order --monitor counts them. Needs the GUI
+// application object. Returns the exit code.
+int listMonitors(QTextStream& out);
+
 // A full-screen capture from the command line on a desktop reached without the GUI toolkit,
 // under a core application object only.
 int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop, QTextStream& out,

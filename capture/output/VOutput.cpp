@@ -16,12 +16,14 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 
+#include <cstdio>
 #include <optional>
 
 QImage flattenOnWhite(const QImage& image)
@@ -61,8 +63,9 @@ QByteArray writerFormat(const QString& path, int targetFormat)
         return QByteArrayLiteral("JPG");
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     // Asking the toolkit loads every image plugin it has: not for the formats we write.
+    // A format chosen apart from the name (--format) wins over a suffix of ours.
     if (suffix == "png" || suffix == "bmp")
-        return suffix;
+        return VUtility::TargetFormatToString(targetFormat).toLatin1();
     if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
         return suffix;
     return VUtility::TargetFormatToString(targetFormat).toLatin1();
@@ -153,6 +156,24 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
     }
     if (!file.commit())
         return fail(pError, cannotWrite(path, file.errorString()));
+    return true;
+}
+
+bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned int quality,
+                                QString* pError)
+{
+    const QString name = QStringLiteral("-");
+    if (const QString reason = unwritableReason(image, targetFormat, name); !reason.isEmpty())
+        return fail(pError, reason);
+    std::fflush(stdout);
+    QFile out;
+    QString reason;
+    if (!out.open(VPlatform::binaryStandardOutput(), QIODevice::WriteOnly,
+                  QFileDevice::DontCloseHandle))
+        return fail(pError, cannotWrite(name, out.errorString()));
+    if (!encodeInto(out, image, name, targetFormat, quality, &reason))
+        return fail(pError,
+                    cannotWrite(QCoreApplication::translate("VOutput", "standard output"), reason));
     return true;
 }
 

@@ -27,6 +27,10 @@ std::optional<VV::enumTargetFormat> targetFormatFromSuffix(const QString& suffix
 bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
                     unsigned int quality, QString* pError = nullptr);
 
+// Writes the picture to standard output (a pipe or a file), encoded as writeImageFile does.
+bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned int quality,
+                                QString* pError = nullptr);
+
 // The sub-folder (empty when none) and the file name without extension that the templates
 // give at moment. Both stay inside the save folder: separators and control characters are
 // dropped, and a template that leaves no name falls back to the default one.

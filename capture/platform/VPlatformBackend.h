@@ -178,6 +178,9 @@ public:
         return 0;
     }
 
+    // The top-level window with the keyboard focus, as visibleWindows names it; 0 for none.
+    virtual std::uintptr_t activeWindow() { return 0; }
+
     // Brings a window of windowAt to the front with the keyboard focus.
     virtual bool raiseWindow(std::uintptr_t window)
     {

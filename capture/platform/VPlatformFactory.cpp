@@ -6,8 +6,14 @@
 #include "platform/null/VPlatformBackendNull.h"
 #include "platform/VPlatformBackend.h"
 
-#include <QDebug>
 #include <QGuiApplication>
+#include <QLoggingCategory>
+
+namespace {
+// Quiet unless asked for (QT_LOGGING_RULES="talvik.platform.info=true"): a script's standard
+// error holds only what went wrong.
+Q_LOGGING_CATEGORY(lcPlatform, "talvik.platform", QtWarningMsg)
+} // namespace
 
 namespace VPlatform {
 
@@ -20,8 +26,8 @@ VPlatformBackend& backend()
         std::unique_ptr<VPlatformBackend> chosen = createNativeBackend(platform);
         if (!chosen)
             chosen = std::make_unique<VPlatformBackendNull>();
-        qInfo("Platform layer: %s backend (toolkit platform \"%s\")", chosen->name().c_str(),
-              platform.c_str());
+        qCInfo(lcPlatform, "Platform layer: %s backend (toolkit platform \"%s\")",
+               chosen->name().c_str(), platform.c_str());
         return chosen.release();
     }();
     return *pBackend;

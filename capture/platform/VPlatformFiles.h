@@ -44,4 +44,7 @@ private:
 // owner cannot be kept; true when there is no target yet.
 bool keepOwnership(int fd, const QString& target, QString* pReason);
 
+// Standard output's descriptor, made to pass bytes unchanged (a picture piped on).
+int binaryStandardOutput();
+
 } // namespace VPlatform

@@ -118,4 +118,9 @@ bool keepOwnership(int fd, const QString& target, QString* pReason)
     return true;
 }
 
+int binaryStandardOutput()
+{
+    return STDOUT_FILENO;
+}
+
 } // namespace VPlatform

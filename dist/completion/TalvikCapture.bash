@@ -18,10 +18,18 @@ _TalvikCapture()
             mapfile -t -O "${#COMPREPLY[@]}" COMPREPLY < <(compgen -d -- "$cur")
             return
             ;;
-        --at | --delay)
+        --format)
+            mapfile -t COMPREPLY < <(compgen -W "png jpg bmp" -- "$cur")
+            return
+            ;;
+        --monitor)
+            mapfile -t COMPREPLY < <(compgen -W "all $(TalvikCapture --list-monitors 2>/dev/null | cut -d' ' -f1,2)" -- "$cur")
+            return
+            ;;
+        --at | --delay | --region)
             return
             ;;
     esac
-    mapfile -t COMPREPLY < <(compgen -W "--capture --output --auto-name --at --delay --help --help-all --version /autorun" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "--capture --output --auto-name --format --at --active --region --monitor --list-monitors --delay --help --help-all --version /autorun" -- "$cur")
 }
 complete -o filenames -F _TalvikCapture TalvikCapture

@@ -6,6 +6,7 @@
 #include "TalvikTest.h"
 
 #include <QElapsedTimer>
+#include <QImageReader>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,6 +22,7 @@ namespace {
 struct Run
 {
     int exitCode = -1;
+    QByteArray raw; // standard output as it came
     QString out;
     QString err;
 };
@@ -39,7 +41,8 @@ Run runCapture(const QStringList& arguments,
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    run.raw = process.readAllStandardOutput();
+    run.out = QString::fromLocal8Bit(run.raw).trimmed();
     run.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     return run;
 }
@@ -176,6 +179,8 @@ private slots:
     void windowAtAPointKeepsItsShape();
     void windowAcrossTwoMonitorsIsWhole_data();
     void windowAcrossTwoMonitorsIsWhole();
+    void monitorsAndRegions();
+    void activeWindow();
     void noDisplay();
     void helpAndVersion();
 
@@ -231,11 +236,13 @@ void tst_CaptureCommandLine::writesTheScreen_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("tolerance");
-    QTest::addColumn<QStringList>("toolkitOptions");
+    QTest::addColumn<QStringList>("toolkitOptions"); // or other options
     QTest::newRow("png") << "screen.png" << 0 << QStringList();
     QTest::newRow("bmp") << "screen.bmp" << 0 << QStringList();
     QTest::newRow("jpeg") << "screen.jpeg" << 40 << QStringList();
     QTest::newRow("upper-case suffix") << "SCREEN.JPG" << 40 << QStringList();
+    QTest::newRow("piped on") << "-" << 0 << QStringList();
+    QTest::newRow("format over the suffix") << "bmp.png" << 0 << QStringList{"--format", "bmp"};
     // Only the toolkit knows what its options mean, so it grabs then.
     QTest::newRow("png through the toolkit")
         << "toolkit.png" << 0
@@ -247,15 +254,15 @@ void tst_CaptureCommandLine::writesTheScreen()
     QFETCH(QString, fileName);
     QFETCH(int, tolerance);
     QFETCH(QStringList, toolkitOptions);
-    const QString path = m_dir.filePath(fileName);
+    const QString path = fileName == QLatin1String("-") ? fileName : m_dir.filePath(fileName);
     const Run run =
         runCapture(QStringList{QStringLiteral("--capture"), QStringLiteral("fullscreen"),
                                QStringLiteral("--output"), path} +
                    toolkitOptions);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(run.out, path);
-
-    const QImage image(path);
+    const QImage image = path == fileName ? QImage::fromData(run.raw) : QImage(path);
+    QVERIFY(path == fileName || run.out == path);
+    QVERIFY(!toolkitOptions.contains("bmp") || QImageReader(path).format() == "bmp");
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QCOMPARE(image.size(), screen);
     const QPoint probes[] = {{10, 10},
@@ -347,6 +354,18 @@ void tst_CaptureCommandLine::failures_data()
     QTest::newRow("one-shot of a region")
         << QByteArray() << QStringList{"--capture", "region", "--auto-name"} << 2
         << "fullscreen, window or scrolling only";
+    for (const char* geometry : {"10x", "-5x5+0+0", "99999x99999+0+0", "1x1+1e9+0"})
+        QTest::newRow(geometry) << QByteArray()
+                                << QStringList{"--region", geometry, "--output", "-"} << 2
+                                << "region ";
+    QTest::newRow("unknown monitor")
+        << QByteArray() << (capture + QStringList{"--monitor", "x"}) << 2 << "no monitor \"x\"";
+    QTest::newRow("unknown format") << QByteArray() << (capture + QStringList{"--format", "gif"})
+                                    << 2 << "unknown format \"gif\"";
+    QTest::newRow("standard output and automatic name")
+        << QByteArray() << (capture + QStringList{"--output", "-"}) << 2 << "exclude each other";
+    QTest::newRow("unknown option of a one-shot")
+        << QByteArray() << (capture + QStringList{"--frobnicate"}) << 2 << "\"--frobnicate\"";
 }
 
 void tst_CaptureCommandLine::failures()
@@ -358,7 +377,10 @@ void tst_CaptureCommandLine::failures()
     writeCaptureSettings(settings);
     const Run run = runCapture(arguments);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    // Said on a line of its own that names the program, as scripts expect.
+    QVERIFY2(run.err.contains(QRegularExpression(QStringLiteral("(^|\n)TalvikCapture: [^\n]*") +
+                                                 QRegularExpression::escape(message))),
+             qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 }
 
@@ -643,6 +665,61 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
             QCOMPARE(image.pixel(px, py), PositionPattern::expectedAt(QPoint(px, py)));
 }
 
+// Two monitors: listed, taken by index, by name or all at once, and a region across both,
+// each piped on as a script would.
+void tst_CaptureCommandLine::monitorsAndRegions()
+{
+    const auto restoreMonitors = qScopeGuard(&removeTwoMonitors);
+    QVERIFY(addTwoMonitors(m_screen));
+    const int half = m_screen.width() / 2, height = m_screen.height();
+    // Until the pattern is drawn again where an earlier test's window was.
+    const QPoint probe(half + 100, height / 3);
+    const QStringList all{"--capture", "fullscreen", "--monitor", "all", "--output", "-"};
+    QTRY_COMPARE(QImage::fromData(runCapture(all).raw).pixelColor(probe),
+                 Pattern::expectedAt(probe, m_screen));
+    QCOMPARE(runCapture({"--list-monitors"}).out,
+             QStringLiteral("0 %3 %1x%2+0+0 primary\n1 %4 %1x%2+%1+0")
+                 .arg(half)
+                 .arg(height)
+                 .arg(kMonitors[0], kMonitors[1]));
+    const QList<std::pair<QStringList, QRect>> cases = {
+        {{"--capture", "fullscreen", "--monitor", "1"}, QRect(half, 0, half, height)},
+        {{"--capture", "fullscreen", "--monitor", kMonitors[0]}, QRect(0, 0, half, height)},
+        {all.mid(0, 4), QRect(QPoint(), m_screen)},
+        {{"--region", "300x200+500+400"}, QRect(500, 400, 300, 200)}};
+    for (const auto& [arguments, area] : cases) {
+        const Run run = runCapture(arguments + QStringList{"--output", "-"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QImage image = QImage::fromData(run.raw);
+        QCOMPARE(image.size(), area.size());
+        for (const QPoint& p :
+             {QPoint(), area.bottomRight() - area.topLeft(), area.center() - area.topLeft()})
+            QCOMPARE(image.pixelColor(p), Pattern::expectedAt(p + area.topLeft(), m_screen));
+    }
+}
+
+// The window a key binding means: the one the window manager says has the focus.
+void tst_CaptureCommandLine::activeWindow()
+{
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("background: rgb(200, 40, 120);"));
+    window.setGeometry(200, 150, 200, 150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    xdotool({"windowactivate", "--sync", QString::number(window.winId())});
+    const Run run = runCapture({"--capture", "window", "--active", "--output", "-"});
+    if (qEnvironmentVariableIsEmpty("TALVIK_TEST_WM")) {
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QLatin1String("keyboard focus")), qPrintable(run.err));
+        return;
+    }
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QImage image = QImage::fromData(run.raw);
+    // With the frame the window manager drew around it.
+    QVERIFY(image.width() >= 200 && image.height() >= 150);
+    QCOMPARE(image.pixel(image.width() / 2, image.height() / 2), qRgb(200, 40, 120));
+}
+
 void tst_CaptureCommandLine::noDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -670,6 +747,11 @@ void tst_CaptureCommandLine::helpAndVersion()
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains(QLatin1String("--capture <mode>")));
     QVERIFY(help.out.contains(QLatin1String("--output <file>")));
+    for (const char* option : {"-?", "--help-all"}) {
+        const Run asked = runCapture({QString::fromLatin1(option)}, environment);
+        QCOMPARE(asked.exitCode, 0);
+        QVERIFY(asked.out.contains(QLatin1String("--region <geometry>")));
+    }
 }
 
 TALVIK_TEST_MAIN(tst_CaptureCommandLine)

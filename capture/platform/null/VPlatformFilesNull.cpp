@@ -7,6 +7,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace VPlatform {
 
 // Without unnamed files: a hidden temporary name, then a rename, which the toolkit makes
@@ -56,6 +62,15 @@ VPendingFile::Placement VPendingFile::placeAs(const QString& path)
 bool keepOwnership(int, const QString&, QString*)
 {
     return true;
+}
+
+int binaryStandardOutput()
+{
+#ifdef _WIN32
+    // A console's text mode would turn every byte 10 of the picture into 13 10.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    return fileno(stdout);
 }
 
 } // namespace VPlatform

@@ -93,6 +93,12 @@ std::uintptr_t VPlatformBackendWin32::windowAt(int x, int y)
     return window ? reinterpret_cast<std::uintptr_t>(GetAncestor(window, GA_ROOT)) : 0;
 }
 
+std::uintptr_t VPlatformBackendWin32::activeWindow()
+{
+    const HWND window = GetForegroundWindow();
+    return window ? reinterpret_cast<std::uintptr_t>(GetAncestor(window, GA_ROOT)) : 0;
+}
+
 bool VPlatformBackendWin32::raiseWindow(std::uintptr_t window)
 {
     const HWND handle = reinterpret_cast<HWND>(window);

@@ -31,6 +31,7 @@ public:
     bool cursorImage(VPlatformCursor& cursor) override;
     bool canScrollWindows() const override { return true; }
     std::uintptr_t windowAt(int x, int y) override;
+    std::uintptr_t activeWindow() override;
     bool raiseWindow(std::uintptr_t window) override;
     void movePointer(int x, int y) override;
     void setPointerVisible(bool visible) override;

@@ -341,6 +341,11 @@ std::uintptr_t VPlatformBackendX11::windowAt(int x, int y)
     return m_pSteering->windowAt(x, y);
 }
 
+std::uintptr_t VPlatformBackendX11::activeWindow()
+{
+    return m_pSteering->activeWindow();
+}
+
 bool VPlatformBackendX11::raiseWindow(std::uintptr_t window)
 {
     return m_pSteering->raiseWindow(window);

@@ -47,6 +47,19 @@ std::uintptr_t VX11Steering::windowAt(int x, int y) const
     return reply ? reply->child : 0;
 }
 
+std::uintptr_t VX11Steering::activeWindow() const
+{
+    const xcb_atom_t active = atom("_NET_ACTIVE_WINDOW");
+    if (active == XCB_NONE)
+        return 0;
+    const VXcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        m_pConnection, xcb_get_property(m_pConnection, 0, m_root, active, XCB_ATOM_WINDOW, 0, 1),
+        nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) != 4)
+        return 0;
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
 bool VX11Steering::isManaged() const
 {
     const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");

@@ -16,6 +16,8 @@ public:
 
     bool isAvailable() const { return m_bXtest; }
     std::uintptr_t windowAt(int x, int y) const;
+    // The program's window the window manager calls active, as the window tree names it.
+    std::uintptr_t activeWindow() const;
     bool raiseWindow(std::uintptr_t window) const;
     void movePointer(int x, int y) const;
     void setPointerVisible(bool visible);
