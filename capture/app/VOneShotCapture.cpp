@@ -236,7 +236,9 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
                                        pConfig->jpgQuality(), &error);
     } else {
         path = QFileInfo(commandLine.outputFile).absoluteFilePath();
-        if (!writeImageFile(image, path, format, pConfig->jpgQuality(), &error))
+        // --format wins over the suffix.
+        const auto write = commandLine.format.isEmpty() ? writeImageFile : writeImageFileAs;
+        if (!write(image, path, format, pConfig->jpgQuality(), &error))
             path.clear();
     }
     if (path.isEmpty()) {

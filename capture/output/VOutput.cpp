@@ -63,9 +63,8 @@ QByteArray writerFormat(const QString& path, int targetFormat)
         return QByteArrayLiteral("JPG");
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     // Asking the toolkit loads every image plugin it has: not for the formats we write.
-    // A format chosen apart from the name (--format) wins over a suffix of ours.
     if (suffix == "png" || suffix == "bmp")
-        return VUtility::TargetFormatToString(targetFormat).toLatin1();
+        return suffix;
     if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
         return suffix;
     return VUtility::TargetFormatToString(targetFormat).toLatin1();
@@ -102,11 +101,10 @@ QString unwritableReason(const QImage& image, int targetFormat, const QString& p
 }
 
 // Encodes image into file, all the way to the disk's answer; false with the reason.
-bool encodeInto(QFileDevice& file, const QImage& image, const QString& path, int targetFormat,
+bool encodeInto(QFileDevice& file, const QImage& image, const QByteArray& format, int targetFormat,
                 unsigned int quality, QString* pReason)
 {
     // Our own writers stream the picture row by row: no second full-size copy is made.
-    const QByteArray format = writerFormat(path, targetFormat);
     QString writerError;
     bool encoded = false;
     if (format == "png" && VPngWriter::handles(image.format())) {
@@ -137,10 +135,9 @@ bool encodeInto(QFileDevice& file, const QImage& image, const QString& path, int
     return false;
 }
 
-} // namespace
-
-bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
-                    unsigned int quality, QString* pError)
+// Writes in format (writerFormat's) through a temporary file that replaces path once complete.
+bool writeFile(const QImage& image, const QString& path, const QByteArray& format, int targetFormat,
+               unsigned int quality, QString* pError)
 {
     if (const QString reason = unwritableReason(image, targetFormat, path); !reason.isEmpty())
         return fail(pError, reason);
@@ -150,13 +147,28 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
         return fail(pError, cannotWrite(path, file.errorString()));
     QString reason;
     if (!VPlatform::keepOwnership(file.handle(), path, &reason) ||
-        !encodeInto(file, image, path, targetFormat, quality, &reason)) {
+        !encodeInto(file, image, format, targetFormat, quality, &reason)) {
         file.cancelWriting();
         return fail(pError, cannotWrite(path, reason));
     }
     if (!file.commit())
         return fail(pError, cannotWrite(path, file.errorString()));
     return true;
+}
+
+} // namespace
+
+bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
+                    unsigned int quality, QString* pError)
+{
+    return writeFile(image, path, writerFormat(path, targetFormat), targetFormat, quality, pError);
+}
+
+bool writeImageFileAs(const QImage& image, const QString& path, int targetFormat,
+                      unsigned int quality, QString* pError)
+{
+    return writeFile(image, path, writerFormat(QString(), targetFormat), targetFormat, quality,
+                     pError);
 }
 
 bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned int quality,
@@ -171,7 +183,8 @@ bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned 
     if (!out.open(VPlatform::binaryStandardOutput(), QIODevice::WriteOnly,
                   QFileDevice::DontCloseHandle))
         return fail(pError, cannotWrite(name, out.errorString()));
-    if (!encodeInto(out, image, name, targetFormat, quality, &reason))
+    if (!encodeInto(out, image, writerFormat(QString(), targetFormat), targetFormat, quality,
+                    &reason))
         return fail(pError,
                     cannotWrite(QCoreApplication::translate("VOutput", "standard output"), reason));
     return true;
@@ -219,7 +232,8 @@ QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, in
             pending.emplace(QFileInfo(path).path());
             QString reason = pending->errorString();
             if (!pending->isOpen() ||
-                !encodeInto(pending->device(), image, path, targetFormat, quality, &reason)) {
+                !encodeInto(pending->device(), image, writerFormat(path, targetFormat),
+                            targetFormat, quality, &reason)) {
                 fail(pError, cannotWrite(path, reason));
                 return QString();
             }

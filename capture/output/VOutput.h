@@ -31,6 +31,10 @@ bool writeImageFile(const QImage& image, const QString& path, int targetFormat,
 bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned int quality,
                                 QString* pError = nullptr);
 
+// writeImageFile in targetFormat whatever the suffix says: a format chosen apart from the name.
+bool writeImageFileAs(const QImage& image, const QString& path, int targetFormat,
+                      unsigned int quality, QString* pError = nullptr);
+
 // The sub-folder (empty when none) and the file name without extension that the templates
 // give at moment. Both stay inside the save folder: separators and control characters are
 // dropped, and a template that leaves no name falls back to the default one.
