@@ -112,14 +112,19 @@ void waitUntilStill(const QString& display, const QTemporaryDir& dir)
     QTRY_VERIFY_WITH_TIMEOUT(still(), 15000);
 }
 
-// Focused, so that the caret shows as in the window scrolled.
+// Focused, so that the caret shows as in the window scrolled. A program still starting may set
+// its own size once more: until it keeps ours.
 void resizeWindow(const QString& display, const QString& windowClass, const QRect& geometry,
                   const QTemporaryDir& dir)
 {
-    output(display, QStringLiteral("xdotool"),
-           {"search", "--sync", "--onlyvisible", "--class", windowClass, "windowsize",
-            QString::number(geometry.width()), QString::number(geometry.height()), "windowmove",
-            QString::number(geometry.x()), QString::number(geometry.y()), "windowfocus"});
+    const auto resized = [&] {
+        output(display, QStringLiteral("xdotool"),
+               {"search", "--sync", "--onlyvisible", "--class", windowClass, "windowsize",
+                QString::number(geometry.width()), QString::number(geometry.height()), "windowmove",
+                QString::number(geometry.x()), QString::number(geometry.y()), "windowfocus"});
+        return windowOf(display, windowClass) == geometry;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(resized(), 20000);
     waitUntilStill(display, dir);
 }
 
