@@ -9,7 +9,8 @@
 
 namespace {
 const QString kCapturePrefix = QStringLiteral("capture:");
-}
+const QString kClipboardPrefix = QStringLiteral("clipboard:");
+} // namespace
 
 VApplication::VApplication(int& argc, char** argv)
     : VSingleApplication(VCaptureInfo::applicationName(), argc, argv)
@@ -31,6 +32,16 @@ QString VApplication::captureModeOf(const QString& message)
     return message.startsWith(kCapturePrefix) ? message.mid(kCapturePrefix.size()) : QString();
 }
 
+QString VApplication::clipboardMessage(const QString& file)
+{
+    return kClipboardPrefix + file;
+}
+
+QString VApplication::clipboardFileOf(const QString& message)
+{
+    return message.startsWith(kClipboardPrefix) ? message.mid(kClipboardPrefix.size()) : QString();
+}
+
 void VApplication::activateWindow()
 {
     QWidget* pWindow = activationWindow();
@@ -41,5 +52,6 @@ void VApplication::activateWindow()
 
 bool VApplication::activatesWindow(const QString& message) const
 {
-    return captureModeOf(message).isEmpty();
+    // Only a plain second start: requests are served where the user is.
+    return message.isEmpty();
 }

@@ -18,6 +18,9 @@ public:
     static QString captureMessage(const QString& mode);
     // The mode word of a capture message, or empty for any other message.
     static QString captureModeOf(const QString& message);
+    // A picture file for the instance to keep on the clipboard, and back; empty for any other.
+    static QString clipboardMessage(const QString& file);
+    static QString clipboardFileOf(const QString& message);
 
 protected slots:
     // Shows the dialog first when it is hidden (in the tray), then restores and raises it.

@@ -102,6 +102,10 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
     pDialog = &dialog;
     QObject::connect(
         &app, &VSingleApplication::messageReceived, &dialog, [&dialog](const QString& message) {
+            if (const QString file = VApplication::clipboardFileOf(message); !file.isEmpty()) {
+                takeClipboardPicture(file);
+                return;
+            }
             const int mode = VCommandLine::captureModeIndex(VApplication::captureModeOf(message));
             if (mode >= 0)
                 dialog.startAskedCapture(mode);
@@ -127,6 +131,7 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
 bool isOneShot(const VCommandLine& commandLine)
 {
     return commandLine.action == VCommandLine::Action::ListMonitors ||
+           commandLine.action == VCommandLine::Action::ServeClipboard ||
            (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot());
 }
 
@@ -144,6 +149,8 @@ int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
         return answered;
     if (commandLine.action == VCommandLine::Action::ListMonitors)
         return listMonitors(out);
+    if (commandLine.action == VCommandLine::Action::ServeClipboard)
+        return serveClipboard(commandLine.clipboardFile);
     VConfigCapture::instance();
     return runOneShotCapture(commandLine, out, err);
 }
@@ -199,7 +206,7 @@ int captureMain(int argc, char* argv[])
         // process takes a fraction of the time.
         if (early.action == VCommandLine::Action::Capture &&
             early.captureMode == QLatin1String("fullscreen") && early.region.isNull() &&
-            early.monitor.isEmpty() && !early.toolkitOptions) {
+            early.monitor.isEmpty() && !early.clipboard && !early.toolkitOptions) {
             if (const auto pDesktop = VPlatform::openDirectDesktop()) {
                 QCoreApplication app(argc, argv);
                 return runOneShotCapture(early, *pDesktop, out, err);
@@ -225,6 +232,8 @@ int captureMain(int argc, char* argv[])
     VConfigCapture::instance();
     if (commandLine.action == VCommandLine::Action::ListMonitors)
         return listMonitors(out);
+    if (commandLine.action == VCommandLine::Action::ServeClipboard)
+        return serveClipboard(commandLine.clipboardFile);
     if (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot())
         return runOneShotCapture(commandLine, out, err);
     return runInstance(app, commandLine, err);

@@ -123,8 +123,8 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         tr("Captures the screen, lets you annotate the picture and saves it.\n"
            "\n"
            "Examples:\n"
-           "  TalvikCapture --capture fullscreen --output - | xclip -selection clipboard -t "
-           "image/png\n"
+           "  TalvikCapture --capture fullscreen --clipboard\n"
+           "  TalvikCapture --capture fullscreen --output - | wl-copy\n"
            "  TalvikCapture --region 640x480+100+50 --output part.png\n"
            "  TalvikCapture --capture fullscreen --monitor all --auto-name\n"
            "  TalvikCapture --capture window --active --output window.png\n"
@@ -153,6 +153,15 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         QStringLiteral("auto-name"),
         tr("With --capture fullscreen, window or scrolling: write the capture under the automatic "
            "file name of the settings and exit, without a window."));
+    const QCommandLineOption clipboardOption(
+        QStringLiteral("clipboard"),
+        tr("With --capture fullscreen, window or scrolling: put the capture on the clipboard and "
+           "exit, besides any file of --output or --auto-name. The running instance keeps it "
+           "there, or else a process in the background until another program takes the "
+           "clipboard over. On Wayland use --output - | wl-copy."));
+    QCommandLineOption serveClipboardOption(QStringLiteral("serve-clipboard"), QString(),
+                                            QStringLiteral("file"));
+    serveClipboardOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption formatOption(
         QStringLiteral("format"),
         tr("With --output or --auto-name: write <format> (png, jpg or bmp) whatever the suffix "
@@ -185,8 +194,9 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         QStringLiteral("delay"),
         tr("With --output or --auto-name: wait <ms> milliseconds before capturing."), tr("ms"));
     const QList<QCommandLineOption> options = {
-        captureOption, outputOption, autoNameOption, formatOption,       atOption,
-        activeOption,  regionOption, monitorOption,  listMonitorsOption, delayOption};
+        captureOption, outputOption,       autoNameOption,       clipboardOption,
+        formatOption,  atOption,           activeOption,         regionOption,
+        monitorOption, listMonitorsOption, serveClipboardOption, delayOption};
     for (const QCommandLineOption& option : options)
         parser.addOption(option);
     // The log-on entry starts the program with this word.
@@ -224,9 +234,15 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         result.action = Action::ListMonitors;
         return result;
     }
+    if (parser.isSet(serveClipboardOption)) {
+        result.action = Action::ServeClipboard;
+        result.clipboardFile = parser.value(serveClipboardOption);
+        return result;
+    }
     // Only the exact word keeps the dialog hidden.
     result.autorun = parser.positionalArguments().contains(kAutorun);
-    const bool oneShot = parser.isSet(outputOption) || parser.isSet(autoNameOption);
+    const bool oneShot =
+        parser.isSet(outputOption) || parser.isSet(autoNameOption) || parser.isSet(clipboardOption);
     const bool regionSet = parser.isSet(regionOption);
     if (!parser.isSet(captureOption) && !regionSet) {
         if (oneShot || parser.isSet(delayOption))
@@ -243,6 +259,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const bool fullscreen = result.captureMode == QLatin1String("fullscreen");
     result.outputFile = parser.value(outputOption);
     result.autoName = parser.isSet(autoNameOption);
+    result.clipboard = parser.isSet(clipboardOption);
     if (parser.isSet(outputOption) && result.outputFile.isEmpty())
         return invalid(tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)

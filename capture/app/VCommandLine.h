@@ -19,15 +19,18 @@ struct VCommandLine
         HelpAll, // also the toolkit's options
         Version,
         ListMonitors,
+        ServeClipboard, // the background process that keeps a picture on the clipboard
         Invalid,
     };
 
     Action action = Action::Start;
-    QString captureMode;   // "region", "window", "scrolling" or "fullscreen"
-    QString outputFile;    // a one-shot capture into this file; "-" for standard output
-    QString format;        // "png", "jpg" or "bmp"; empty: the suffix or the settings choose
-    bool autoName = false; // a one-shot capture under the automatic name
-    bool autorun = false;  // started at log-on: the dialog stays hidden
+    QString captureMode;    // "region", "window", "scrolling" or "fullscreen"
+    QString outputFile;     // a one-shot capture into this file; "-" for standard output
+    QString format;         // "png", "jpg" or "bmp"; empty: the suffix or the settings choose
+    bool autoName = false;  // a one-shot capture under the automatic name
+    bool clipboard = false; // a one-shot capture onto the clipboard, besides any file
+    QString clipboardFile;  // ServeClipboard: the picture to serve, removed once it is served
+    bool autorun = false;   // started at log-on: the dialog stays hidden
     int delayMs = 0;
     QPoint at;           // a one-shot window capture: the window under this global point
     bool active = false; // a one-shot window capture: the window with the keyboard focus
@@ -42,7 +45,7 @@ struct VCommandLine
     bool toolkitOptions = false;
 
     // A capture written straight to a file, without the interactive application.
-    bool isOneShot() const { return !outputFile.isEmpty() || autoName; }
+    bool isOneShot() const { return !outputFile.isEmpty() || autoName || clipboard; }
     bool isStandardOutput() const { return outputFile == QLatin1String("-"); }
 
     // 0 region, 1 window, 2 scrolling, 3 full screen; -1 for any other word.

@@ -11,18 +11,28 @@
 #include "output/VOutput.h"
 #include "platform/VPlatformDirect.h"
 #include "platform/VPlatformFactory.h"
+#include "VApplication.h"
+#include "VCaptureInfo.h"
 #include "VCommandLine.h"
 #include "VScrollingCapture.h"
+#include "VSingleInstance.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -287,7 +297,89 @@ VPlatformRect monitorUnderPointer(VPlatformDirect& desktop)
     return monitors.empty() ? VPlatformRect{} : monitors.front();
 }
 
+// Where --clipboard hands its picture on: a file of ours in the temporary folder, so a message
+// to the instance cannot make it read or remove anything else.
+bool isClipboardFile(const QString& path)
+{
+    static const QRegularExpression name(QStringLiteral("^TalvikCapture-clipboard-\\w{6}\\.png$"));
+    const QFileInfo info(path);
+    return info.absoluteDir() == QDir::temp() && name.match(info.fileName()).hasMatch() &&
+           info.isFile() && !info.isSymLink();
+}
+
+// The picture goes on the clipboard and stays there after this process ends: the running
+// instance keeps it, or a process of our own in the background. The exit code.
+int putOnClipboard(const QImage& image, QTextStream& err)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        err << tr("on Wayland the clipboard keeps a picture only while its program runs: use "
+                  "--output - | wl-copy")
+            << Qt::endl;
+        return 1;
+    }
+    QTemporaryFile file(
+        QDir::temp().filePath(QStringLiteral("TalvikCapture-clipboard-XXXXXX.png")));
+    file.setAutoRemove(false);
+    QString error;
+    if (!file.open() || !writeImageFileAs(image, file.fileName(), VV::TargetFormatPng, 0, &error)) {
+        file.remove();
+        err << error << Qt::endl;
+        return 1;
+    }
+    const QString path = file.fileName();
+    file.close();
+    // No instance answers at once: a start of this kind must not wait as the hand-over does.
+    constexpr int kInstanceAnswerMs = 300;
+    bool bHanded = VSingleInstance(VCaptureInfo::applicationName())
+                       .sendMessage(VApplication::clipboardMessage(path), kInstanceAnswerMs);
+    if (!bHanded) {
+        // Detached from our standard channels, so a script reading them is not held up.
+        QProcess server;
+        server.setProgram(QCoreApplication::applicationFilePath());
+        server.setArguments({QStringLiteral("--serve-clipboard"), path});
+        server.setStandardInputFile(QProcess::nullDevice());
+        server.setStandardOutputFile(QProcess::nullDevice());
+        server.setStandardErrorFile(QProcess::nullDevice());
+        bHanded = server.startDetached();
+    }
+    // The file goes once the picture is on the clipboard.
+    const QDeadlineTimer deadline(10000);
+    while (bHanded && QFileInfo::exists(path) && !deadline.hasExpired())
+        QThread::msleep(10);
+    if (QFile::remove(path) || !bHanded) {
+        err << tr("the picture could not be put on the clipboard") << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
+
+bool takeClipboardPicture(const QString& file)
+{
+    if (!isClipboardFile(file))
+        return false;
+    const QImage image(file);
+    if (!image.isNull())
+        QGuiApplication::clipboard()->setImage(image);
+    // Only now: whoever handed it on waits for the file to go.
+    QFile::remove(file);
+    return !image.isNull();
+}
+
+int serveClipboard(const QString& file)
+{
+    if (!takeClipboardPicture(file))
+        return 1;
+    QClipboard* const pClipboard = QGuiApplication::clipboard();
+    QEventLoop loop;
+    QObject::connect(pClipboard, &QClipboard::changed, &loop, [&](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !pClipboard->ownsClipboard())
+            loop.quit();
+    });
+    loop.exec();
+    return 0;
+}
 
 int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err)
 {
@@ -317,8 +409,11 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         image = grabbedPicture(commandLine, err);
     if (image.isNull())
         return 1;
-    const int written = writeResult(image, commandLine, std::get<int>(format), out, err);
-    return written == 0 && bPartial ? kExitPartial : written;
+    const bool bFile = !commandLine.outputFile.isEmpty() || commandLine.autoName;
+    int result = bFile ? writeResult(image, commandLine, std::get<int>(format), out, err) : 0;
+    if (result == 0 && commandLine.clipboard)
+        result = putOnClipboard(image, err);
+    return result == 0 && bPartial ? kExitPartial : result;
 }
 
 int listMonitors(QTextStream& out)

@@ -11,6 +11,16 @@ struct VCommandLine;
 // its path. Needs the GUI application object. Returns the process exit code.
 int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextStream& err);
 
+class QString;
+
+// Keeps the picture that --clipboard left in file on this process's clipboard and removes the
+// file; false for a file that is not such a picture.
+bool takeClipboardPicture(const QString& file);
+
+// The background process of --clipboard on a desktop without the running instance: serves the
+// picture until another program takes the clipboard over. Returns the exit code.
+int serveClipboard(const QString& file);
+
 // Prints the monitors for --list-monitors, in the order --monitor counts them. Needs the GUI
 // application object. Returns the exit code.
 int listMonitors(QTextStream& out);

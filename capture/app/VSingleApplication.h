@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QWidget>
 
 class QLocalServer;
 

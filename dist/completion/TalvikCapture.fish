@@ -7,6 +7,7 @@ complete -c TalvikCapture -f
 complete -c TalvikCapture -l capture -x -a "region window scrolling fullscreen" -d "Start a capture"
 complete -c TalvikCapture -l output -r -F -d "Write the capture to a file and exit"
 complete -c TalvikCapture -l auto-name -d "Write the capture under the automatic name and exit"
+complete -c TalvikCapture -l clipboard -d "Put the capture on the clipboard and exit"
 complete -c TalvikCapture -l format -x -a "png jpg bmp" -d "Write this format whatever the suffix"
 complete -c TalvikCapture -l at -x -d "The window under the global point x,y"
 complete -c TalvikCapture -l active -d "The window with the keyboard focus"

@@ -16,7 +16,7 @@ TALVIK_PACKAGES=(
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-shm0-dev
     libxcb-randr0-dev
     libbenchmark-dev
-    xvfb xauth xdotool trayer procps openbox x11-apps x11-xserver-utils
+    xvfb xauth xdotool trayer procps openbox x11-apps x11-xserver-utils xclip
     g++-mingw-w64-x86-64-posix wine64 doctest-dev
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3

@@ -181,6 +181,7 @@ private slots:
     void windowAcrossTwoMonitorsIsWhole();
     void monitorsAndRegions();
     void activeWindow();
+    void clipboardOutlivesTheCommand();
     void noDisplay();
     void helpAndVersion();
 
@@ -718,6 +719,23 @@ void tst_CaptureCommandLine::activeWindow()
     // With the frame the window manager drew around it.
     QVERIFY(image.width() >= 200 && image.height() >= 150);
     QCOMPARE(image.pixel(image.width() / 2, image.height() / 2), qRgb(200, 40, 120));
+}
+
+// Pasted after the command has ended; its server ends once another program takes over.
+void tst_CaptureCommandLine::clipboardOutlivesTheCommand()
+{
+    const Run run = runCapture({"--capture", "fullscreen", "--clipboard"});
+    QVERIFY2(run.exitCode == 0 && run.out.isEmpty(), qPrintable(run.err));
+    const QImage pasted = QImage::fromData(
+        toolOutput(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "image/png"}));
+    QCOMPARE(pasted.size(), m_screen);
+    for (const QPoint& p : {QPoint(10, 10), QPoint(m_screen.width() - 10, m_screen.height() - 10),
+                            QPoint(m_screen.width() / 2, m_screen.height() / 2)})
+        QCOMPARE(pasted.pixelColor(p), Pattern::expectedAt(p, m_screen));
+    // Taken over by another program, which serves one paste and ends.
+    toolOutput(QStringLiteral("xclip"), {"-selection", "clipboard", "-loops", "1", "/dev/null"});
+    toolOutput(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    QTRY_VERIFY(toolOutput(QStringLiteral("pgrep"), {"-f", "--", "--serve-clipboard"}).isEmpty());
 }
 
 void tst_CaptureCommandLine::noDisplay()
