@@ -142,7 +142,8 @@ int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
 {
     QGuiApplication app(argc, argv);
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
-    if (!isOneShot(commandLine) && commandLine.action != VCommandLine::Action::Invalid)
+    if ((!isOneShot(commandLine) && commandLine.action != VCommandLine::Action::Invalid) ||
+        commandLine.isInteractive())
         return -1;
     const int answered = answerInText(commandLine, out, err);
     if (answered >= 0)
@@ -201,7 +202,8 @@ int captureMain(int argc, char* argv[])
         return 1;
     }
 
-    if (isOneShot(early)) {
+    // A capture picked in the overlay needs the whole application.
+    if (isOneShot(early) && !early.isInteractive()) {
         // The monitor under the pointer needs nothing of the toolkit's GUI: without it the
         // process takes a fraction of the time.
         if (early.action == VCommandLine::Action::Capture &&

@@ -130,9 +130,13 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
            "  TalvikCapture --capture window --active --output window.png\n"
            "  TalvikCapture --capture scrolling --at 400,300 --output page.png\n"
            "\n"
+           "--capture region, or window without --at or --active, with --output, --auto-name or "
+           "--clipboard opens the overlay: pick (and annotate), then save with Ctrl+S to write "
+           "the target, or cancel with Escape.\n"
+           "\n"
            "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage, 3 partial: a "
            "scrolling capture was cut short (no certain match, Escape or the size limits) and "
-           "the part captured is written.\n"
+           "the part captured is written, 4 cancelled in the overlay.\n"
            "Messages go to standard error, each starting with \"%1: \"; set "
            "QT_LOGGING_RULES=\"talvik.*.info=true\" for diagnostics.")
             .arg(QCoreApplication::applicationName()));
@@ -145,17 +149,15 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         tr("mode"));
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
-        tr("With --capture fullscreen, window or scrolling: write the capture to <file> and exit, "
-           "without a window; \"-\" writes it to standard output. The suffix picks the format "
-           "(png, jpg, jpeg, bmp) unless --format does."),
+        tr("With --capture: write the capture to <file> and exit; \"-\" writes it to standard "
+           "output. The suffix picks the format (png, jpg, jpeg, bmp) unless --format does."),
         tr("file"));
     const QCommandLineOption autoNameOption(
-        QStringLiteral("auto-name"),
-        tr("With --capture fullscreen, window or scrolling: write the capture under the automatic "
-           "file name of the settings and exit, without a window."));
+        QStringLiteral("auto-name"), tr("With --capture: write the capture under the automatic "
+                                        "file name of the settings and exit."));
     const QCommandLineOption clipboardOption(
         QStringLiteral("clipboard"),
-        tr("With --capture fullscreen, window or scrolling: put the capture on the clipboard and "
+        tr("With --capture: put the capture on the clipboard and "
            "exit, besides any file of --output or --auto-name. The running instance keeps it "
            "there, or else a process in the background until another program takes the "
            "clipboard over. On Wayland use --output - | wl-copy."));
@@ -273,9 +275,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     // A window, or the page in one, is found under a point given with the mode.
     const bool atWindow = result.captureMode == QLatin1String("window") ||
                           result.captureMode == QLatin1String("scrolling");
-    if (oneShot && !fullscreen && !atWindow)
-        return invalid(tr(
-            "--output and --auto-name work with --capture fullscreen, window or scrolling only"));
+
     const auto onlyWith = [&](const QCommandLineOption& option, bool allowed, const QString& what) {
         return parser.isSet(option) && !allowed
                    ? tr("--%1 goes with %2").arg(option.names().constFirst(), what)
@@ -294,9 +294,12 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
         if (!error.isEmpty())
             return invalid(error);
     }
-    if (parser.isSet(atOption) != (oneShot && atWindow && !result.active))
-        return invalid(tr("--capture window or scrolling with --output or --auto-name take "
-                          "either --at or, for a window, --active"));
+    // A window without either is picked in the overlay; a page to scroll needs its point.
+    const bool scrolling = result.captureMode == QLatin1String("scrolling");
+    if ((parser.isSet(atOption) && (!oneShot || !atWindow || result.active)) ||
+        (oneShot && scrolling && !parser.isSet(atOption)))
+        return invalid(tr("--at goes with --capture window or scrolling and --output, --auto-name "
+                          "or --clipboard, and --capture scrolling needs it"));
     if (parser.isSet(atOption)) {
         const QStringList parts = parser.value(atOption).split(QLatin1Char(','));
         bool okX = false;
@@ -306,6 +309,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
                 QPoint(parts.at(0).trimmed().toInt(&okX), parts.at(1).trimmed().toInt(&okY));
         if (!okX || !okY)
             return invalid(tr("--at needs a point as x,y, not \"%1\"").arg(parser.value(atOption)));
+        result.atGiven = true;
     }
     if (regionSet) {
         result.region = parseGeometry(parser.value(regionOption));

@@ -32,7 +32,8 @@ struct VCommandLine
     QString clipboardFile;  // ServeClipboard: the picture to serve, removed once it is served
     bool autorun = false;   // started at log-on: the dialog stays hidden
     int delayMs = 0;
-    QPoint at;           // a one-shot window capture: the window under this global point
+    QPoint at; // a one-shot window capture: the window under this global point
+    bool atGiven = false;
     bool active = false; // a one-shot window capture: the window with the keyboard focus
     QRect region;        // a one-shot of this area of the desktop, in its pixels; null for none
     QString monitor;     // an index or a name of --list-monitors, or "all"; empty: the pointer's
@@ -47,6 +48,12 @@ struct VCommandLine
     // A capture written straight to a file, without the interactive application.
     bool isOneShot() const { return !outputFile.isEmpty() || autoName || clipboard; }
     bool isStandardOutput() const { return outputFile == QLatin1String("-"); }
+    // A one-shot whose area the user picks in the overlay.
+    bool isInteractive() const
+    {
+        return isOneShot() && (captureMode == QLatin1String("region") ||
+                               (captureMode == QLatin1String("window") && !atGiven && !active));
+    }
 
     // 0 region, 1 window, 2 scrolling, 3 full screen; -1 for any other word.
     static int captureModeIndex(const QString& mode);

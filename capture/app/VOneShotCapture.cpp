@@ -9,6 +9,7 @@
 #include "grab/VScreenGrabLater.h"
 #include "grab/VWindowNode.h"
 #include "output/VOutput.h"
+#include "overlay/VFullScreenSelector.h"
 #include "platform/VPlatformDirect.h"
 #include "platform/VPlatformFactory.h"
 #include "VApplication.h"
@@ -55,6 +56,8 @@ QString tr(const char* text)
 // Exit code of a picture written that lacks part of what was asked for (the reason is on
 // standard error).
 constexpr int kExitPartial = 3;
+// Exit code of a capture the user cancelled in the overlay.
+constexpr int kExitCancelled = 4;
 
 // The page in the window under a global point, scrolled to its end. A page that cannot be
 // matched all the way is kept as far as it was certain, as nobody is there to be asked;
@@ -353,6 +356,38 @@ int putOnClipboard(const QImage& image, QTextStream& err)
     return 0;
 }
 
+// The file, standard output and the clipboard the command line asks for; the exit code.
+int deliver(const QImage& image, const VCommandLine& commandLine, int format, QTextStream& out,
+            QTextStream& err)
+{
+    const bool bFile = !commandLine.outputFile.isEmpty() || commandLine.autoName;
+    const int result = bFile ? writeResult(image, commandLine, format, out, err) : 0;
+    return result == 0 && commandLine.clipboard ? putOnClipboard(image, err) : result;
+}
+
+// The overlay on the frozen monitor, in this process: what the user picks (and annotates) goes
+// to the command line's target when they save. The exit code, kExitCancelled when they cancel.
+int pickedInOverlay(const VCommandLine& commandLine, int format, QTextStream& out, QTextStream& err)
+{
+    VScreenGrab grab = grabForFile(chosenScreens(commandLine.monitor), err);
+    if (grab.picture.isNull())
+        return 1;
+    int result = 0;
+    VFullScreenSelector overlay(nullptr);
+    overlay.setPlacement(grab.geometry);
+    overlay.setSaveTarget([&](const QImage& picture, QString* pError) {
+        // A failure is told in the overlay, which stays for another try or Escape.
+        QString why;
+        QTextStream messages(&why);
+        result = deliver(picture, commandLine, format, out, messages);
+        *pError = why.trimmed();
+        return result == 0;
+    });
+    overlay.runCapture(VCommandLine::captureModeIndex(commandLine.captureMode),
+                       std::move(grab.picture), buildWindowTree(grab.deviceGeometry));
+    return overlay.delivery().kind == VDelivery::Kind::None ? kExitCancelled : result;
+}
+
 } // namespace
 
 bool takeClipboardPicture(const QString& file)
@@ -400,6 +435,8 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
     }
 
     wait(commandLine.delayMs);
+    if (commandLine.isInteractive())
+        return pickedInOverlay(commandLine, std::get<int>(format), out, err);
 
     QImage image;
     bool bPartial = false;
@@ -409,10 +446,7 @@ int runOneShotCapture(const VCommandLine& commandLine, QTextStream& out, QTextSt
         image = grabbedPicture(commandLine, err);
     if (image.isNull())
         return 1;
-    const bool bFile = !commandLine.outputFile.isEmpty() || commandLine.autoName;
-    int result = bFile ? writeResult(image, commandLine, std::get<int>(format), out, err) : 0;
-    if (result == 0 && commandLine.clipboard)
-        result = putOnClipboard(image, err);
+    const int result = deliver(image, commandLine, std::get<int>(format), out, err);
     return result == 0 && bPartial ? kExitPartial : result;
 }
 

@@ -457,7 +457,8 @@ void VFullScreenSelector::on_toolButtonSave_clicked()
 {
     QString error;
     QString path;
-    if (::outputImage(renderedImage(), VV::OutputFile, false, &error, &path)) {
+    if (m_saveTarget ? m_saveTarget(renderedImage(), &error)
+                     : ::outputImage(renderedImage(), VV::OutputFile, false, &error, &path)) {
         m_delivery = {VDelivery::Kind::Saved, path};
         done(QDialog::Accepted);
         return;

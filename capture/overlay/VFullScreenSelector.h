@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -49,6 +50,11 @@ public:
     QImage renderedImage() const;
     // Where the capture went, once the overlay has closed.
     const VDelivery& delivery() const { return m_delivery; }
+
+    // Save hands the picture to this instead of asking for a name: a capture the command line
+    // asked for, which knows its target. False with the reason keeps the overlay open.
+    using SaveTarget = std::function<bool(const QImage& picture, QString* pError)>;
+    void setSaveTarget(SaveTarget save) { m_saveTarget = std::move(save); }
 
 public slots:
     // Escape with nothing picked ends the capture; with work on the canvas it keeps it.
@@ -116,4 +122,5 @@ private:
     bool m_bSliding = false;
     VOverlayProperties* m_pProperties = nullptr;
     VDelivery m_delivery;
+    SaveTarget m_saveTarget;
 };

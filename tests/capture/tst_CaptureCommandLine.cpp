@@ -352,9 +352,9 @@ void tst_CaptureCommandLine::failures_data()
         << "cannot write /dev/null/talvik/";
     QTest::newRow("bad delay") << QByteArray() << (capture + QStringList{"--delay", "x"}) << 2
                                << "--delay";
-    QTest::newRow("one-shot of a region")
-        << QByteArray() << QStringList{"--capture", "region", "--auto-name"} << 2
-        << "fullscreen, window or scrolling only";
+    QTest::newRow("page to scroll without its point")
+        << QByteArray() << QStringList{"--capture", "scrolling", "--auto-name"} << 2
+        << "--capture scrolling needs it";
     for (const char* geometry : {"10x", "-5x5+0+0", "99999x99999+0+0", "1x1+1e9+0"})
         QTest::newRow(geometry) << QByteArray()
                                 << QStringList{"--region", geometry, "--output", "-"} << 2
@@ -538,8 +538,12 @@ void tst_CaptureCommandLine::regionDraggedAndSaved_data()
 {
     QTest::addColumn<bool>("twoMonitors");
     QTest::addColumn<QPoint>("dragFrom");
-    QTest::newRow("one monitor") << false << QPoint(560, 440);
-    QTest::newRow("the monitor under the pointer") << true << QPoint(860, 440);
+    QTest::addColumn<QStringList>("oneShot"); // in a process of its own, writing its target
+    QTest::newRow("one monitor") << false << QPoint(560, 440) << QStringList();
+    QTest::newRow("the monitor under the pointer") << true << QPoint(860, 440) << QStringList();
+    const QStringList piped{"--capture", "region", "--output", "-"};
+    QTest::newRow("one-shot piped on") << false << QPoint(560, 440) << piped;
+    QTest::newRow("one-shot cancelled") << false << QPoint() << piped;
 }
 
 // The road of a region capture as a user takes it: the overlay over the frozen screen, a
@@ -550,6 +554,7 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
 {
     QFETCH(bool, twoMonitors);
     QFETCH(QPoint, dragFrom);
+    QFETCH(QStringList, oneShot);
     const QString path = overlaySavesTo(QStringLiteral("region"));
     const auto restoreMonitors = qScopeGuard([twoMonitors] {
         if (twoMonitors)
@@ -568,11 +573,19 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
         if (QTest::currentTestFailed())
             return;
     } else {
-        app.start(QStringLiteral(TALVIK_CAPTURE_BINARY), {"--capture", "region"});
+        app.start(QStringLiteral(TALVIK_CAPTURE_BINARY),
+                  oneShot.isEmpty() ? QStringList{"--capture", "region"} : oneShot);
     }
     QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
                               overlay, 15000);
     QTRY_VERIFY(TalvikTest::hasKeyboard({"--name", "^Talvik is Capturing$"}));
+    if (dragFrom.isNull()) {
+        xdotool({"key", "Escape"});
+        QVERIFY(app.waitForFinished(15000));
+        QCOMPARE(app.exitCode(), 4);
+        QVERIFY(app.readAllStandardOutput().isEmpty());
+        return;
+    }
     const auto at = [&dragFrom](int dx, int dy) {
         return QStringList{QString::number(dragFrom.x() + dx), QString::number(dragFrom.y() + dy)};
     };
@@ -581,9 +594,10 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
     // Pressed while the toolbars still slide in, it is kept until they are.
     xdotool({"key", "ctrl+s"});
     // The name appears with the whole picture.
-    QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
-
-    const QImage image(path);
+    QTRY_VERIFY_WITH_TIMEOUT(!oneShot.isEmpty() || !QImage(path).isNull(), 10000);
+    QVERIFY(oneShot.isEmpty() || (app.waitForFinished(15000) && app.exitCode() == 0));
+    const QImage image =
+        oneShot.isEmpty() ? QImage(path) : QImage::fromData(app.readAllStandardOutput());
     QCOMPARE(image.size(), QSize(160, 140));
     for (const QPoint& p : {QPoint(5, 5), QPoint(155, 5), QPoint(5, 135), QPoint(155, 135),
                             QPoint(80, 70), QPoint(29, 21), QPoint(30, 22)})

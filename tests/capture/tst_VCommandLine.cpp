@@ -73,7 +73,7 @@ void tst_VCommandLine::parse_data()
     invalid("empty output", fullscreen + QStringList{"--output", ""});
     invalid("output and automatic name",
             fullscreen + QStringList{"--output", "a.png", "--auto-name"});
-    invalid("one-shot of a region", {"--capture", "region", "--auto-name"});
+    invalid("page to scroll without its point", {"--capture", "scrolling", "--auto-name"});
     invalid("output without capture", {"--output", "/tmp/a.png"});
 }
 
