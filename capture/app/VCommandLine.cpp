@@ -161,6 +161,10 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
            "exit, besides any file of --output or --auto-name. The running instance keeps it "
            "there, or else a process in the background until another program takes the "
            "clipboard over. On Wayland use --output - | wl-copy."));
+    const QCommandLineOption printGeometryOption(
+        QStringLiteral("print-geometry"),
+        tr("With --capture region: print the area picked in the overlay as WxH+X+Y instead of "
+           "writing a picture."));
     QCommandLineOption serveClipboardOption(QStringLiteral("serve-clipboard"), QString(),
                                             QStringLiteral("file"));
     serveClipboardOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -198,7 +202,8 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const QList<QCommandLineOption> options = {
         captureOption, outputOption,       autoNameOption,       clipboardOption,
         formatOption,  atOption,           activeOption,         regionOption,
-        monitorOption, listMonitorsOption, serveClipboardOption, delayOption};
+        monitorOption, listMonitorsOption, serveClipboardOption, printGeometryOption,
+        delayOption};
     for (const QCommandLineOption& option : options)
         parser.addOption(option);
     // The log-on entry starts the program with this word.
@@ -243,8 +248,8 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     }
     // Only the exact word keeps the dialog hidden.
     result.autorun = parser.positionalArguments().contains(kAutorun);
-    const bool oneShot =
-        parser.isSet(outputOption) || parser.isSet(autoNameOption) || parser.isSet(clipboardOption);
+    const bool oneShot = parser.isSet(outputOption) || parser.isSet(autoNameOption) ||
+                         parser.isSet(clipboardOption) || parser.isSet(printGeometryOption);
     const bool regionSet = parser.isSet(regionOption);
     if (!parser.isSet(captureOption) && !regionSet) {
         if (oneShot || parser.isSet(delayOption))
@@ -262,6 +267,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     result.outputFile = parser.value(outputOption);
     result.autoName = parser.isSet(autoNameOption);
     result.clipboard = parser.isSet(clipboardOption);
+    result.printGeometry = parser.isSet(printGeometryOption);
     if (parser.isSet(outputOption) && result.outputFile.isEmpty())
         return invalid(tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)
@@ -290,6 +296,10 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
           onlyWith(monitorOption, oneShot && fullscreen && !regionSet,
                    tr("--capture fullscreen and --output or --auto-name, without --region")),
           onlyWith(formatOption, oneShot, tr("--output or --auto-name")),
+          onlyWith(printGeometryOption,
+                   result.captureMode == QLatin1String("region") && result.outputFile.isEmpty() &&
+                       !result.autoName && !result.clipboard,
+                   tr("--capture region, without a picture to write")),
           onlyWith(delayOption, oneShot, tr("--output or --auto-name"))}) {
         if (!error.isEmpty())
             return invalid(error);

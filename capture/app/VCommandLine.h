@@ -24,13 +24,14 @@ struct VCommandLine
     };
 
     Action action = Action::Start;
-    QString captureMode;    // "region", "window", "scrolling" or "fullscreen"
-    QString outputFile;     // a one-shot capture into this file; "-" for standard output
-    QString format;         // "png", "jpg" or "bmp"; empty: the suffix or the settings choose
-    bool autoName = false;  // a one-shot capture under the automatic name
-    bool clipboard = false; // a one-shot capture onto the clipboard, besides any file
-    QString clipboardFile;  // ServeClipboard: the picture to serve, removed once it is served
-    bool autorun = false;   // started at log-on: the dialog stays hidden
+    QString captureMode;        // "region", "window", "scrolling" or "fullscreen"
+    QString outputFile;         // a one-shot capture into this file; "-" for standard output
+    QString format;             // "png", "jpg" or "bmp"; empty: the suffix or the settings choose
+    bool autoName = false;      // a one-shot capture under the automatic name
+    bool clipboard = false;     // a one-shot capture onto the clipboard, besides any file
+    bool printGeometry = false; // a region picked in the overlay is printed, not written
+    QString clipboardFile;      // ServeClipboard: the picture to serve, removed once it is served
+    bool autorun = false;       // started at log-on: the dialog stays hidden
     int delayMs = 0;
     QPoint at; // a one-shot window capture: the window under this global point
     bool atGiven = false;
@@ -46,7 +47,10 @@ struct VCommandLine
     bool toolkitOptions = false;
 
     // A capture written straight to a file, without the interactive application.
-    bool isOneShot() const { return !outputFile.isEmpty() || autoName || clipboard; }
+    bool isOneShot() const
+    {
+        return !outputFile.isEmpty() || autoName || clipboard || printGeometry;
+    }
     bool isStandardOutput() const { return outputFile == QLatin1String("-"); }
     // A one-shot whose area the user picks in the overlay.
     bool isInteractive() const

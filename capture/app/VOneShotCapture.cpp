@@ -377,6 +377,11 @@ int pickedInOverlay(const VCommandLine& commandLine, int format, QTextStream& ou
     overlay.setPlacement(grab.geometry);
     overlay.setSaveTarget([&](const QImage& picture, QString* pError) {
         // A failure is told in the overlay, which stays for another try or Escape.
+        if (commandLine.printGeometry) {
+            out << geometryText(overlay.renderedArea().translated(grab.deviceGeometry.topLeft()))
+                << Qt::endl;
+            return true;
+        }
         QString why;
         QTextStream messages(&why);
         result = deliver(picture, commandLine, format, out, messages);

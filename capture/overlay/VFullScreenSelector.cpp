@@ -188,6 +188,11 @@ QImage VFullScreenSelector::renderedImage() const
     return image;
 }
 
+QRect VFullScreenSelector::renderedArea() const
+{
+    return m_pUi->canvas->scene()->contentBoundary().toAlignedRect();
+}
+
 void VFullScreenSelector::reject()
 {
     if (!hasWork())

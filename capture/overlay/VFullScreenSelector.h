@@ -48,6 +48,8 @@ public:
     VCanvas* canvas() const;
     // The picture the outputs send: every area and annotation, transparent between them.
     QImage renderedImage() const;
+    // Where renderedImage lies on the grabbed screen, in its device pixels.
+    QRect renderedArea() const;
     // Where the capture went, once the overlay has closed.
     const VDelivery& delivery() const { return m_delivery; }
 

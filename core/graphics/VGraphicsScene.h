@@ -76,6 +76,9 @@ public:
     // Items only, transparent around them: no background, no dynamic items, no cursor.
     void renderContentTo(QImage& image);
     void renderContentTo(QPainter& painter);
+    // What the items paint, in scene coordinates, grown to whole pixels: where renderContentTo's
+    // picture lies.
+    QRectF contentBoundary() const;
 
     void onPersistentSelectionChanged(const VGraphicsLayer* layer);
 
@@ -124,8 +127,6 @@ protected:
 
 private:
     void drawSurround(QPainter* painter, const QRectF& exposed) const;
-    // What the items paint, in scene coordinates, grown to whole pixels.
-    QRectF contentBoundary() const;
 
     // Layers are created on demand, also from const accessors.
     mutable QList<VGraphicsLayer*> m_layers;

@@ -30,6 +30,6 @@ _TalvikCapture()
             return
             ;;
     esac
-    mapfile -t COMPREPLY < <(compgen -W "--capture --output --auto-name --clipboard --format --at --active --region --monitor --list-monitors --delay --help --help-all --version /autorun" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "--capture --output --auto-name --clipboard --format --at --active --region --monitor --list-monitors --print-geometry --delay --help --help-all --version /autorun" -- "$cur")
 }
 complete -o filenames -F _TalvikCapture TalvikCapture

@@ -544,6 +544,8 @@ void tst_CaptureCommandLine::regionDraggedAndSaved_data()
     const QStringList piped{"--capture", "region", "--output", "-"};
     QTest::newRow("one-shot piped on") << false << QPoint(560, 440) << piped;
     QTest::newRow("one-shot cancelled") << false << QPoint() << piped;
+    QTest::newRow("geometry picked")
+        << false << QPoint(560, 440) << QStringList{"--capture", "region", "--print-geometry"};
 }
 
 // The road of a region capture as a user takes it: the overlay over the frozen screen, a
@@ -596,6 +598,10 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
     // The name appears with the whole picture.
     QTRY_VERIFY_WITH_TIMEOUT(!oneShot.isEmpty() || !QImage(path).isNull(), 10000);
     QVERIFY(oneShot.isEmpty() || (app.waitForFinished(15000) && app.exitCode() == 0));
+    if (oneShot.contains(QStringLiteral("--print-geometry"))) {
+        QCOMPARE(app.readAllStandardOutput().trimmed(), QByteArray("160x140+560+440"));
+        return;
+    }
     const QImage image =
         oneShot.isEmpty() ? QImage(path) : QImage::fromData(app.readAllStandardOutput());
     QCOMPARE(image.size(), QSize(160, 140));
