@@ -460,8 +460,9 @@ void VUpdateDialog::fillRemindItems(QComboBox* pComboBox)
     pComboBox->clear();
     pComboBox->addItem(tr("Cancel and Remind me"));
     for (const int minutes : kRemindDelays)
-        pComboBox->addItem(VUpdateFormat::durationText(qint64(minutes) * 60, QStringLiteral(" ")) +
-                           tr(" later"));
+        pComboBox->addItem(
+            tr("%1 later")
+                .arg(VUpdateFormat::durationText(qint64(minutes) * 60, QStringLiteral(" "))));
 }
 
 void VUpdateDialog::remindFromComboBox(QComboBox* pComboBox, int index)

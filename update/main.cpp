@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Talvik Capture contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "VTranslationLoader.h"
 #include "VUpdateDialog.h"
 #include "VUpdateFolder.h"
 #include "VUpdateSettings.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(update);
+    VTranslationLoader::install(QStringLiteral("talvikupdate"));
     // What an updater that crashed or was killed left in the temporary directory.
     VUpdateFolder::removeStale(QDir::tempPath());
 

@@ -15,6 +15,7 @@
 #include "VMessageDevice.h"
 #include "VOneShotCapture.h"
 #include "VSingleInstance.h"
+#include "VTranslationLoader.h"
 #include "VUpdaterLauncher.h"
 
 #include <QGuiApplication>
@@ -25,9 +26,16 @@
 
 namespace {
 
-QString tr(const char* text)
+// Texts of this file, in a context the translation tools can see.
+struct Text
 {
-    return QCoreApplication::translate("VCaptureMain", text);
+    Q_DECLARE_TR_FUNCTIONS(VCaptureMain)
+};
+
+// The user's language for this program's texts and the toolkit's.
+void translate()
+{
+    VTranslationLoader::install(QStringLiteral("talvikcapture"));
 }
 
 // Help, version and usage errors; returns the exit code, or -1 for anything else. Unknown
@@ -48,7 +56,7 @@ int answerInText(const VCommandLine& commandLine, QTextStream& out, QTextStream&
             << Qt::endl;
         return 0;
     case VCommandLine::Action::Invalid:
-        err << commandLine.error << Qt::endl << tr("Try --help.") << Qt::endl;
+        err << commandLine.error << Qt::endl << Text::tr("Try --help.") << Qt::endl;
         return 2;
     default:
         return -1;
@@ -71,7 +79,7 @@ int handedOver(bool delivered, const VCommandLine& commandLine, QTextStream& err
     // Delivered or not, a plain second start has nothing more to do.
     if (delivered || commandLine.action != VCommandLine::Action::Capture)
         return 0;
-    err << tr("the running instance did not answer") << Qt::endl;
+    err << Text::tr("the running instance did not answer") << Qt::endl;
     return 1;
 }
 
@@ -141,6 +149,7 @@ bool isOneShot(const VCommandLine& commandLine)
 int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
 {
     QGuiApplication app(argc, argv);
+    translate();
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());
     if ((!isOneShot(commandLine) && commandLine.action != VCommandLine::Action::Invalid) ||
         commandLine.isInteractive())
@@ -170,6 +179,7 @@ int captureMain(int argc, char* argv[])
 
     if (VCommandLine::asksForTextOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
+        translate();
         return answerInText(VCommandLine::parse(QCoreApplication::arguments()), out, err);
     }
 
@@ -182,14 +192,17 @@ int captureMain(int argc, char* argv[])
     // Wrong usage is told without a display, unless the toolkit's options may mend it.
     if (early.action == VCommandLine::Action::Invalid && !early.toolkitOptions) {
         QCoreApplication app(argc, argv);
-        return answerInText(early, out, err);
+        translate();
+        // Parsed again: its messages were made before there was a translation.
+        return answerInText(VCommandLine::parse(rawArguments(argc, argv)), out, err);
     }
     const bool wantsInstance =
         early.action == VCommandLine::Action::Start ||
         (early.action == VCommandLine::Action::Capture && !early.isOneShot());
     if (wantsInstance && !instance.claim()) {
         QCoreApplication app(argc, argv);
-        err << early.warnings();
+        translate();
+        err << VCommandLine::parse(rawArguments(argc, argv)).warnings();
         // An instance that died before it answered leaves its claim to this start.
         const bool delivered = handOver(instance, early);
         if (delivered || !instance.claim())
@@ -211,6 +224,7 @@ int captureMain(int argc, char* argv[])
             early.monitor.isEmpty() && !early.clipboard && !early.toolkitOptions) {
             if (const auto pDesktop = VPlatform::openDirectDesktop()) {
                 QCoreApplication app(argc, argv);
+                translate();
                 return runOneShotCapture(early, *pDesktop, out, err);
             }
         }
@@ -224,6 +238,7 @@ int captureMain(int argc, char* argv[])
     }
 
     VApplication app(std::move(instance), argc, argv);
+    translate();
     display.release();
     initCaptureResources();
     const VCommandLine commandLine = VCommandLine::parse(QCoreApplication::arguments());

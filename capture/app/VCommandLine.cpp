@@ -49,10 +49,11 @@ const QHash<QString, bool>& toolkitOptionTable()
     return options;
 }
 
-QString tr(const char* text)
+// Texts of this file, in a context the translation tools can see.
+struct Text
 {
-    return QCoreApplication::translate("VCommandLine", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(VCommandLine)
+};
 
 // The arguments the parser should see: the program's options with their values (whatever
 // those look like) and "/autorun". Everything else goes to unknown, except the toolkit's.
@@ -120,85 +121,94 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Captures the screen, lets you annotate the picture and saves it.\n"
-           "\n"
-           "Examples:\n"
-           "  TalvikCapture --capture fullscreen --clipboard\n"
-           "  TalvikCapture --capture fullscreen --output - | wl-copy\n"
-           "  TalvikCapture --region 640x480+100+50 --output part.png\n"
-           "  TalvikCapture --capture fullscreen --monitor all --auto-name\n"
-           "  TalvikCapture --capture window --active --output window.png\n"
-           "  TalvikCapture --capture scrolling --at 400,300 --output page.png\n"
-           "\n"
-           "--capture region, or window without --at or --active, with --output, --auto-name or "
-           "--clipboard opens the overlay: pick (and annotate), then save with Ctrl+S to write "
-           "the target, or cancel with Escape.\n"
-           "\n"
-           "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage, 3 partial: a "
-           "scrolling capture was cut short (no certain match, Escape or the size limits) and "
-           "the part captured is written, 4 cancelled in the overlay.\n"
-           "Messages go to standard error, each starting with \"%1: \"; set "
-           "QT_LOGGING_RULES=\"talvik.*.info=true\" for diagnostics.")
+        Text::tr(
+            "Captures the screen, lets you annotate the picture and saves it.\n"
+            "\n"
+            "Examples:\n"
+            "  TalvikCapture --capture fullscreen --clipboard\n"
+            "  TalvikCapture --capture fullscreen --output - | wl-copy\n"
+            "  TalvikCapture --region 640x480+100+50 --output part.png\n"
+            "  TalvikCapture --capture fullscreen --monitor all --auto-name\n"
+            "  TalvikCapture --capture window --active --output window.png\n"
+            "  TalvikCapture --capture scrolling --at 400,300 --output page.png\n"
+            "\n"
+            "--capture region, or window without --at or --active, with --output, --auto-name or "
+            "--clipboard opens the overlay: pick (and annotate), then save with Ctrl+S to write "
+            "the target, or cancel with Escape.\n"
+            "\n"
+            "Exit codes: 0 done, 1 the capture or the file failed, 2 wrong usage, 3 partial: a "
+            "scrolling capture was cut short (no certain match, Escape or the size limits) and "
+            "the part captured is written, 4 cancelled in the overlay.\n"
+            "Messages go to standard error, each starting with \"%1: \"; set "
+            "QT_LOGGING_RULES=\"talvik.*.info=true\" for diagnostics.")
             .arg(QCoreApplication::applicationName()));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption captureOption(
         QStringLiteral("capture"),
-        tr("Start a capture (%1) in the running instance, starting one when none runs.")
+        Text::tr("Start a capture (%1) in the running instance, starting one when none runs.")
             .arg(kCaptureModes.join(QLatin1Char('|'))),
-        tr("mode"));
+        Text::tr("mode"));
     const QCommandLineOption outputOption(
         QStringLiteral("output"),
-        tr("With --capture: write the capture to <file> and exit; \"-\" writes it to standard "
-           "output. The suffix picks the format (png, jpg, jpeg, bmp) unless --format does."),
-        tr("file"));
+        Text::tr(
+            "With --capture: write the capture to <file> and exit; \"-\" writes it to standard "
+            "output. The suffix picks the format (png, jpg, jpeg, bmp) unless --format does."),
+        Text::tr("file"));
     const QCommandLineOption autoNameOption(
-        QStringLiteral("auto-name"), tr("With --capture: write the capture under the automatic "
-                                        "file name of the settings and exit."));
+        QStringLiteral("auto-name"),
+        Text::tr("With --capture: write the capture under the automatic "
+                 "file name of the settings and exit."));
     const QCommandLineOption clipboardOption(
         QStringLiteral("clipboard"),
-        tr("With --capture: put the capture on the clipboard and "
-           "exit, besides any file of --output or --auto-name. The running instance keeps it "
-           "there, or else a process in the background until another program takes the "
-           "clipboard over. On Wayland use --output - | wl-copy."));
+        Text::tr("With --capture: put the capture on the clipboard and "
+                 "exit, besides any file of --output or --auto-name. The running instance keeps it "
+                 "there, or else a process in the background until another program takes the "
+                 "clipboard over. On Wayland use --output - | wl-copy."));
     const QCommandLineOption printGeometryOption(
         QStringLiteral("print-geometry"),
-        tr("With --capture region: print the area picked in the overlay as WxH+X+Y instead of "
-           "writing a picture."));
+        Text::tr(
+            "With --capture region: print the area picked in the overlay as WxH+X+Y instead of "
+            "writing a picture."));
     QCommandLineOption serveClipboardOption(QStringLiteral("serve-clipboard"), QString(),
                                             QStringLiteral("file"));
     serveClipboardOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption formatOption(
         QStringLiteral("format"),
-        tr("With --output or --auto-name: write <format> (png, jpg or bmp) whatever the suffix "
-           "or the settings say; standard output gets PNG without it."),
-        tr("format"));
+        Text::tr(
+            "With --output or --auto-name: write <format> (png, jpg or bmp) whatever the suffix "
+            "or the settings say; standard output gets PNG without it."),
+        Text::tr("format"));
     const QCommandLineOption atOption(
         QStringLiteral("at"),
-        tr("With --capture window or scrolling and --output or --auto-name: the window under the "
-           "global point <x,y>, cut to its shape, or the whole page it scrolls through."),
-        tr("x,y"));
+        Text::tr(
+            "With --capture window or scrolling and --output or --auto-name: the window under the "
+            "global point <x,y>, cut to its shape, or the whole page it scrolls through."),
+        Text::tr("x,y"));
     const QCommandLineOption activeOption(
         QStringLiteral("active"),
-        tr("With --capture window and --output or --auto-name: the window that has the keyboard "
-           "focus, cut to its shape."));
+        Text::tr(
+            "With --capture window and --output or --auto-name: the window that has the keyboard "
+            "focus, cut to its shape."));
     const QCommandLineOption regionOption(
         QStringLiteral("region"),
-        tr("With --output or --auto-name: exactly the area <WxH+X+Y> of the desktop, in its "
-           "pixels across all monitors (implies --capture fullscreen)."),
-        tr("geometry"));
+        Text::tr("With --output or --auto-name: exactly the area <WxH+X+Y> of the desktop, in its "
+                 "pixels across all monitors (implies --capture fullscreen)."),
+        Text::tr("geometry"));
     const QCommandLineOption monitorOption(
         QStringLiteral("monitor"),
-        tr("With --capture fullscreen and --output or --auto-name: the monitor <n> (an index or "
-           "a name of --list-monitors) instead of the one under the pointer; \"all\" takes the "
-           "whole desktop, black where no monitor shows."),
-        tr("n"));
+        Text::tr(
+            "With --capture fullscreen and --output or --auto-name: the monitor <n> (an index or "
+            "a name of --list-monitors) instead of the one under the pointer; \"all\" takes the "
+            "whole desktop, black where no monitor shows."),
+        Text::tr("n"));
     const QCommandLineOption listMonitorsOption(
         QStringLiteral("list-monitors"),
-        tr("Print the monitors: index, name, geometry (WxH+X+Y) and which one is primary."));
+        Text::tr("Print the monitors: index, name, geometry (WxH+X+Y) and which one is primary."));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
-        tr("With --output or --auto-name: wait <ms> milliseconds before capturing."), tr("ms"));
+        Text::tr("With --output or --auto-name: wait <ms> milliseconds before capturing."),
+        Text::tr("ms"));
     const QList<QCommandLineOption> options = {
         captureOption, outputOption,       autoNameOption,       clipboardOption,
         formatOption,  atOption,           activeOption,         regionOption,
@@ -207,7 +217,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     for (const QCommandLineOption& option : options)
         parser.addOption(option);
     // The log-on entry starts the program with this word.
-    parser.addPositionalArgument(kAutorun, tr("Start hidden in the notification area."),
+    parser.addPositionalArgument(kAutorun, Text::tr("Start hidden in the notification area."),
                                  QStringLiteral("[/autorun]"));
 
     VCommandLine result;
@@ -253,7 +263,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const bool regionSet = parser.isSet(regionOption);
     if (!parser.isSet(captureOption) && !regionSet) {
         if (oneShot || parser.isSet(delayOption))
-            return invalid(tr("--output, --auto-name and --delay need --capture"));
+            return invalid(Text::tr("--output, --auto-name and --delay need --capture"));
         return result;
     }
 
@@ -261,7 +271,7 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     result.captureMode =
         parser.isSet(captureOption) ? parser.value(captureOption) : QStringLiteral("fullscreen");
     if (!kCaptureModes.contains(result.captureMode))
-        return invalid(tr("unknown capture mode \"%1\" (expected %2)")
+        return invalid(Text::tr("unknown capture mode \"%1\" (expected %2)")
                            .arg(result.captureMode, kCaptureModes.join(QLatin1Char('|'))));
     const bool fullscreen = result.captureMode == QLatin1String("fullscreen");
     result.outputFile = parser.value(outputOption);
@@ -269,14 +279,14 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     result.clipboard = parser.isSet(clipboardOption);
     result.printGeometry = parser.isSet(printGeometryOption);
     if (parser.isSet(outputOption) && result.outputFile.isEmpty())
-        return invalid(tr("--output needs a file name"));
+        return invalid(Text::tr("--output needs a file name"));
     if (parser.isSet(outputOption) && result.autoName)
-        return invalid(tr("--output and --auto-name exclude each other"));
+        return invalid(Text::tr("--output and --auto-name exclude each other"));
     // What a script did not mean must not be captured and written.
     if (oneShot && !result.unknownArguments.isEmpty()) {
         const QString first = result.unknownArguments.takeFirst();
         result.unknownArguments.clear();
-        return invalid(tr("unknown argument \"%1\"").arg(first));
+        return invalid(Text::tr("unknown argument \"%1\"").arg(first));
     }
     // A window, or the page in one, is found under a point given with the mode.
     const bool atWindow = result.captureMode == QLatin1String("window") ||
@@ -284,23 +294,23 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
 
     const auto onlyWith = [&](const QCommandLineOption& option, bool allowed, const QString& what) {
         return parser.isSet(option) && !allowed
-                   ? tr("--%1 goes with %2").arg(option.names().constFirst(), what)
+                   ? Text::tr("--%1 goes with %2").arg(option.names().constFirst(), what)
                    : QString();
     };
     result.active = parser.isSet(activeOption);
     for (const QString& error :
          {onlyWith(activeOption, oneShot && result.captureMode == QLatin1String("window"),
-                   tr("--capture window and --output or --auto-name")),
+                   Text::tr("--capture window and --output or --auto-name")),
           onlyWith(regionOption, oneShot && fullscreen,
-                   tr("--capture fullscreen and --output or --auto-name")),
+                   Text::tr("--capture fullscreen and --output or --auto-name")),
           onlyWith(monitorOption, oneShot && fullscreen && !regionSet,
-                   tr("--capture fullscreen and --output or --auto-name, without --region")),
-          onlyWith(formatOption, oneShot, tr("--output or --auto-name")),
+                   Text::tr("--capture fullscreen and --output or --auto-name, without --region")),
+          onlyWith(formatOption, oneShot, Text::tr("--output or --auto-name")),
           onlyWith(printGeometryOption,
                    result.captureMode == QLatin1String("region") && result.outputFile.isEmpty() &&
                        !result.autoName && !result.clipboard,
-                   tr("--capture region, without a picture to write")),
-          onlyWith(delayOption, oneShot, tr("--output or --auto-name"))}) {
+                   Text::tr("--capture region, without a picture to write")),
+          onlyWith(delayOption, oneShot, Text::tr("--output or --auto-name"))}) {
         if (!error.isEmpty())
             return invalid(error);
     }
@@ -308,8 +318,9 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
     const bool scrolling = result.captureMode == QLatin1String("scrolling");
     if ((parser.isSet(atOption) && (!oneShot || !atWindow || result.active)) ||
         (oneShot && scrolling && !parser.isSet(atOption)))
-        return invalid(tr("--at goes with --capture window or scrolling and --output, --auto-name "
-                          "or --clipboard, and --capture scrolling needs it"));
+        return invalid(
+            Text::tr("--at goes with --capture window or scrolling and --output, --auto-name "
+                     "or --clipboard, and --capture scrolling needs it"));
     if (parser.isSet(atOption)) {
         const QStringList parts = parser.value(atOption).split(QLatin1Char(','));
         bool okX = false;
@@ -318,32 +329,34 @@ VCommandLine VCommandLine::parse(const QStringList& arguments)
             result.at =
                 QPoint(parts.at(0).trimmed().toInt(&okX), parts.at(1).trimmed().toInt(&okY));
         if (!okX || !okY)
-            return invalid(tr("--at needs a point as x,y, not \"%1\"").arg(parser.value(atOption)));
+            return invalid(
+                Text::tr("--at needs a point as x,y, not \"%1\"").arg(parser.value(atOption)));
         result.atGiven = true;
     }
     if (regionSet) {
         result.region = parseGeometry(parser.value(regionOption));
         if (result.region.isNull())
-            return invalid(tr("--region needs a geometry WxH+X+Y with a width and a height of at "
-                              "least 1, not \"%1\"")
-                               .arg(parser.value(regionOption)));
+            return invalid(
+                Text::tr("--region needs a geometry WxH+X+Y with a width and a height of at "
+                         "least 1, not \"%1\"")
+                    .arg(parser.value(regionOption)));
     }
     result.monitor = parser.value(monitorOption);
     if (parser.isSet(monitorOption) && result.monitor.isEmpty())
-        return invalid(tr("--monitor needs an index, a name or \"all\""));
+        return invalid(Text::tr("--monitor needs an index, a name or \"all\""));
     if (parser.isSet(formatOption)) {
         result.format = parser.value(formatOption).toLower();
         if (result.format == QLatin1String("jpeg"))
             result.format = QStringLiteral("jpg");
         if (!QStringList{"png", "jpg", "bmp"}.contains(result.format))
-            return invalid(tr("unknown format \"%1\" (expected png, jpg or bmp)")
+            return invalid(Text::tr("unknown format \"%1\" (expected png, jpg or bmp)")
                                .arg(parser.value(formatOption)));
     }
     if (parser.isSet(delayOption)) {
         bool ok = false;
         result.delayMs = parser.value(delayOption).toInt(&ok);
         if (!ok || result.delayMs < 0)
-            return invalid(tr("--delay needs a number of milliseconds, not \"%1\"")
+            return invalid(Text::tr("--delay needs a number of milliseconds, not \"%1\"")
                                .arg(parser.value(delayOption)));
     }
     return result;
@@ -353,7 +366,8 @@ QString VCommandLine::helpAllText() const
 {
     QStringList names = toolkitOptionTable().keys();
     names.sort();
-    QString text = helpText + QLatin1Char('\n') + tr("Options of the toolkit:") + QLatin1Char('\n');
+    QString text =
+        helpText + QLatin1Char('\n') + Text::tr("Options of the toolkit:") + QLatin1Char('\n');
     for (const QString& name : names)
         text += QStringLiteral("  -%1%2\n")
                     .arg(name, toolkitOptionTable().value(name) ? " <value>" : "");
@@ -364,12 +378,13 @@ QString VCommandLine::warnings() const
 {
     QString text;
     for (const QString& argument : unknownArguments) {
-        text += tr("unknown argument \"%1\" ignored").arg(argument);
+        text += Text::tr("unknown argument \"%1\" ignored").arg(argument);
         QString word = argument;
         while (word.startsWith(QLatin1Char('-')) || word.startsWith(QLatin1Char('/')))
             word.remove(0, 1);
         if (word.compare(kAutorun.mid(1), Qt::CaseInsensitive) == 0)
-            text += tr(" (to start hidden in the notification area, give \"%1\")").arg(kAutorun);
+            text +=
+                Text::tr(" (to start hidden in the notification area, give \"%1\")").arg(kAutorun);
         text += QLatin1Char('\n');
     }
     return text;

@@ -48,10 +48,11 @@ struct VOneShotExit
     int code = 0;
 };
 
-QString tr(const char* text)
+// Texts of this file, in a context the translation tools can see.
+struct Text
 {
-    return QCoreApplication::translate("VOneShotCapture", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(VOneShotCapture)
+};
 
 // Exit code of a picture written that lacks part of what was asked for (the reason is on
 // standard error).
@@ -70,7 +71,7 @@ QImage scrolledPageAt(const QPoint& globalPoint, QTextStream& err, bool& bPartia
     VWindowNode tree = buildWindowTree(screenDevice);
     const auto [pWindow, rect] = tree.findWindowAt(device);
     if (!pWindow || pWindow == &tree) {
-        err << tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
+        err << Text::tr("there is no window at %1,%2").arg(globalPoint.x()).arg(globalPoint.y())
             << Qt::endl;
         return QImage();
     }
@@ -122,7 +123,7 @@ VScreenGrab grabForFile(const QList<QScreen*>& screens, QTextStream& err)
         return {};
     }
     if (grab.picture.isNull()) {
-        err << tr("the screen could not be grabbed") << Qt::endl;
+        err << Text::tr("the screen could not be grabbed") << Qt::endl;
         return {};
     }
     if (VConfigCapture::instance()->isIncludeCursor())
@@ -163,10 +164,12 @@ QImage windowPicture(const VCommandLine& commandLine, QTextStream& err)
     if (found != tree.children().end())
         return windowPicture(**found, err);
     if (commandLine.active)
-        err << tr("no window has the keyboard focus, or the desktop does not tell which")
+        err << Text::tr("no window has the keyboard focus, or the desktop does not tell which")
             << Qt::endl;
     else
-        err << tr("there is no window at %1,%2").arg(commandLine.at.x()).arg(commandLine.at.y())
+        err << Text::tr("there is no window at %1,%2")
+                   .arg(commandLine.at.x())
+                   .arg(commandLine.at.y())
             << Qt::endl;
     return QImage();
 }
@@ -205,11 +208,11 @@ QList<QScreen*> chosenScreens(const QString& monitor)
 QString unreachableTarget(const VCommandLine& commandLine)
 {
     if (chosenScreens(commandLine.monitor).isEmpty())
-        return tr("there is no monitor \"%1\" (--list-monitors shows them)")
+        return Text::tr("there is no monitor \"%1\" (--list-monitors shows them)")
             .arg(commandLine.monitor);
     const QRect desktop = grabPlace(QGuiApplication::screens()).deviceGeometry;
     if (!commandLine.region.isNull() && !desktop.contains(commandLine.region))
-        return tr("the region %1 is not within the desktop, %2")
+        return Text::tr("the region %1 is not within the desktop, %2")
             .arg(geometryText(commandLine.region), geometryText(desktop));
     return QString();
 }
@@ -273,14 +276,15 @@ std::variant<int, VOneShotExit> targetFormat(const VCommandLine& commandLine, QT
         const QString suffix = QFileInfo(commandLine.outputFile).suffix();
         if (const auto fromSuffix = targetFormatFromSuffix(suffix))
             return *fromSuffix;
-        err << tr("unknown file suffix \"%1\" (expected png, jpg, jpeg or bmp)").arg(suffix)
+        err << Text::tr("unknown file suffix \"%1\" (expected png, jpg, jpeg or bmp)").arg(suffix)
             << Qt::endl;
         return VOneShotExit{2};
     }
     const int format = VConfigCapture::instance()->targetFormat();
     if (!VUtility::TargetFormatToString(format).isEmpty())
         return format;
-    err << tr("the setting TargetFormat=%1 names no file format (0 PNG, 1 JPEG, 2 BMP)").arg(format)
+    err << Text::tr("the setting TargetFormat=%1 names no file format (0 PNG, 1 JPEG, 2 BMP)")
+               .arg(format)
         << Qt::endl;
     return VOneShotExit{1};
 }
@@ -315,8 +319,8 @@ bool isClipboardFile(const QString& path)
 int putOnClipboard(const QImage& image, QTextStream& err)
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        err << tr("on Wayland the clipboard keeps a picture only while its program runs: use "
-                  "--output - | wl-copy")
+        err << Text::tr("on Wayland the clipboard keeps a picture only while its program runs: use "
+                        "--output - | wl-copy")
             << Qt::endl;
         return 1;
     }
@@ -350,7 +354,7 @@ int putOnClipboard(const QImage& image, QTextStream& err)
     while (bHanded && QFileInfo::exists(path) && !deadline.hasExpired())
         QThread::msleep(10);
     if (QFile::remove(path) || !bHanded) {
-        err << tr("the picture could not be put on the clipboard") << Qt::endl;
+        err << Text::tr("the picture could not be put on the clipboard") << Qt::endl;
         return 1;
     }
     return 0;
@@ -478,7 +482,7 @@ int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop,
     const VPlatformRect monitor = monitorUnderPointer(desktop);
     QImage image = wrapPlatformImage(desktop.backend().grabScreenImage(monitor));
     if (image.isNull()) {
-        err << tr("the screen could not be grabbed") << Qt::endl;
+        err << Text::tr("the screen could not be grabbed") << Qt::endl;
         return 1;
     }
     if (VConfigCapture::instance()->isIncludeCursor())

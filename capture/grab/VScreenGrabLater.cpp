@@ -11,10 +11,11 @@
 #include <QScreen>
 
 namespace {
-QString tr(const char* text)
+// Texts of this file, in a context the translation tools can see.
+struct Text
 {
-    return QCoreApplication::translate("VScreenGrabLater", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(VScreenGrabLater)
+};
 
 QString whyNot(const VPlatformDesktopGrab& answer)
 {
@@ -23,15 +24,15 @@ QString whyNot(const VPlatformDesktopGrab& answer)
     case VPlatformDesktopGrab::End::Taken:
         break;
     case VPlatformDesktopGrab::End::Unavailable:
-        return tr("The desktop's screenshot service cannot be reached (%1).").arg(detail);
+        return Text::tr("The desktop's screenshot service cannot be reached (%1).").arg(detail);
     case VPlatformDesktopGrab::End::Refused:
-        return tr("The desktop refused to take a screenshot.");
+        return Text::tr("The desktop refused to take a screenshot.");
     case VPlatformDesktopGrab::End::Cancelled:
-        return tr("The screenshot was cancelled.");
+        return Text::tr("The screenshot was cancelled.");
     case VPlatformDesktopGrab::End::TimedOut:
-        return tr("The desktop's screenshot service did not answer in time.");
+        return Text::tr("The desktop's screenshot service did not answer in time.");
     case VPlatformDesktopGrab::End::Unreadable:
-        return tr("The desktop's screenshot could not be read (%1).").arg(detail);
+        return Text::tr("The desktop's screenshot could not be read (%1).").arg(detail);
     }
     return {};
 }
@@ -84,7 +85,7 @@ void grabScreenLater(const QList<QScreen*>& screens, QObject* pContext, ScreenGr
             }
             // A monitor unplugged meanwhile takes its part of the picture with it.
             if (present.size() != watched.size() || present.isEmpty() || desktop.isNull()) {
-                done({}, tr("The screen could not be grabbed."));
+                done({}, Text::tr("The screen could not be grabbed."));
                 return;
             }
             done(cutScreens(std::move(desktop), present), QString());

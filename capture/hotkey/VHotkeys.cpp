@@ -21,22 +21,23 @@ VPlatformBackend* g_pBackend = nullptr;
 QMap<int, VHotkey> g_active; // mode -> its installed hotkey, also while suspended
 int g_suspensions = 0;
 
-QString tr(const char* text)
+// Texts of this file, in a context the translation tools can see.
+struct Text
 {
-    return QCoreApplication::translate("VHotkeys", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(VHotkeys)
+};
 
 QString modeName(int mode)
 {
     switch (mode) {
     case VV::CaptureRegion:
-        return tr("Region");
+        return Text::tr("Region");
     case VV::CaptureWindow:
-        return tr("Window");
+        return Text::tr("Window");
     case VV::CaptureScrolling:
-        return tr("Scrolling");
+        return Text::tr("Scrolling");
     default:
-        return tr("Full Screen");
+        return Text::tr("Full Screen");
     }
 }
 
@@ -78,29 +79,29 @@ bool applyHotkey(int mode, const VHotkey& hotkey, QString& error)
         return false;
     removeHotkey(mode);
     if (hotkey.isEmpty()) {
-        error = tr("Hotkey setting is empty.");
+        error = Text::tr("Hotkey setting is empty.");
         return false;
     }
     const int key = hotkey.key();
     if (!VHotkeyTable::virtualKey(key)) {
-        error = tr("%1 is not a valid hotkey").arg(hotkey.toString());
+        error = Text::tr("%1 is not a valid hotkey").arg(hotkey.toString());
         return false;
     }
     if (VHotkeyTable::needsModifier(key)) {
-        error =
-            tr("Add Ctrl, Alt or Win: %1 alone would block other programs").arg(hotkey.toString());
+        error = Text::tr("Add Ctrl, Alt or Win: %1 alone would block other programs")
+                    .arg(hotkey.toString());
         return false;
     }
     // Our own hotkeys may be suspended, so the desktop cannot be asked about them.
     for (auto it = g_active.cbegin(); it != g_active.cend(); ++it) {
         if (it.value() == hotkey) {
-            error = tr("Failed to set hotkey: ") + hotkey.toString() +
-                    tr(" is already the %1 hotkey").arg(modeName(it.key()));
+            error = Text::tr("Failed to set hotkey: %1 is already the %2 hotkey")
+                        .arg(hotkey.toString(), modeName(it.key()));
             return false;
         }
     }
     if (!install(mode, hotkey)) {
-        error = tr("Failed to set hotkey: ") + hotkey.toString();
+        error = Text::tr("Failed to set hotkey: %1").arg(hotkey.toString());
         return false;
     }
     if (g_suspensions > 0)

@@ -22,7 +22,8 @@ TALVIK_PACKAGES=(
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
     scdoc desktop-file-utils appstream lintian dpkg-dev file man-db reuse
     clang-14 libclang-rt-14-dev llvm-14
-    xterm fonts-dejavu-core mousepad featherpad chromium
+    xterm fonts-dejavu-core fonts-wqy-zenhei mousepad featherpad chromium
+    qt6-translations-l10n python3
 )
 
 talvik_log() { printf '==> %s\n' "$*" >&2; }
