@@ -24,6 +24,7 @@
 #include "widgets/VShapedTrayPanel.h"
 #include "widgets/VSystemTrayIcon.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
@@ -33,6 +34,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -41,6 +43,18 @@
 #include <utility>
 
 namespace {
+// By mode number.
+QString trayModeText(int mode)
+{
+    static const char* const texts[] = {
+        QT_TRANSLATE_NOOP("VMainDialog", "Capture Region"),
+        QT_TRANSLATE_NOOP("VMainDialog", "Capture Window"),
+        QT_TRANSLATE_NOOP("VMainDialog", "Scrolling Window"),
+        QT_TRANSLATE_NOOP("VMainDialog", "Capture Full Screen"),
+    };
+    return VMainDialog::tr(texts[mode]);
+}
+
 QIcon regionIcon(int regionType)
 {
     switch (regionType) {
@@ -87,9 +101,10 @@ VMainDialog::VMainDialog(QWidget* parent)
         for (QWidget* pChild : pArea->findChildren<QWidget*>())
             pChild->setPalette(palette);
     }
-    // Like a toolbar's: a focused button draws the same raised box as a selected one would.
+    // Like a toolbar's: a click leaves no focus, whose raised box would look like a selection;
+    // Tab still reaches them.
     for (QToolButton* pButton : m_pUi->horizontalWidgetTitle->findChildren<QToolButton*>())
-        pButton->setFocusPolicy(Qt::NoFocus);
+        pButton->setFocusPolicy(Qt::TabFocus);
     m_pHelpMenu = new QMenu(this);
     m_pRegionMenu = new QMenu(this);
     m_pTrayIcon = new VSystemTrayIcon(this, QIcon(QStringLiteral(":/images/App16.png")));
@@ -125,6 +140,7 @@ VMainDialog::VMainDialog(QWidget* parent)
     });
     for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode)
         hotkeyEdit(mode)->setMode(mode);
+    nameHotkeyRows();
     connect(m_pUi->labelTellFriend, &QLabel::linkActivated, this, &VMainDialog::onHelpTellFriend);
     connect(m_pUi->lineEditAutomaticSaveFolder, &QLineEdit::editingFinished, this,
             &VMainDialog::showFolderEnd);
@@ -134,37 +150,21 @@ VMainDialog::VMainDialog(QWidget* parent)
     if (!config()->isShowTellFriend())
         hideTellFriend();
 
-    // By mode number.
-    const struct
-    {
-        const char* text;
-        QIcon icon;
-    } modes[] = {
-        {QT_TR_NOOP("Capture Region"), regionIcon(config()->regionType())},
-        {QT_TR_NOOP("Capture Window"), QIcon(QStringLiteral(":/images/profile-window.png"))},
-        {QT_TR_NOOP("Scrolling Window"), QIcon(QStringLiteral(":/images/profile-scrolling.png"))},
-        {QT_TR_NOOP("Capture Full Screen"),
-         QIcon(QStringLiteral(":/images/profile-fullscreen.png"))},
-    };
-    for (const auto& mode : modes) {
-        const int number = int(&mode - modes);
+    const QIcon icons[] = {regionIcon(config()->regionType()),
+                           QIcon(QStringLiteral(":/images/profile-window.png")),
+                           QIcon(QStringLiteral(":/images/profile-scrolling.png")),
+                           QIcon(QStringLiteral(":/images/profile-fullscreen.png"))};
+    for (int number = VV::CaptureRegion; number <= VV::CaptureFullScreen; ++number) {
         // From the tray the user is wherever the pointer is, not where the hidden dialog was.
         const auto start = [this, number] { startCapture(number); };
-        QAction* pAction = m_pTrayIcon->addAction(mode.icon, tr(mode.text), nullptr, nullptr);
+        const QString text = trayModeText(number);
+        QAction* pAction = m_pTrayIcon->addAction(icons[number], text, nullptr, nullptr);
         connect(pAction, &QAction::triggered, this, start);
         QToolButton* pButton =
-            m_pTrayIcon->panel()->addButton(mode.icon, tr(mode.text), nullptr, nullptr);
+            m_pTrayIcon->panel()->addButton(icons[number], text, nullptr, nullptr);
         connect(pButton, &QToolButton::clicked, this, start);
-        if (!m_pTrayRegionAction) {
-            m_pTrayRegionAction = pAction;
-            m_pPanelRegionButton = pButton;
-        }
-        const QString why = unavailableText(number);
-        if (!why.isEmpty()) {
-            pAction->setEnabled(false);
-            pButton->setEnabled(false);
-            pButton->setToolTip(why);
-        }
+        m_trayModeActions[number] = pAction;
+        m_panelModeButtons[number] = pButton;
     }
     showDesktopLimits();
     m_pTrayIcon->show();
@@ -234,14 +234,21 @@ void VMainDialog::showDesktopLimits()
                "these hotkeys cannot work. Bind \"TalvikCapture --capture region\" to a key in "
                "the desktop's keyboard settings instead."));
     }
-    for (const auto& [mode, pButton] :
-         {std::pair{int(VV::CaptureWindow), m_pUi->toolButtonModeWindow},
-          std::pair{int(VV::CaptureScrolling), m_pUi->toolButtonModeScrolling}}) {
+    QToolButton* const modeButtons[] = {m_pUi->toolButtonModeRegion, m_pUi->toolButtonModeWindow,
+                                        m_pUi->toolButtonModeScrolling,
+                                        m_pUi->toolButtonModeFullScreen};
+    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
         const QString why = unavailableText(mode);
-        if (!why.isEmpty()) {
-            pButton->setEnabled(false);
-            pButton->setToolTip(why);
+        if (why.isEmpty())
+            continue;
+        for (QToolButton* pButton : {modeButtons[mode], m_panelModeButtons[mode]}) {
+            if (pButton) {
+                pButton->setEnabled(false);
+                pButton->setToolTip(why);
+            }
         }
+        if (m_trayModeActions[mode])
+            m_trayModeActions[mode]->setEnabled(false);
     }
 }
 
@@ -334,6 +341,13 @@ void VMainDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_pUi->retranslateUi(this);
+        nameHotkeyRows();
+        for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
+            if (m_trayModeActions[mode])
+                m_trayModeActions[mode]->setText(trayModeText(mode));
+            if (m_panelModeButtons[mode])
+                VShapedTrayPanel::setButtonText(m_panelModeButtons[mode], trayModeText(mode));
+        }
         showDesktopLimits();
         m_pHelpMenu->clear();
         m_pRegionMenu->clear();
@@ -394,10 +408,10 @@ void VMainDialog::updateRegionIcons()
 {
     const QIcon icon = regionIcon(config()->regionType());
     m_pUi->toolButtonModeRegion->setIcon(icon);
-    if (m_pTrayRegionAction)
-        m_pTrayRegionAction->setIcon(icon);
-    if (m_pPanelRegionButton)
-        m_pPanelRegionButton->setIcon(icon);
+    if (m_trayModeActions[VV::CaptureRegion])
+        m_trayModeActions[VV::CaptureRegion]->setIcon(icon);
+    if (m_panelModeButtons[VV::CaptureRegion])
+        m_panelModeButtons[VV::CaptureRegion]->setIcon(icon);
 }
 
 void VMainDialog::hideTellFriend()
@@ -420,6 +434,23 @@ void VMainDialog::shrinkHeight()
 }
 
 // ---- hotkeys ----
+
+void VMainDialog::nameHotkeyRows()
+{
+    // Each row's controls are told apart by the mode their row names.
+    const QLabel* const labels[] = {m_pUi->labelHotkeyRegion, m_pUi->labelHotkeyWindow,
+                                    m_pUi->labelHotkeyScrolling, m_pUi->labelHotkeyFullScreen};
+    QCheckBox* const useBoxes[] = {m_pUi->checkBoxUseHotkeyRegion, m_pUi->checkBoxUseHotkeyWindow,
+                                   m_pUi->checkBoxUseHotkeyScrolling,
+                                   m_pUi->checkBoxUseHotkeyFullScreen};
+    static const QRegularExpression colon(QStringLiteral("[\\s:\uff1a]+$"));
+    for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
+        const QString name = labels[mode]->text().remove(colon);
+        useBoxes[mode]->setAccessibleName(tr("Use the %1 hotkey").arg(name));
+        hotkeyEdit(mode)->setAccessibleDescription(tr("Press the key combination to use."));
+        defaultHotkeyButton(mode)->setAccessibleName(tr("Default %1 hotkey").arg(name));
+    }
+}
 
 VHotkeyEdit* VMainDialog::hotkeyEdit(int mode) const
 {

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 
 class QMenu;
@@ -124,6 +125,7 @@ private:
     void updateRegionIcons();
     void toggleUseHotkey(int mode, bool on);
     void chooseDefaultHotkey(int mode);
+    void nameHotkeyRows();
     VHotkeyEdit* hotkeyEdit(int mode) const;
     QToolButton* defaultHotkeyButton(int mode) const;
 
@@ -132,8 +134,9 @@ private:
     QMenu* m_pRegionMenu = nullptr;
     QAction* m_pTellFriendAction = nullptr;
     VSystemTrayIcon* m_pTrayIcon = nullptr;
-    QAction* m_pTrayRegionAction = nullptr;
-    QToolButton* m_pPanelRegionButton = nullptr;
+    // By mode number, in the tray menu and its instant panel.
+    std::array<QAction*, 4> m_trayModeActions{};
+    std::array<QToolButton*, 4> m_panelModeButtons{};
     VCaptureController* m_pCapture = nullptr;
     VDeliveryNotice* m_pNotice = nullptr;
     // What the capture under way became and where it was, for the word once it is over.

@@ -41,13 +41,19 @@ VShapedTrayPanel::VShapedTrayPanel(QWidget* parent)
 
 VShapedTrayPanel::~VShapedTrayPanel() = default;
 
+void VShapedTrayPanel::setButtonText(QToolButton* button, const QString& text)
+{
+    // Only its icon shows: the text is its tool tip and what a screen reader says.
+    button->setText(text);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+}
+
 QToolButton* VShapedTrayPanel::addButton(const QIcon& icon, const QString& text,
                                          const QObject* receiver, const char* member)
 {
     auto* button = new QToolButton(this);
-    button->setText(text);
-    button->setToolTip(text);
-    button->setAccessibleName(text);
+    setButtonText(button, text);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
     button->setFixedSize(40, 40);

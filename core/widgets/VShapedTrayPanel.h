@@ -23,6 +23,7 @@ public:
     explicit VShapedTrayPanel(QWidget* parent);
     ~VShapedTrayPanel() override;
 
+    static void setButtonText(QToolButton* button, const QString& text);
     // The button hides the panel before the receiver's member runs, so a capture started from it
     // never sees the panel on screen.
     QToolButton* addButton(const QIcon& icon, const QString& text, const QObject* receiver,

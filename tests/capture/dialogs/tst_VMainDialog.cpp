@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikTest.h"
+#include "TalvikTexts.h"
 
 #include "app/VCaptureController.h"
 #include "app/VCaptureResources.h"
 #include "config/VConfigCapture.h"
 #include "dialogs/VMainDialog.h"
 #include "VVCapture.h"
+#include "widgets/VShapedTrayPanel.h"
 #include "widgets/VSystemTrayIcon.h"
 
 #include <QCheckBox>
@@ -73,6 +75,8 @@ private slots:
     void bannerHiddenForGood();
     void advancedOptionsToggle();
     void closeWithoutTrayQuits();
+    void readableNamedAndTranslated_data();
+    void readableNamedAndTranslated();
     void dispatchDelays_data();
     void dispatchDelays();
     void fullScreenTickRestoresGeometry();
@@ -225,6 +229,43 @@ void tst_VMainDialog::advancedOptionsToggle()
     pToggle->click();
     QVERIFY(!child<QWidget>(dialog, "tabWidgetSettings")->isVisible());
     QCOMPARE(dialog.height(), collapsed);
+}
+
+void tst_VMainDialog::readableNamedAndTranslated_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void tst_VMainDialog::readableNamedAndTranslated()
+{
+    QFETCH(bool, dark);
+    TalvikTest::usePalette(dark);
+    const auto restore = qScopeGuard([] { TalvikTest::usePalette(false); });
+    VMainDialog dialog;
+    dialog.show();
+    child<QToolButton>(dialog, "toolButtonAdvancedOptions")->click();
+    child<QLineEdit>(dialog, "lineEditAutomaticSaveFolder")
+        ->setText(QStringLiteral("../../elsewhere"));
+    child<QRadioButton>(dialog, "radioButtonAutomaticName")->setChecked(true);
+    child<QRadioButton>(dialog, "radioButtonJPG")->setChecked(true);
+    auto* pTabs = child<QTabWidget>(dialog, "tabWidgetSettings");
+    for (int tab = 0; tab < pTabs->count(); ++tab) {
+        pTabs->setCurrentIndex(tab);
+        TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(&dialog));
+    }
+    {
+        TalvikTest::MarkingTranslator marking;
+        const TalvikTest::Language language(marking);
+        TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(
+            &dialog,
+            {QStringLiteral("labelNamePreview"), QStringLiteral("lineEditAutomaticSaveFolder")}));
+        TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(dialog.trayIcon()->contextMenu()));
+        TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(dialog.trayIcon()->panel()));
+        TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(&dialog));
+    }
+    QCOMPARE(child<QToolButton>(dialog, "toolButtonModeRegion")->text(), QStringLiteral("&Region"));
 }
 
 void tst_VMainDialog::closeWithoutTrayQuits()
