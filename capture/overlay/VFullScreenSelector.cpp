@@ -66,6 +66,7 @@ VFullScreenSelector::VFullScreenSelector(QWidget* parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    nameCanvas();
     // No background cache: it would be one more picture of the whole screen. The dimmed
     // screen is painted where it shows, from the one picture; the document where it changes.
     view->setCacheMode(QGraphicsView::CacheNone);
@@ -204,8 +205,17 @@ void VFullScreenSelector::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         m_pUi->retranslateUi(this);
+        nameCanvas();
         disableWindowPicking();
     }
+}
+
+void VFullScreenSelector::nameCanvas()
+{
+    VGraphicsView* view = m_pUi->canvas->view();
+    view->setAccessibleName(tr("Screen"));
+    view->setAccessibleDescription(
+        tr("The frozen screen: drag to pick an area, then draw on it with the tools."));
 }
 
 bool VFullScreenSelector::eventFilter(QObject* pWatched, QEvent* event)

@@ -98,6 +98,7 @@ private slots:
 
 private:
     // Window picking needs the desktop's window tree; without one the button says why.
+    void nameCanvas();
     void disableWindowPicking();
     void showScreen(QImage screen);
     void applyTexts();

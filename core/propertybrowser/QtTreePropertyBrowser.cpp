@@ -155,6 +155,7 @@ void QtTreePropertyBrowser::changeEvent(QEvent* event)
 void QtTreePropertyBrowser::retranslate()
 {
     m_pTree->setHeaderLabels({tr("Property"), tr("Value")});
+    m_pTree->setAccessibleName(tr("Properties"));
 }
 
 void QtTreePropertyBrowser::watchManager(QtAbstractPropertyManager* manager)

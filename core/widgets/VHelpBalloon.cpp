@@ -84,14 +84,25 @@ void VHelpBalloon::onDontShowAgain()
 
 void VHelpBalloon::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // A note lives seconds: it goes rather than speak the old language; the next comes in
+        // the new one.
+        m_pTitle->clear();
+        m_pText->clear();
+        if (isVisible())
+            hide(false);
+    }
     VWidget::changeEvent(event);
 }
 
 void VHelpBalloon::retranslate()
 {
-    m_pLink->setText(tr("<a href=\"0\">Don't Show me this Again.</a>"));
+    // Rich text takes its link colour from the application's palette, made for the desktop's
+    // scheme, not from the balloon's light ground.
+    m_pLink->setText(
+        tr("<a href=\"0\">Don't Show me this Again.</a>")
+            .replace(QLatin1String("<a "), QLatin1String("<a style=\"color:#0054b4\" ")));
 }
 
 void VHelpBalloon::reposition(const QFlags<Qt::AlignmentFlag>& alignment)

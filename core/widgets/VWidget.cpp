@@ -15,6 +15,28 @@ namespace {
 constexpr double kShownOpacity = 0.9;
 constexpr int kFadeDuration = 400;
 constexpr int kShadowMargin = 5;
+
+// The panels' sheets paint a light ground whatever the desktop's scheme, so their texts and
+// controls take dark colours that read on it rather than the scheme's.
+QPalette lightPanelPalette()
+{
+    const QColor text(48, 48, 48), ground(255, 255, 255), muted(120, 120, 120);
+    QPalette palette;
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        palette.setColor(role, text);
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::ToolTipBase})
+        palette.setColor(role, ground);
+    palette.setColor(QPalette::AlternateBase, QColor(240, 240, 244));
+    palette.setColor(QPalette::Link, QColor(0, 84, 180));
+    palette.setColor(QPalette::LinkVisited, QColor(96, 40, 160));
+    palette.setColor(QPalette::PlaceholderText, muted);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, muted);
+    return palette;
+}
 } // namespace
 
 VWidget::VWidget(VCanvas* canvas)
@@ -57,6 +79,11 @@ VCanvas* VWidget::canvas() const
 void VWidget::setStyle(const QString& styleSheet)
 {
     m_pContent->setStyleSheet(styleSheet);
+    // A widget with a sheet passes no palette on to its children: each gets its own.
+    m_bLightPanel = true;
+    for (QWidget* widget : std::as_const(m_widgets))
+        if (widget)
+            widget->setPalette(lightPanelPalette());
 }
 
 void VWidget::setDropShadow(bool on)
@@ -148,6 +175,8 @@ void VWidget::addWidget(QWidget* widget)
     if (!widget)
         return;
     widget->setParent(m_pContent);
+    if (m_bLightPanel)
+        widget->setPalette(lightPanelPalette());
     m_pLayout->addWidget(widget);
     m_widgets.append(widget);
     adjustSize();

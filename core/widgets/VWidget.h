@@ -29,7 +29,8 @@ public:
     VCanvas* canvas() const;
 
     using QWidget::setStyle;
-    // The style sheet of the content widget.
+    // The style sheet of the content widget, which paints a light ground: its texts and
+    // controls get dark colours to match, whatever the desktop's scheme.
     void setStyle(const QString& styleSheet);
     void setDropShadow(bool on);
 
@@ -63,6 +64,7 @@ private:
 
     QWidget* m_pShadowHost;
     QWidget* m_pContent;
+    bool m_bLightPanel = false;
     QLayout* m_pLayout;
     QPropertyAnimation* m_pFading = nullptr;
     // Both effects belong to the widget they are set on, which deletes them when replaced.

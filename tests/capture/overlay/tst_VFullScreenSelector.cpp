@@ -4,6 +4,7 @@
 #include "TalvikDesktop.h"
 #include "TalvikMouse.h"
 #include "TalvikTest.h"
+#include "TalvikTexts.h"
 
 #include "app/VCaptureResources.h"
 #include "config/VConfigCapture.h"
@@ -20,9 +21,11 @@
 #include "VVCapture.h"
 #include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
+#include "widgets/VHelpBalloon.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -91,6 +94,8 @@ private slots:
     void anAreaIsTakenBackAndBroughtAgainWithTheKeys();
     void aCaptureOnARealDesktop();
     void theUserIsToldWhereTheCaptureWent();
+    void readableNamedAndTranslated_data();
+    void readableNamedAndTranslated();
 
 private:
     QWidget* view(VFullScreenSelector& overlay) { return overlay.canvas()->view()->viewport(); }
@@ -414,6 +419,40 @@ void tst_VFullScreenSelector::theUserIsToldWhereTheCaptureWent()
     QTRY_VERIFY(TalvikTest::shownShare(notice.note()) > 0.9);
     QTest::mouseClick(notice.note(), Qt::LeftButton);
     QCOMPARE(opener.opened, (QList<QUrl>{folder, folder}));
+}
+
+void tst_VFullScreenSelector::readableNamedAndTranslated_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void tst_VFullScreenSelector::readableNamedAndTranslated()
+{
+    QFETCH(bool, dark);
+    TalvikTest::usePalette(dark);
+    const auto restore = qScopeGuard([] { TalvikTest::usePalette(false); });
+    const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
+    VFullScreenSelector overlay(nullptr);
+    runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
+               VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
+                   TalvikTest::Mouse(view(overlay)).drag(QPoint(200, 150), QPoint(600, 450));
+                   const QList<VWidget*> panels = overlay.findChildren<VWidget*>();
+                   auto* pBalloon = overlay.findChild<VHelpBalloon*>();
+                   QTRY_VERIFY(pBalloon && pBalloon->isVisible());
+                   // Read once the panels have faded in.
+                   QTRY_VERIFY(std::all_of(panels.begin(), panels.end(), [](const VWidget* pPanel) {
+                       const auto* pEffect =
+                           qobject_cast<QGraphicsOpacityEffect*>(pPanel->graphicsEffect());
+                       return !pPanel->isVisible() || !pEffect || pEffect->opacity() > 0.85;
+                   }));
+                   TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(&overlay));
+                   TalvikTest::MarkingTranslator marking;
+                   const TalvikTest::Language language(marking);
+                   TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(&overlay));
+                   TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(&overlay));
+               });
 }
 
 TALVIK_TEST_MAIN(tst_VFullScreenSelector)

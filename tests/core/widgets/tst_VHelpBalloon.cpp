@@ -120,7 +120,8 @@ void tst_VHelpBalloon::dontShowAgainSilencesOneTitle()
 
     QLabel* link = balloon->link();
     QVERIFY(link);
-    QCOMPARE(link->text(), QStringLiteral("<a href=\"0\">Don't Show me this Again.</a>"));
+    // Coloured for the balloon's light ground; the words and the target stay.
+    QVERIFY(link->text().contains(QStringLiteral("href=\"0\">Don't Show me this Again.</a>")));
     const QPoint onText(link->fontMetrics().horizontalAdvance(QStringLiteral("Don")),
                         link->height() / 2);
     QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, onText);
