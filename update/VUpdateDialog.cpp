@@ -71,7 +71,18 @@ VUpdateDialog::VUpdateDialog(const QString& productKey, const QString& displayNa
     m_pUi->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Its ground and text from the scheme, light or dark, in the colours of an entry field.
+    m_pUi->labelFound->setBackgroundRole(QPalette::Base);
+    m_pUi->labelFound->setForegroundRole(QPalette::Text);
+    // Grows with its font and its texts, never below the size it was drawn at.
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
     m_pUi->labelFound->hide();
+    connect(m_pUi->pushButtonMinimizeToTray, &QPushButton::clicked, this, [this] {
+        if (trayAvailable())
+            hide();
+        else
+            showMinimized();
+    });
     m_pUi->comboBoxRemindAfterFailure->hide();
     m_pUi->pushButtonRetry->hide();
 
@@ -395,6 +406,18 @@ void VUpdateDialog::onCheckTimedOut()
         m_pCheckReply->abort();
 }
 
+bool VUpdateDialog::event(QEvent* pEvent)
+{
+    const bool bHandled = QDialog::event(pEvent);
+    // Wrapped texts need more height as they grow; a window's layout does not give it.
+    if (pEvent->type() == QEvent::LayoutRequest && hasHeightForWidth()) {
+        const int need = heightForWidth(width());
+        if (need > height())
+            resize(width(), need);
+    }
+    return bHandled;
+}
+
 void VUpdateDialog::changeEvent(QEvent* pEvent)
 {
     if (pEvent->type() == QEvent::LanguageChange)
@@ -477,7 +500,7 @@ void VUpdateDialog::showFound()
 {
     applyTexts();
     m_pUi->stackedWidget->setCurrentWidget(m_pUi->widgetFoundNew);
-    m_trayIcon.setVisible(true);
+    m_trayIcon.setVisible(trayAvailable());
     refreshTrayToolTip();
     showTrayMessage(tr("Found New version for %1, click here to download the latest version %2")
                         .arg(m_displayName, m_latestVersion),
@@ -583,7 +606,18 @@ void VUpdateDialog::showDialog()
 
 void VUpdateDialog::showTrayMessage(const QString& message, QSystemTrayIcon::MessageIcon icon)
 {
+    if (!trayAvailable()) {
+        // Nothing else would ever show: an icon nobody can see takes no clicks.
+        if (isHidden())
+            showDialog();
+        return;
+    }
     const QString title = tr("Automatic Update");
     m_trayIcon.showMessage(title, message, icon, 10000);
     emit trayMessageShown(title, message);
+}
+
+bool VUpdateDialog::trayAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }

@@ -83,6 +83,9 @@ private slots:
     void onCheckTimedOut();
 
 protected:
+    // Whether the desktop shows tray icons; without, the dialog shows what the icon would.
+    virtual bool trayAvailable() const;
+    bool event(QEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void timerEvent(QTimerEvent* pEvent) override;

@@ -135,7 +135,8 @@ inline QStringList unnamedControls(QWidget* pRoot)
     for (QWidget* pWidget : pRoot->findChildren<QWidget*>()) {
         // The parts of a composite control are announced with it.
         if (!(pWidget->focusPolicy() & Qt::TabFocus) || pWidget->focusProxy() ||
-            qobject_cast<QComboBox*>(pWidget->parentWidget()))
+            qobject_cast<QComboBox*>(pWidget->parentWidget()) ||
+            pWidget->window() != pRoot->window())
             continue;
         QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pWidget);
         QString name = pAccessible ? pAccessible->text(QAccessible::Name) : QString();
@@ -143,7 +144,7 @@ inline QStringList unnamedControls(QWidget* pRoot)
             found << pWidget->objectName() + QStringLiteral(" (") +
                          QString::fromLatin1(pWidget->metaObject()->className()) +
                          QStringLiteral(")");
-        else
+        else if (pWidget->isVisibleTo(pRoot)) // shown together, told apart
             named.insert(name, pWidget->objectName());
     }
     for (const QString& name : named.uniqueKeys())

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikTest.h"
+#include "TalvikTexts.h"
 #include "VTestHttpServer.h"
 
 #include "VUpdateDialog.h"
@@ -43,6 +44,22 @@ QByteArray releases(const QByteArray& products)
     return "<?xml version=\"1.0\"?>\n<releases>" + products + "</releases>";
 }
 
+// The desktop's tray as the test decides: offscreen there is none.
+class TrayDialog : public VUpdateDialog
+{
+public:
+    TrayDialog(bool bTray, const QString& address, const QString& version, int timeoutMs)
+        : VUpdateDialog(kKey, kName, address, version, timeoutMs), m_bTray(bTray)
+    {
+    }
+
+protected:
+    bool trayAvailable() const override { return m_bTray; }
+
+private:
+    bool m_bTray;
+};
+
 } // namespace
 
 class TestVUpdateDialog : public QObject
@@ -71,6 +88,7 @@ private:
     }
 
     int m_timeoutMs = kTimeoutMs;
+    bool m_bTray = true;
 
     void start(const QByteArray& description, const QString& version = QStringLiteral("2.5"))
     {
@@ -79,7 +97,7 @@ private:
     }
     void startAt(const QString& address, const QString& version = QStringLiteral("2.5"))
     {
-        m_pDialog = std::make_unique<VUpdateDialog>(kKey, kName, address, version, m_timeoutMs);
+        m_pDialog = std::make_unique<TrayDialog>(m_bTray, address, version, m_timeoutMs);
         m_pQuit = std::make_unique<QSignalSpy>(m_pDialog.get(), &VUpdateDialog::quitRequested);
         m_pMessages =
             std::make_unique<QSignalSpy>(m_pDialog.get(), &VUpdateDialog::trayMessageShown);
@@ -131,6 +149,7 @@ private slots:
             QDir(folder).removeRecursively();
         m_folders.clear();
         m_timeoutMs = kTimeoutMs;
+        m_bTray = true;
     }
 
     void form()
@@ -139,7 +158,7 @@ private slots:
         const auto* pDialog = m_pDialog.get();
         QCOMPARE(pDialog->windowTitle(), QStringLiteral("Morvane Update"));
         QCOMPARE(pDialog->minimumSize(), QSize(484, 240));
-        QCOMPARE(pDialog->maximumSize(), QSize(484, 240));
+        QVERIFY(pDialog->maximumHeight() > 240); // it grows with its font
         QVERIFY(pDialog->windowFlags().testFlag(Qt::WindowSystemMenuHint));
         QVERIFY(pDialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!pDialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -158,7 +177,7 @@ private slots:
 
         auto* pFound = child<QLabel>("labelFound");
         QVERIFY(pFound->isHidden());
-        QCOMPARE(pFound->styleSheet(), QStringLiteral("background-color: rgb(255, 255, 255);"));
+        QCOMPARE(pFound->backgroundRole(), QPalette::Base); // white in a light scheme
         QCOMPARE(pFound->text(), "\n  New Updates for " + kName + " Available\n");
         QCOMPARE(child<QLabel>("labelChecking")->text(), "Checking updates for " + kName + "...");
         QCOMPARE(child<QLabel>("labelDownloading")->text(), "Downloading " + kName + "...");
@@ -378,6 +397,55 @@ private slots:
             m_pDialog->close();
         QCOMPARE(m_pQuit->size(), 1);
         QCOMPARE(m_pQuit->at(0).at(0).toInt(), 2);
+    }
+
+    void withoutTrayTheDialogShows()
+    {
+        m_bTray = false;
+        QVERIFY(startFound({}));
+        QVERIFY(m_pDialog->isVisible());
+        QVERIFY(!tray()->isVisible());
+        QCOMPARE(m_pMessages->size(), 0);
+        child<QPushButton>("pushButtonMinimizeToTray")->click();
+        QVERIFY(m_pDialog->isMinimized() && m_pDialog->isVisible());
+    }
+
+    void readableNamedAndTranslated_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void readableNamedAndTranslated()
+    {
+        QFETCH(bool, dark);
+        const QFont font = QApplication::font();
+        const auto restore = qScopeGuard([font] {
+            TalvikTest::usePalette(false);
+            QApplication::setFont(font);
+        });
+        TalvikTest::usePalette(dark);
+        QFont large = font;
+        large.setPointSize(12);
+        QApplication::setFont(large);
+        QVERIFY(startFound({}));
+        m_pDialog->show();
+        auto* pPages = child<QStackedWidget>("stackedWidget");
+        for (int page = 0; page < pPages->count(); ++page) {
+            pPages->setCurrentIndex(page);
+            QCoreApplication::sendPostedEvents();
+            // Nothing cut off: the dialog is at least as large as its texts ask.
+            const QSize need = m_pDialog->minimumSizeHint();
+            QVERIFY(m_pDialog->width() >= need.width());
+            QVERIFY(m_pDialog->height() >= need.height());
+            if (m_pDialog->hasHeightForWidth())
+                QVERIFY(m_pDialog->height() >= m_pDialog->heightForWidth(m_pDialog->width()));
+            TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(m_pDialog.get()));
+        }
+        TalvikTest::MarkingTranslator marking;
+        const TalvikTest::Language language(marking);
+        TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(m_pDialog.get()));
+        TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(m_pDialog.get()));
     }
 
     void minimizeToTrayHides()
