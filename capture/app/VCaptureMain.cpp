@@ -19,7 +19,9 @@
 #include "VUpdaterLauncher.h"
 
 #include <QGuiApplication>
+#include <QSystemTrayIcon>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 #include <vector>
@@ -118,15 +120,23 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
             if (mode >= 0)
                 dialog.startAskedCapture(mode);
         });
-    // A capture asked from the command line runs from the tray, like a log-on start.
+    // A capture asked from the command line runs from the tray, like a log-on start. Without a
+    // tray a log-on start waits minimised, where the user can find it.
     if (!commandLine.autorun && !capture)
         dialog.show();
+    else if (commandLine.autorun && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Minimised once mapped: the desktop ignores a window that asks to start so.
+        dialog.show();
+        QTimer::singleShot(0, &dialog, &QWidget::showMinimized);
+    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/App48.png")));
     QApplication::setQuitOnLastWindowClosed(false);
     app.setActivationWindow(&dialog, true);
     startUpdater();
-    if (capture)
+    if (capture) {
         dialog.startAskedCapture(VCommandLine::captureModeIndex(commandLine.captureMode));
+        dialog.endWhenIdleWithoutTray();
+    }
 
     const int result = QApplication::exec();
     app.removeNativeEventFilter(&hotkeyFilter);

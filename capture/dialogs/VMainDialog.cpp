@@ -24,7 +24,9 @@
 #include "widgets/VShapedTrayPanel.h"
 #include "widgets/VSystemTrayIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
@@ -294,12 +296,63 @@ void VMainDialog::runCapture(int mode, VScreenGrab grab)
 void VMainDialog::closeEvent(QCloseEvent* event)
 {
     // Without a tray to come back from, closing has to end the program.
-    if (!config()->hasSystemTray() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!config()->hasSystemTray() || !trayAvailable()) {
         QCoreApplication::quit();
         return;
     }
     event->ignore();
     hide();
+}
+
+bool VMainDialog::trayAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void VMainDialog::endWhenIdleWithoutTray()
+{
+    m_bEndWhenIdle = true;
+    watchTray();
+}
+
+void VMainDialog::watchTray()
+{
+    const bool available = trayAvailable();
+    if (available != m_bTrayAvailable)
+        applyTrayAvailability(available);
+    if (!available && m_bEndWhenIdle && isHidden() && !m_pCapture->isPending() &&
+        !m_pCapture->isRunning() && !QGuiApplication::clipboard()->ownsClipboard()) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::none_of(windows.begin(), windows.end(),
+                         [](const QWidget* pWindow) { return pWindow->isVisible(); })) {
+            QCoreApplication::quit();
+            return;
+        }
+    }
+    // A tray host may start after us; once it is there, the tray icon does the reaching.
+    if (!available || m_bEndWhenIdle) {
+        if (!m_pTrayWatch) {
+            m_pTrayWatch = new QTimer(this);
+            m_pTrayWatch->setInterval(1000);
+            connect(m_pTrayWatch, &QTimer::timeout, this, &VMainDialog::watchTray);
+        }
+        m_pTrayWatch->start();
+    } else if (m_pTrayWatch) {
+        m_pTrayWatch->stop();
+    }
+}
+
+void VMainDialog::applyTrayAvailability(bool available)
+{
+    m_bTrayAvailable = available;
+    const QString why =
+        available ? QString()
+                  : tr("This desktop shows no tray icons: closing the main window ends the "
+                       "program.");
+    for (QCheckBox* pBox : {m_pUi->checkBoxSystemTray, m_pUi->checkBoxInstantSystemTrayMenu}) {
+        pBox->setEnabled(available);
+        pBox->setToolTip(why);
+    }
 }
 
 void VMainDialog::reject()
@@ -310,6 +363,7 @@ void VMainDialog::reject()
 void VMainDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    watchTray();
     emit shown();
 }
 
@@ -342,6 +396,7 @@ void VMainDialog::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         m_pUi->retranslateUi(this);
         nameHotkeyRows();
+        applyTrayAvailability(m_bTrayAvailable);
         for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
             if (m_trayModeActions[mode])
                 m_trayModeActions[mode]->setText(trayModeText(mode));

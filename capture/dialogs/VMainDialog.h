@@ -13,6 +13,7 @@
 #include <memory>
 
 class QMenu;
+class QTimer;
 class QAction;
 class QLabel;
 class QToolButton;
@@ -55,6 +56,11 @@ public:
     VCaptureController* captureController() const { return m_pCapture; }
     VDeliveryNotice* deliveryNotice() const { return m_pNotice; }
 
+    // For a process started only to capture: without a tray it could not be reached once the
+    // capture is over, so it then ends, when nothing of it is left on screen or on the
+    // clipboard.
+    void endWhenIdleWithoutTray();
+
 signals:
     void shown();
     void hidden();
@@ -68,6 +74,8 @@ protected:
 
     // What follows the grab: the output chooser for a full screen, the overlay for the others.
     virtual void runCapture(int mode, VScreenGrab grab);
+    // Whether the desktop shows tray icons now; it may start one after us.
+    virtual bool trayAvailable() const;
 
 private slots:
     void on_checkBoxInstantSystemTrayMenu_toggled(bool on);
@@ -126,6 +134,8 @@ private:
     void toggleUseHotkey(int mode, bool on);
     void chooseDefaultHotkey(int mode);
     void nameHotkeyRows();
+    void watchTray();
+    void applyTrayAvailability(bool available);
     VHotkeyEdit* hotkeyEdit(int mode) const;
     QToolButton* defaultHotkeyButton(int mode) const;
 
@@ -143,6 +153,9 @@ private:
     VDelivery m_delivery;
     QRect m_deliveryPlace;
     QLabel* m_pNoKeyGrabsLabel = nullptr;
+    QTimer* m_pTrayWatch = nullptr;
+    bool m_bTrayAvailable = true;
+    bool m_bEndWhenIdle = false;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.
     QPoint m_restingPointer;
     bool m_bPointerResting = false;

@@ -107,6 +107,7 @@ private slots:
     void burstOnAResettingDisplay();
     void updaterIsNotStartedWhenSwitchedOff();
     void captureFromTheCommandLine();
+    void withoutATrayNothingIsOutOfReach();
     void hotkeyStartsACapture();
     void closing_data();
     void closing();
@@ -196,6 +197,13 @@ void tst_CaptureStartup::autorunKeepsTheDialogHidden()
     QFETCH(QStringList, arguments);
     QFETCH(int, windows);
     QFETCH(QString, warning);
+    // Hidden only where a tray icon can bring it back.
+    QProcess trayer;
+    QVERIFY(startTrayer(trayer));
+    const auto stopTrayer = qScopeGuard([&trayer] {
+        trayer.kill();
+        trayer.waitForFinished(3000);
+    });
     QProcess* pProcess = start(arguments, QProcess::SeparateChannels);
     QVERIFY(pProcess->waitForStarted());
     // The updater starts last, once the dialog is shown or not: a sign that start-up is over.
@@ -220,6 +228,12 @@ void tst_CaptureStartup::autorunKeepsTheDialogHidden()
 
 void tst_CaptureStartup::secondCopyWakesTheFirst()
 {
+    QProcess trayer;
+    QVERIFY(startTrayer(trayer));
+    const auto stopTrayer = qScopeGuard([&trayer] {
+        trayer.kill();
+        trayer.waitForFinished(3000);
+    });
     start({QStringLiteral("/autorun")});
     QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
     QCOMPARE(visibleWindows(kDialogTitle), 0);
@@ -315,6 +329,24 @@ void tst_CaptureStartup::captureFromTheCommandLine()
     second.start(m_program, {QStringLiteral("--capture"), QStringLiteral("region")});
     QVERIFY(second.waitForFinished(15000));
     QCOMPARE(second.exitCode(), 0);
+}
+
+void tst_CaptureStartup::withoutATrayNothingIsOutOfReach()
+{
+    // A log-on start shows its dialog, minimised where a window manager can do it.
+    QProcess* pProcess = start({QStringLiteral("/autorun")});
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(kDialogTitle), 1, 15000);
+    pProcess->kill();
+    QVERIFY(pProcess->waitForFinished(5000));
+    QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
+
+    // A start only for a capture ends with it.
+    writeCaptureSettings("AutoUpdate=false\n");
+    pProcess = start({QStringLiteral("--capture"), QStringLiteral("region")});
+    QTRY_VERIFY_WITH_TIMEOUT(programWindows() > 0, 15000);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+    QVERIFY(pProcess->waitForFinished(10000));
+    QCOMPARE(pProcess->exitCode(), 0);
 }
 
 void tst_CaptureStartup::hotkeyStartsACapture()
@@ -414,8 +446,10 @@ void tst_CaptureStartup::startFocused(const QByteArray& settings)
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(kDialogTitle), 1, 15000);
     QVERIFY(xdotool({"search", "--onlyvisible", "--name", '^' + kDialogTitle + '$', "windowfocus",
                      "--sync", "%1"}));
-    QVERIFY(xdotool({"key", "alt+o"})); // the settings tabs, their bar next in the focus chain
+    QVERIFY(xdotool({"key", "alt+o"})); // the settings tabs
     QTest::qWait(400);                  // a mnemonic clicks its button a moment later
+    // From the first mode button, which has the focus, past the title bar to the tabs' bar.
+    QVERIFY(xdotool({"key", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"}));
 }
 
 // In the Region field the Full Screen hotkey is recorded (and refused as taken) instead of
@@ -424,7 +458,7 @@ void tst_CaptureStartup::hotkeyFieldRecords()
 {
     startFocused("UseHotkeyFullScreen=true\nHotkeyFullScreen=Shift+F12\n"
                  "UseHotkeyRegion=true\nHotkeyRegion=Ctrl+F9\n");
-    QVERIFY(xdotool({"key", "Tab", "Right", "Right", "Tab", "Tab", "Tab", "Tab", "Tab"}));
+    QVERIFY(xdotool({"key", "Right", "Right", "Tab", "Tab", "Tab", "Tab", "Tab"}));
     QTest::qWait(
         500); // the keys are on their way; the field withdraws the hotkeys once it has them
     QVERIFY(xdotool({"key", "shift+F12", "Escape", "a", "Tab", "a"}));
@@ -441,7 +475,7 @@ void tst_CaptureStartup::hotkeyFieldRecords()
 void tst_CaptureStartup::intervalOutsideItsRangeIsNotStored()
 {
     startFocused({});
-    QVERIFY(xdotool({"key", "Tab", "Tab", "Tab", "9", "9", "9", "9"}));
+    QVERIFY(xdotool({"key", "Tab", "Tab", "9", "9", "9", "9"}));
     QTRY_COMPARE(storedSetting("ScrollingInterval").toInt(), 999);
     QVERIFY(xdotool({"key", "Tab"})); // leaving the field brings it into the range
     QTRY_COMPARE(storedSetting("ScrollingInterval").toInt(), 5000);

@@ -75,6 +75,7 @@ private slots:
     void bannerHiddenForGood();
     void advancedOptionsToggle();
     void closeWithoutTrayQuits();
+    void aTrayThatComesLaterIsUsed();
     void readableNamedAndTranslated_data();
     void readableNamedAndTranslated();
     void dispatchDelays_data();
@@ -270,9 +271,13 @@ void tst_VMainDialog::readableNamedAndTranslated()
 
 void tst_VMainDialog::closeWithoutTrayQuits()
 {
-    // Offscreen there is no tray: closing must end the program, not hide into nothing.
+    // Offscreen there is no tray: closing must end the program, not hide into nothing, and
+    // the tray options say why they cannot be had.
     VMainDialog dialog;
     dialog.show();
+    auto* pTrayOption = child<QCheckBox>(dialog, "checkBoxSystemTray");
+    QVERIFY(!pTrayOption->isEnabled());
+    QVERIFY(!pTrayOption->toolTip().isEmpty());
     bool quit = false;
     QMetaObject::Connection connection =
         connect(qApp, &QCoreApplication::aboutToQuit, this, [&quit] { quit = true; });
@@ -281,6 +286,21 @@ void tst_VMainDialog::closeWithoutTrayQuits()
     QCOMPARE(QCoreApplication::exec(), 0);
     disconnect(connection);
     Q_UNUSED(quit);
+}
+
+void tst_VMainDialog::aTrayThatComesLaterIsUsed()
+{
+    struct LateTray : VMainDialog
+    {
+        bool bTray = false;
+        bool trayAvailable() const override { return bTray; }
+    } dialog;
+    dialog.show();
+    auto* pTrayOption = child<QCheckBox>(dialog, "checkBoxSystemTray");
+    QVERIFY(!pTrayOption->isEnabled());
+    dialog.bTray = true; // the tray host starts
+    QTRY_VERIFY(pTrayOption->isEnabled());
+    QVERIFY(pTrayOption->toolTip().isEmpty());
 }
 
 void tst_VMainDialog::dispatchDelays_data()
