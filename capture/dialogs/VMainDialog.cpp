@@ -37,6 +37,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -423,7 +424,11 @@ void VMainDialog::updateFromConfig()
     updateRegionIcons();
     m_pUi->checkBoxIncludeCursor->setChecked(pConfig->isIncludeCursor());
     m_pUi->lineEditScorllingInterval->setText(QString::number(pConfig->scrollingInterval()));
-    m_pUi->checkBoxAutoRun->setChecked(pConfig->isAutoRun());
+    {
+        // Showing what the desktop says is no choice of the user's: nothing is written back.
+        const QSignalBlocker blocker(m_pUi->checkBoxAutoRun);
+        m_pUi->checkBoxAutoRun->setChecked(pConfig->isAutoRun());
+    }
     m_pUi->checkBoxSystemTray->setChecked(pConfig->hasSystemTray());
     m_pUi->checkBoxInstantSystemTrayMenu->setChecked(pConfig->isShowTrayInstantMenu());
     const int nameMethod = pConfig->nameMethod();

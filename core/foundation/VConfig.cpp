@@ -14,6 +14,8 @@ const QString kSystemTray = QStringLiteral("SystemTray");
 const QString kShowTrayInstantMenu = QStringLiteral("ShowTrayInstantMenu");
 const QString kAutoUpdate = QStringLiteral("AutoUpdate");
 const QString kAutoRun = QStringLiteral("AutoRun");
+// Set once the log-on entry was written: an entry gone after that was deleted by the user.
+const QString kAutoRunWritten = QStringLiteral("AutoRunWritten");
 const QString kShowBalloonGroup = QStringLiteral("ShowBalloon/");
 
 const QColor kDefaultBorderLineColor(64, 64, 64, 255);
@@ -162,8 +164,23 @@ void VConfig::setAutoUpdate(bool on)
 
 bool VConfig::isAutoRun() const
 {
+    // The entry is written once as the setting says; after that the desktop's own settings
+    // may switch it off or delete it, and that choice stands: nothing is written over it.
+    switch (VUtility::autoRunState()) {
+    case VAutoRun::State::Enabled:
+        return true;
+    case VAutoRun::State::Disabled:
+        return false;
+    case VAutoRun::State::Absent:
+        break;
+    }
+    if (readBool(kAutoRunWritten, false))
+        return false;
     const bool on = readBool(kAutoRun, true);
-    VUtility::setAutoRun(on);
+    if (on) {
+        VUtility::setAutoRun(true);
+        settings().setValue(kAutoRunWritten, true);
+    }
     return on;
 }
 
@@ -171,6 +188,7 @@ void VConfig::setAutoRun(bool on)
 {
     writeValue(kAutoRun, on);
     VUtility::setAutoRun(on);
+    writeValue(kAutoRunWritten, true);
 }
 
 bool VConfig::isShowBalloon(const QString& id) const

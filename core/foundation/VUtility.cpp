@@ -94,12 +94,22 @@ bool removeFileNameInvalidChar(QString& text)
     return text.size() != before;
 }
 
+namespace {
+QString autoRunEntryName()
+{
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("TalvikCoreNoAppName") : name;
+}
+} // namespace
+
 void setAutoRun(bool on)
 {
-    QString entryName = QCoreApplication::applicationName();
-    if (entryName.isEmpty())
-        entryName = QStringLiteral("TalvikCoreNoAppName");
-    VAutoRun::apply(entryName, QCoreApplication::applicationFilePath(), on);
+    VAutoRun::apply(autoRunEntryName(), QCoreApplication::applicationFilePath(), on);
+}
+
+VAutoRun::State autoRunState()
+{
+    return VAutoRun::state(autoRunEntryName());
 }
 
 bool isInherits(const QMetaObject* meta, const QString& className)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "autorun/VAutoRun.h"
 #include "TalvikCoreExport.h"
 #include "VV.h"
 
@@ -43,6 +44,7 @@ TALVIKCORE_EXPORT bool removeFileNameInvalidChar(QString& text);
 
 // Makes the operating system start this program with "/autorun" at log-on, or stops it.
 TALVIKCORE_EXPORT void setAutoRun(bool on);
+TALVIKCORE_EXPORT VAutoRun::State autoRunState();
 
 // True when meta or one of its super classes is named className.
 TALVIKCORE_EXPORT bool isInherits(const QMetaObject* meta, const QString& className);

@@ -24,6 +24,13 @@ QString location(const QString& entryName)
            entryName;
 }
 
+State state(const QString& entryName)
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Microsoft"), QStringLiteral("Windows"));
+    return settings.contains(kRunGroup + entryName) ? State::Enabled : State::Absent;
+}
+
 void apply(const QString& entryName, const QString& programPath, bool on)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Microsoft"),

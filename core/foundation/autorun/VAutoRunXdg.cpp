@@ -3,6 +3,7 @@
 
 #include "VAutoRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,16 +27,42 @@ QString quoteExecArgument(const QString& argument)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QByteArray entryText(const QString& entryName, const QString& programPath)
+// Line breaks would end the value early.
+QString oneLine(QString text)
 {
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QByteArray entryText(const QString& programPath)
+{
+    // The desktop's start-up settings list the entry by these, in the user's language.
+    const QString name = QCoreApplication::translate("VAutoRun", "Talvik Capture");
+    const QString comment = QCoreApplication::translate(
+        "VAutoRun", "Starts Talvik Capture in the tray, ready for its hotkeys");
     QString text = QStringLiteral("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Name=%1\n"
-                                  "Exec=%2\n"
+                                  "Comment=%2\n"
+                                  "Icon=talvikcapture\n"
+                                  "Exec=%3\n"
                                   "Terminal=false\n"
                                   "X-GNOME-Autostart-enabled=true\n")
-                       .arg(entryName, VAutoRun::command(programPath));
+                       .arg(oneLine(name), oneLine(comment), VAutoRun::command(programPath));
     return text.toUtf8();
+}
+
+// The value of a key of the main group, or a null string.
+QString entryValue(const QByteArray& text, const QByteArray& key)
+{
+    bool bMainGroup = false;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('['))
+            bMainGroup = line == "[Desktop Entry]";
+        else if (bMainGroup && line.startsWith(key + '='))
+            return QString::fromUtf8(line.mid(key.size() + 1)).trimmed();
+    }
+    return QString();
 }
 
 } // namespace
@@ -53,6 +80,18 @@ QString location(const QString& entryName)
            QLatin1String("/autostart/") + entryName + QLatin1String(".desktop");
 }
 
+State state(const QString& entryName)
+{
+    QFile entry(location(entryName));
+    if (!entry.open(QIODevice::ReadOnly))
+        return State::Absent;
+    const QByteArray text = entry.readAll();
+    if (entryValue(text, "Hidden") == QLatin1String("true") ||
+        entryValue(text, "X-GNOME-Autostart-enabled") == QLatin1String("false"))
+        return State::Disabled;
+    return State::Enabled;
+}
+
 void apply(const QString& entryName, const QString& programPath, bool on)
 {
     const QString path = location(entryName);
@@ -60,7 +99,7 @@ void apply(const QString& entryName, const QString& programPath, bool on)
         QFile::remove(path);
         return;
     }
-    const QByteArray wanted = entryText(entryName, programPath);
+    const QByteArray wanted = entryText(programPath);
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == wanted)
         return;

@@ -40,6 +40,8 @@ private slots:
     void brokenValuesReadAsDefaults_data();
     void brokenValuesReadAsDefaults();
     void autoRunFollowsTheSetting();
+    void aChoiceMadeInTheDesktopStands_data();
+    void aChoiceMadeInTheDesktopStands();
 
 private:
     QString storePath(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -147,6 +149,37 @@ void tst_VConfig::autoRunFollowsTheSetting()
 
     config.setAutoRun(true);
     QVERIFY(QFile::exists(entry));
+}
+
+void tst_VConfig::aChoiceMadeInTheDesktopStands_data()
+{
+    QTest::addColumn<QByteArray>("entry"); // empty: deleted after it was written
+    QTest::newRow("hidden") << QByteArray("[Desktop Entry]\nType=Application\nHidden=true\n");
+    QTest::newRow("switched off") << QByteArray(
+        "[Desktop Entry]\nType=Application\nX-GNOME-Autostart-enabled=false\n");
+    QTest::newRow("deleted") << QByteArray();
+}
+
+void tst_VConfig::aChoiceMadeInTheDesktopStands()
+{
+    QFETCH(QByteArray, entry);
+    const QString path = VAutoRun::location(QCoreApplication::applicationName());
+    QFile::remove(path);
+    const QString store = storePath("desktop-choice.ini");
+    QFile::remove(store);
+    QVERIFY(TestConfig(store).isAutoRun()); // the first start writes it
+    QVERIFY(readFile(path).contains("Icon=talvikcapture"));
+    QFile::remove(path);
+    if (!entry.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size());
+    }
+    // Later starts read it and leave it as it is.
+    for (int start = 0; start < 2; ++start)
+        QVERIFY(!TestConfig(store).isAutoRun());
+    QCOMPARE(QFile::exists(path), !entry.isEmpty());
+    if (!entry.isEmpty())
+        QCOMPARE(readFile(path), entry);
 }
 
 TALVIK_TEST_MAIN(tst_VConfig)
