@@ -11,6 +11,10 @@
         <source>Value</source>
         <translation>Wert</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
 </context>
 <context>
     <name>QtVariantEditorFactory</name>
@@ -32,6 +36,17 @@
     <message>
         <source>False</source>
         <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>VAutoRun</name>
+    <message>
+        <source>Talvik Capture</source>
+        <translation>Talvik Capture</translation>
+    </message>
+    <message>
+        <source>Starts Talvik Capture in the tray, ready for its hotkeys</source>
+        <translation>Startet Talvik Capture in der Systemleiste, bereit für die Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -684,6 +699,14 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
         <source>Scrolling Window</source>
         <translation>Scrollfenster</translation>
     </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>The frozen screen: drag to pick an area, then draw on it with the tools.</source>
+        <translation>Der eingefrorene Bildschirm: Ziehen Sie, um einen Bereich zu wählen, und zeichnen Sie dann mit den Werkzeugen darauf.</translation>
+    </message>
 </context>
 <context>
     <name>VHelpBalloon</name>
@@ -982,6 +1005,34 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
+        <translation>Wie lange eine Scroll-Aufnahme nach jedem Scrollen wartet, bevor sie den nächsten Teil aufnimmt, in Millisekunden.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>JPEG-Qualität</translation>
+    </message>
+    <message>
+        <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
+        <translation>Geringere Qualität ergibt kleinere Dateien, höhere Qualität bewahrt mehr Details.</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons: closing the main window ends the program.</source>
+        <translation>Diese Arbeitsumgebung zeigt keine Symbole in der Systemleiste an: Das Schließen des Hauptfensters beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Use the %1 hotkey</source>
+        <translation>Tastenkürzel für %1 verwenden</translation>
+    </message>
+    <message>
+        <source>Press the key combination to use.</source>
+        <translation>Drücken Sie die gewünschte Tastenkombination.</translation>
+    </message>
+    <message>
+        <source>Default %1 hotkey</source>
+        <translation>Standard-Tastenkürzel für %1</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
 </context>
 <context>
     <name>QtVariantEditorFactory</name>
@@ -32,6 +36,17 @@
     <message>
         <source>False</source>
         <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>VAutoRun</name>
+    <message>
+        <source>Talvik Capture</source>
+        <translation>Talvik Capture</translation>
+    </message>
+    <message>
+        <source>Starts Talvik Capture in the tray, ready for its hotkeys</source>
+        <translation>Lance Talvik Capture dans la zone de notification, prêt pour ses raccourcis clavier</translation>
     </message>
 </context>
 <context>
@@ -684,6 +699,14 @@ contours que TalvikCapture sait détecter.</translation>
         <source>Scrolling Window</source>
         <translation>Capture avec défilement</translation>
     </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>The frozen screen: drag to pick an area, then draw on it with the tools.</source>
+        <translation>L&apos;écran figé : faites glisser pour choisir une zone, puis dessinez dessus avec les outils.</translation>
+    </message>
 </context>
 <context>
     <name>VHelpBalloon</name>
@@ -982,6 +1005,34 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
+        <translation>Durée d&apos;attente d&apos;une capture avec défilement après chaque défilement, avant de prendre la partie suivante, en millisecondes.</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>Qualité JPEG</translation>
+    </message>
+    <message>
+        <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
+        <translation>Une qualité plus basse donne des fichiers plus petits ; une qualité plus haute garde plus de détails.</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons: closing the main window ends the program.</source>
+        <translation>Ce bureau n&apos;affiche pas d&apos;icônes dans la zone de notification : fermer la fenêtre principale quitte le programme.</translation>
+    </message>
+    <message>
+        <source>Use the %1 hotkey</source>
+        <translation>Utiliser le raccourci %1</translation>
+    </message>
+    <message>
+        <source>Press the key combination to use.</source>
+        <translation>Appuyez sur la combinaison de touches à utiliser.</translation>
+    </message>
+    <message>
+        <source>Default %1 hotkey</source>
+        <translation>Raccourci %1 par défaut</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
         <source>Value</source>
         <translation>值</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
 </context>
 <context>
     <name>QtVariantEditorFactory</name>
@@ -32,6 +36,17 @@
     <message>
         <source>False</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>VAutoRun</name>
+    <message>
+        <source>Talvik Capture</source>
+        <translation>Talvik Capture</translation>
+    </message>
+    <message>
+        <source>Starts Talvik Capture in the tray, ready for its hotkeys</source>
+        <translation>在系统托盘中启动 Talvik Capture，随时响应快捷键</translation>
     </message>
 </context>
 <context>
@@ -684,6 +699,14 @@ TalvikCapture can find.</source>
         <source>Scrolling Window</source>
         <translation>滚动窗口</translation>
     </message>
+    <message>
+        <source>Screen</source>
+        <translation>屏幕</translation>
+    </message>
+    <message>
+        <source>The frozen screen: drag to pick an area, then draw on it with the tools.</source>
+        <translation>已冻结的屏幕：拖动以选择区域，然后用工具在上面绘制。</translation>
+    </message>
 </context>
 <context>
     <name>VHelpBalloon</name>
@@ -982,6 +1005,34 @@ TalvikCapture can find.</source>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;版本 %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
+        <translation>滚动截图在每次滚动后、截取下一部分之前等待的时间，单位为毫秒。</translation>
+    </message>
+    <message>
+        <source>JPEG quality</source>
+        <translation>JPEG 质量</translation>
+    </message>
+    <message>
+        <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
+        <translation>质量越低文件越小；质量越高保留的细节越多。</translation>
+    </message>
+    <message>
+        <source>This desktop shows no tray icons: closing the main window ends the program.</source>
+        <translation>此桌面不显示托盘图标：关闭主窗口将退出程序。</translation>
+    </message>
+    <message>
+        <source>Use the %1 hotkey</source>
+        <translation>使用“%1”快捷键</translation>
+    </message>
+    <message>
+        <source>Press the key combination to use.</source>
+        <translation>按下要使用的组合键。</translation>
+    </message>
+    <message>
+        <source>Default %1 hotkey</source>
+        <translation>默认“%1”快捷键</translation>
     </message>
 </context>
 <context>
