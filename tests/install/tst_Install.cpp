@@ -58,9 +58,11 @@ void tst_Install::files_data()
         datadir + QStringLiteral("metainfo/example.morvane.TalvikCapture.metainfo.xml"),
         datadir + QStringLiteral("icons/hicolor/scalable/apps/talvikcapture.svg"),
         datadir + QStringLiteral("bash-completion/completions/TalvikCapture"),
+        datadir + QStringLiteral("talvikcapture/translations/talvikcapture_zh_CN.qm"),
     };
     if (TALVIK_HAS_UPDATE)
-        files << QStringLiteral(TALVIK_INSTALL_LIBEXECDIR "/talvikcapture/TalvikUpdate");
+        files << QStringLiteral(TALVIK_INSTALL_LIBEXECDIR "/talvikcapture/TalvikUpdate")
+              << datadir + QStringLiteral("talvikcapture/translations/talvikupdate_fr.qm");
     if (TALVIK_HAS_MAN)
         files << QStringLiteral(TALVIK_INSTALL_MANDIR "/man1/TalvikCapture.1.gz");
     for (const QString& file : files)
@@ -144,6 +146,16 @@ void tst_Install::installedProgramRuns()
         installed(QStringLiteral(TALVIK_INSTALL_LIBDIR "/talvikcapture/libTalvikCore.so.2"));
     QVERIFY2(!loaded.isEmpty(), "the loader reported no core library");
     QCOMPARE(QFileInfo(loaded).canonicalFilePath(), QFileInfo(library).canonicalFilePath());
+
+    // It speaks the user's language from where it is installed.
+    environment.remove(QStringLiteral("LD_DEBUG"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    program.setProcessEnvironment(environment);
+    program.start(bin(QStringLiteral("TalvikCapture")),
+                  {QStringLiteral("--capture"), QStringLiteral("nonsense")});
+    QVERIFY(program.waitForFinished(30000));
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("Siehe --help.")), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(tst_Install)
