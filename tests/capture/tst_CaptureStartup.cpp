@@ -43,16 +43,26 @@ int programWindows()
     return countWindows({QStringLiteral("--classname"), QStringLiteral("TalvikCapture")});
 }
 
-// A tray host at the bottom right, as the closing and exit tests need.
-bool startTrayer(QProcess& trayer)
+// A tray host at the bottom right for as long as it lives, as the tray journeys need.
+class TrayHost
 {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("trayer"));
-    if (program.isEmpty())
-        return false;
-    trayer.start(program, {"--edge", "bottom", "--align", "right", "--widthtype", "request",
-                           "--height", "24"});
-    return trayer.waitForStarted();
-}
+public:
+    explicit TrayHost(bool bWanted = true)
+    {
+        if (bWanted)
+            m_trayer.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "right",
+                                                      "--widthtype", "request", "--height", "24"});
+    }
+    ~TrayHost()
+    {
+        m_trayer.kill();
+        m_trayer.waitForFinished(3000);
+    }
+    bool started() { return m_trayer.waitForStarted(); }
+
+private:
+    QProcess m_trayer;
+};
 
 QVariant storedSetting(const QString& key)
 {
@@ -198,12 +208,8 @@ void tst_CaptureStartup::autorunKeepsTheDialogHidden()
     QFETCH(int, windows);
     QFETCH(QString, warning);
     // Hidden only where a tray icon can bring it back.
-    QProcess trayer;
-    QVERIFY(startTrayer(trayer));
-    const auto stopTrayer = qScopeGuard([&trayer] {
-        trayer.kill();
-        trayer.waitForFinished(3000);
-    });
+    TrayHost trayHost;
+    QVERIFY(trayHost.started());
     QProcess* pProcess = start(arguments, QProcess::SeparateChannels);
     QVERIFY(pProcess->waitForStarted());
     // The updater starts last, once the dialog is shown or not: a sign that start-up is over.
@@ -228,12 +234,8 @@ void tst_CaptureStartup::autorunKeepsTheDialogHidden()
 
 void tst_CaptureStartup::secondCopyWakesTheFirst()
 {
-    QProcess trayer;
-    QVERIFY(startTrayer(trayer));
-    const auto stopTrayer = qScopeGuard([&trayer] {
-        trayer.kill();
-        trayer.waitForFinished(3000);
-    });
+    TrayHost trayHost;
+    QVERIFY(trayHost.started());
     start({QStringLiteral("/autorun")});
     QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
     QCOMPARE(visibleWindows(kDialogTitle), 0);
@@ -374,13 +376,8 @@ void tst_CaptureStartup::closing()
     QFETCH(QByteArray, settings);
     QFETCH(bool, withTray);
     QFETCH(bool, keepsRunning);
-    QProcess trayer;
-    if (withTray && !startTrayer(trayer))
-        QSKIP("trayer is not installed");
-    const auto stopTrayer = qScopeGuard([&trayer] {
-        trayer.kill();
-        trayer.waitForFinished(3000);
-    });
+    TrayHost trayHost(withTray);
+    QVERIFY(!withTray || trayHost.started());
     writeCaptureSettings(settings);
     QProcess* pProcess = start({});
     QTRY_VERIFY_WITH_TIMEOUT(updaterStarted(), 15000);
@@ -419,13 +416,8 @@ void tst_CaptureStartup::exitFromTheTray_data()
 void tst_CaptureStartup::exitFromTheTray()
 {
     QFETCH(QStringList, arguments);
-    QProcess trayer;
-    if (!startTrayer(trayer))
-        QSKIP("trayer is not installed");
-    const auto stopTrayer = qScopeGuard([&trayer] {
-        trayer.kill();
-        trayer.waitForFinished(3000);
-    });
+    TrayHost trayHost;
+    QVERIFY(trayHost.started());
     writeCaptureSettings("AutoUpdate=false\n");
     QProcess* pProcess = start(arguments);
     const int windows = arguments.isEmpty() ? 2 : 1; // the dialog, the tray icon

@@ -410,21 +410,13 @@ private slots:
         QVERIFY(m_pDialog->isMinimized() && m_pDialog->isVisible());
     }
 
-    void readableNamedAndTranslated_data()
-    {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
-    }
+    void readableNamedAndTranslated_data() { TalvikTest::addPaletteRows(); }
     void readableNamedAndTranslated()
     {
         QFETCH(bool, dark);
         const QFont font = QApplication::font();
-        const auto restore = qScopeGuard([font] {
-            TalvikTest::usePalette(false);
-            QApplication::setFont(font);
-        });
-        TalvikTest::usePalette(dark);
+        const auto restore = qScopeGuard([font] { QApplication::setFont(font); });
+        const TalvikTest::Palette palette(dark);
         QFont large = font;
         large.setPointSize(12);
         QApplication::setFont(large);
@@ -442,8 +434,7 @@ private slots:
                 QVERIFY(m_pDialog->height() >= m_pDialog->heightForWidth(m_pDialog->width()));
             TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(m_pDialog.get()));
         }
-        TalvikTest::MarkingTranslator marking;
-        const TalvikTest::Language language(marking);
+        const TalvikTest::MarkingTranslator marking;
         TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(m_pDialog.get()));
         TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(m_pDialog.get()));
     }

@@ -234,16 +234,13 @@ void tst_VMainDialog::advancedOptionsToggle()
 
 void tst_VMainDialog::readableNamedAndTranslated_data()
 {
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
+    TalvikTest::addPaletteRows();
 }
 
 void tst_VMainDialog::readableNamedAndTranslated()
 {
     QFETCH(bool, dark);
-    TalvikTest::usePalette(dark);
-    const auto restore = qScopeGuard([] { TalvikTest::usePalette(false); });
+    const TalvikTest::Palette palette(dark);
     VMainDialog dialog;
     dialog.show();
     child<QToolButton>(dialog, "toolButtonAdvancedOptions")->click();
@@ -257,8 +254,7 @@ void tst_VMainDialog::readableNamedAndTranslated()
         TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(&dialog));
     }
     {
-        TalvikTest::MarkingTranslator marking;
-        const TalvikTest::Language language(marking);
+        const TalvikTest::MarkingTranslator marking;
         TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(
             &dialog,
             {QStringLiteral("labelNamePreview"), QStringLiteral("lineEditAutomaticSaveFolder")}));

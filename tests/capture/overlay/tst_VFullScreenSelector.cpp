@@ -423,16 +423,13 @@ void tst_VFullScreenSelector::theUserIsToldWhereTheCaptureWent()
 
 void tst_VFullScreenSelector::readableNamedAndTranslated_data()
 {
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
+    TalvikTest::addPaletteRows();
 }
 
 void tst_VFullScreenSelector::readableNamedAndTranslated()
 {
     QFETCH(bool, dark);
-    TalvikTest::usePalette(dark);
-    const auto restore = qScopeGuard([] { TalvikTest::usePalette(false); });
+    const TalvikTest::Palette palette(dark);
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     VFullScreenSelector overlay(nullptr);
     runOverlay(overlay, VV::CaptureRegion, positionPicture(screenRect.size()).toImage(),
@@ -448,8 +445,7 @@ void tst_VFullScreenSelector::readableNamedAndTranslated()
                        return !pPanel->isVisible() || !pEffect || pEffect->opacity() > 0.85;
                    }));
                    TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(&overlay));
-                   TalvikTest::MarkingTranslator marking;
-                   const TalvikTest::Language language(marking);
+                   const TalvikTest::MarkingTranslator marking;
                    TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(&overlay));
                    TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(&overlay));
                });
