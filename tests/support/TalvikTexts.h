@@ -186,8 +186,6 @@ public:
         QApplication::setPalette(palette);
     }
     ~Palette() { QApplication::setPalette(QApplication::style()->standardPalette()); }
-    Palette(const Palette&) = delete;
-    Palette& operator=(const Palette&) = delete;
 };
 
 } // namespace TalvikTest
