@@ -19,9 +19,7 @@
 #include "VUpdaterLauncher.h"
 
 #include <QGuiApplication>
-#include <QSystemTrayIcon>
 #include <QTextStream>
-#include <QTimer>
 
 #include <cstdio>
 #include <vector>
@@ -120,15 +118,11 @@ int runInstance(VApplication& app, const VCommandLine& commandLine, QTextStream&
             if (mode >= 0)
                 dialog.startAskedCapture(mode);
         });
-    // A capture asked from the command line runs from the tray, like a log-on start. Without a
-    // tray a log-on start waits minimised, where the user can find it.
-    if (!commandLine.autorun && !capture)
+    // A capture asked from the command line runs from the tray, like a log-on start.
+    if (commandLine.autorun)
+        dialog.startFromLogOn();
+    else if (!capture)
         dialog.show();
-    else if (commandLine.autorun && !QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Minimised once mapped: the desktop ignores a window that asks to start so.
-        dialog.show();
-        QTimer::singleShot(0, &dialog, &QWidget::showMinimized);
-    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/App48.png")));
     QApplication::setQuitOnLastWindowClosed(false);
     app.setActivationWindow(&dialog, true);

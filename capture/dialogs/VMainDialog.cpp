@@ -316,11 +316,28 @@ void VMainDialog::endWhenIdleWithoutTray()
     watchTray();
 }
 
+void VMainDialog::startFromLogOn()
+{
+    if (trayAvailable())
+        return;
+    // Minimised once mapped: the desktop ignores a window that asks to start so. Hidden
+    // again when the tray comes, as a log-on start with a tray would be.
+    m_bHideWhenTrayComes = true;
+    show();
+    QTimer::singleShot(0, this, &QWidget::showMinimized);
+}
+
 void VMainDialog::watchTray()
 {
     const bool available = trayAvailable();
     if (available != m_bTrayAvailable)
         applyTrayAvailability(available);
+    if (available) {
+        // From now on the tray icon reaches the program.
+        m_bEndWhenIdle = false;
+        if (std::exchange(m_bHideWhenTrayComes, false) && isMinimized())
+            hide();
+    }
     if (!available && m_bEndWhenIdle && isHidden() && !m_pCapture->isPending() &&
         !m_pCapture->isRunning() && !QGuiApplication::clipboard()->ownsClipboard()) {
         const QWidgetList windows = QApplication::topLevelWidgets();
@@ -331,7 +348,7 @@ void VMainDialog::watchTray()
         }
     }
     // A tray host may start after us; once it is there, the tray icon does the reaching.
-    if (!available || m_bEndWhenIdle) {
+    if (!available) {
         if (!m_pTrayWatch) {
             m_pTrayWatch = new QTimer(this);
             m_pTrayWatch->setInterval(1000);

@@ -60,6 +60,8 @@ public:
     // capture is over, so it then ends, when nothing of it is left on screen or on the
     // clipboard.
     void endWhenIdleWithoutTray();
+    // A start at log-on: hidden in the tray, or minimised where there is none yet.
+    void startFromLogOn();
 
 signals:
     void shown();
@@ -156,6 +158,7 @@ private:
     QTimer* m_pTrayWatch = nullptr;
     bool m_bTrayAvailable = true;
     bool m_bEndWhenIdle = false;
+    bool m_bHideWhenTrayComes = false;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.
     QPoint m_restingPointer;
     bool m_bPointerResting = false;

@@ -168,6 +168,8 @@ bool VConfig::isAutoRun() const
     // may switch it off or delete it, and that choice stands: nothing is written over it.
     switch (VUtility::autoRunState()) {
     case VAutoRun::State::Enabled:
+        // Brought up to date where the program moved or an older version wrote it.
+        VUtility::setAutoRun(true);
         return true;
     case VAutoRun::State::Disabled:
         return false;

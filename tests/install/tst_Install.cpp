@@ -149,6 +149,8 @@ void tst_Install::installedProgramRuns()
 
     // It speaks the user's language from where it is installed.
     environment.remove(QStringLiteral("LD_DEBUG"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LANGUAGE"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
     program.setProcessEnvironment(environment);
     program.start(bin(QStringLiteral("TalvikCapture")),

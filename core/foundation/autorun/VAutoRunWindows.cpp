@@ -8,6 +8,14 @@
 
 namespace {
 const QString kRunGroup = QStringLiteral("CurrentVersion/Run/");
+// Where the system's start-up settings record an entry switched off: an odd first byte.
+const QString kApprovedGroup = QStringLiteral("CurrentVersion/Explorer/StartupApproved/Run/");
+
+QSettings windowsSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Microsoft"),
+                     QStringLiteral("Windows"));
+}
 } // namespace
 
 namespace VAutoRun {
@@ -26,16 +34,22 @@ QString location(const QString& entryName)
 
 State state(const QString& entryName)
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("Microsoft"), QStringLiteral("Windows"));
-    return settings.contains(kRunGroup + entryName) ? State::Enabled : State::Absent;
+    const QSettings settings = windowsSettings();
+    if (!settings.contains(kRunGroup + entryName))
+        return State::Absent;
+    const QVariant approval = settings.value(kApprovedGroup + entryName);
+    const QByteArray bytes = approval.typeId() == QMetaType::QByteArray
+                                 ? approval.toByteArray()
+                                 : approval.toString().toLatin1();
+    return !bytes.isEmpty() && (bytes.at(0) & 1) ? State::Disabled : State::Enabled;
 }
 
 void apply(const QString& entryName, const QString& programPath, bool on)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Microsoft"),
-                       QStringLiteral("Windows"));
+    QSettings settings = windowsSettings();
     const QString key = kRunGroup + entryName;
+    // The user's own tick switches it on again also where the system had it off.
+    settings.remove(kApprovedGroup + entryName);
     if (!on) {
         if (settings.contains(key))
             settings.remove(key);

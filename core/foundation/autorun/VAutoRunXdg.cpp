@@ -59,8 +59,9 @@ QString entryValue(const QByteArray& text, const QByteArray& key)
         const QByteArray line = raw.trimmed();
         if (line.startsWith('['))
             bMainGroup = line == "[Desktop Entry]";
-        else if (bMainGroup && line.startsWith(key + '='))
-            return QString::fromUtf8(line.mid(key.size() + 1)).trimmed();
+        else if (const int equals = line.indexOf('=');
+                 bMainGroup && equals > 0 && line.left(equals).trimmed() == key)
+            return QString::fromUtf8(line.mid(equals + 1)).trimmed();
     }
     return QString();
 }

@@ -291,12 +291,14 @@ void tst_VMainDialog::aTrayThatComesLaterIsUsed()
         bool bTray = false;
         bool trayAvailable() const override { return bTray; }
     } dialog;
-    dialog.show();
+    dialog.startFromLogOn(); // before the tray host: it waits minimised
+    QTRY_VERIFY(dialog.isMinimized());
     auto* pTrayOption = child<QCheckBox>(dialog, "checkBoxSystemTray");
     QVERIFY(!pTrayOption->isEnabled());
     dialog.bTray = true; // the tray host starts
     QTRY_VERIFY(pTrayOption->isEnabled());
     QVERIFY(pTrayOption->toolTip().isEmpty());
+    QVERIFY(dialog.isHidden());
 }
 
 void tst_VMainDialog::dispatchDelays_data()
