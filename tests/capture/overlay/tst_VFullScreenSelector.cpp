@@ -446,6 +446,9 @@ void tst_VFullScreenSelector::readableNamedAndTranslated()
                    }));
                    TALVIK_VERIFY_NONE(TalvikTest::lowContrastTexts(&overlay));
                    const TalvikTest::MarkingTranslator marking;
+                   // A tool's note comes in the new language.
+                   overlay.findChild<QToolButton*>("toolButtonDrawEllipse")->click();
+                   QTRY_VERIFY(pBalloon->isVisible());
                    TALVIK_VERIFY_NONE(TalvikTest::untranslatedTexts(&overlay));
                    TALVIK_VERIFY_NONE(TalvikTest::unnamedControls(&overlay));
                });
