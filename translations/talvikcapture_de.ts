@@ -1123,6 +1123,10 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
         <source>Show or hide the properties of the selected items (F4)</source>
         <translation>Eigenschaften der ausgewählten Elemente ein- oder ausblenden (F4)</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
 </context>
 <context>
     <name>VPngWriter</name>
@@ -1238,6 +1242,14 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>Redo (%1)</source>
         <translation>Wiederholen (%1)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

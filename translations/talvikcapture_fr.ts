@@ -1123,6 +1123,10 @@ contours que TalvikCapture sait détecter.</translation>
         <source>Show or hide the properties of the selected items (F4)</source>
         <translation>Afficher ou masquer les propriétés des éléments sélectionnés (F4)</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
 </context>
 <context>
     <name>VPngWriter</name>
@@ -1238,6 +1242,14 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>Redo (%1)</source>
         <translation>Rétablir (%1)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

@@ -1123,6 +1123,10 @@ TalvikCapture can find.</source>
         <source>Show or hide the properties of the selected items (F4)</source>
         <translation>显示或隐藏所选对象的属性（F4）</translation>
     </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
+    </message>
 </context>
 <context>
     <name>VPngWriter</name>
@@ -1238,6 +1242,14 @@ TalvikCapture can find.</source>
     <message>
         <source>Redo (%1)</source>
         <translation>重做（%1）</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,18 @@ void VFullScreenSelector::changeEvent(QEvent* event)
 
 void VFullScreenSelector::nameCanvas()
 {
+    // The toolbars' icon-only buttons are announced by what their tool tips say; buttons that
+    // others named keep their names.
+    static const char* const kNamedHere = "talvikNamedByToolTip";
+    QList<QToolButton*> buttons = m_pUi->widgetMainTool->findChildren<QToolButton*>();
+    buttons += m_pUi->widgetSubTool->findChildren<QToolButton*>();
+    for (QToolButton* pButton : std::as_const(buttons)) {
+        if (pButton->toolButtonStyle() != Qt::ToolButtonIconOnly || pButton->icon().isNull() ||
+            (!pButton->accessibleName().isEmpty() && !pButton->property(kNamedHere).toBool()))
+            continue;
+        pButton->setAccessibleName(pButton->toolTip());
+        pButton->setProperty(kNamedHere, true);
+    }
     VGraphicsView* view = m_pUi->canvas->view();
     view->setAccessibleName(tr("Screen"));
     view->setAccessibleDescription(

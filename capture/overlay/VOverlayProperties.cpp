@@ -98,4 +98,5 @@ void VOverlayProperties::update()
 void VOverlayProperties::retranslate()
 {
     m_pButton->setToolTip(tr("Show or hide the properties of the selected items (F4)"));
+    m_pButton->setAccessibleName(tr("Properties"));
 }

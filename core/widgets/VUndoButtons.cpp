@@ -70,8 +70,13 @@ bool VUndoButtons::eventFilter(QObject* watched, QEvent* event)
 
 void VUndoButtons::retranslate()
 {
-    if (m_pUndo)
+    // Icon-only: a screen reader says the name.
+    if (m_pUndo) {
         m_pUndo->setToolTip(tr("Undo (%1)").arg(keyText(undoKeys())));
-    if (m_pRedo)
+        m_pUndo->setAccessibleName(tr("Undo"));
+    }
+    if (m_pRedo) {
         m_pRedo->setToolTip(tr("Redo (%1)").arg(keyText(redoKeys())));
+        m_pRedo->setAccessibleName(tr("Redo"));
+    }
 }

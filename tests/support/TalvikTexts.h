@@ -90,20 +90,26 @@ inline QStringList untranslatedTexts(QWidget* pRoot, const QStringList& data = {
     return found;
 }
 
-// Controls Tab reaches that a screen reader could only announce by their kind, or by the name
-// of another one shown beside them. The parts of a composite control speak with it.
+// Controls Tab reaches, and buttons shown, that a screen reader could only announce by their
+// kind, or by the name of another one shown beside them. The parts of a composite control
+// speak with it.
 inline QStringList unnamedControls(QWidget* pRoot)
 {
     QStringList found;
     std::multimap<QString, QString> shown;
     for (QWidget* pWidget : pRoot->findChildren<QWidget*>()) {
-        if (!(pWidget->focusPolicy() & Qt::TabFocus) || pWidget->focusProxy() ||
+        const bool bButton = qobject_cast<QAbstractButton*>(pWidget) && pWidget->isVisibleTo(pRoot);
+        if (!(bButton || pWidget->focusPolicy() & Qt::TabFocus) || pWidget->focusProxy() ||
             qobject_cast<QComboBox*>(pWidget->parentWidget()) ||
             pWidget->window() != pRoot->window())
             continue;
         QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pWidget);
         QString name = pAccessible ? pAccessible->text(QAccessible::Name) : QString();
-        if (name.remove(QLatin1Char('&')).remove(QStringLiteral("...")).trimmed().isEmpty())
+        if (name.remove(QLatin1Char('&'))
+                .remove(QStringLiteral("..."))
+                .remove(MarkingTranslator::mark())
+                .trimmed()
+                .isEmpty())
             found << pWidget->objectName() + QStringLiteral(" has no name");
         else if (pWidget->isVisibleTo(pRoot) && shown.count(name))
             found << QStringLiteral("%1 and %2 are both \"%3\"")
