@@ -6,7 +6,7 @@
 
 #include "TalvikBench.h"
 
-#include "app/VScrollingCapture.h"
+#include "scrolling/VScrollingCapture.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

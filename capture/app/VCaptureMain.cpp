@@ -16,7 +16,7 @@
 #include "VOneShotCapture.h"
 #include "VSingleInstance.h"
 #include "VTranslationLoader.h"
-#include "VUpdaterLauncher.h"
+#include "flow/VUpdaterLauncher.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

@@ -15,7 +15,7 @@
 #include "VApplication.h"
 #include "VCaptureInfo.h"
 #include "VCommandLine.h"
-#include "VScrollingCapture.h"
+#include "scrolling/VScrollingCapture.h"
 #include "VSingleInstance.h"
 
 #include <QClipboard>

@@ -3,7 +3,7 @@
 
 #include "VConfigCapture.h"
 
-#include "app/VCaptureInfo.h"
+#include "VCaptureInfo.h"
 #include "VVCapture.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "VDeliveryNotice.h"
 
-#include "app/VCaptureInfo.h"
+#include "VCaptureInfo.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/VCaptureController.h"
+#include "flow/VCaptureController.h"
 #include "grab/VScreenGrab.h"
 #include "output/VDelivery.h"
 

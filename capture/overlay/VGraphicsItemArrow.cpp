@@ -3,7 +3,7 @@
 
 #include "VGraphicsItemArrow.h"
 
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -3,7 +3,7 @@
 
 #include "VGraphicsItemRectangleWindow.h"
 
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 
 #include "VOverlayBackground.h"
 
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 
 #include <QPainter>
 

@@ -4,7 +4,6 @@
 #include "VUtility.h"
 
 #include "autorun/VAutoRun.h"
-#include "graphics/VGraphicsItem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -181,14 +180,6 @@ QRectF calcBestPosition(const QRectF& bounds, const QPointF& anchor, const QSize
             return candidate;
     }
     return QRectF(anchor + offsets[0], size);
-}
-
-QRectF calcSceneBoundary(const QList<VGraphicsItem*>& items)
-{
-    QRectF r;
-    for (VGraphicsItem* item : items)
-        r |= item->sceneBoundary();
-    return r;
 }
 
 void FixPainterAlias(QPainter* painter)

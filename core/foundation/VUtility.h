@@ -69,7 +69,8 @@ TALVIKCORE_EXPORT QRectF calcBestPosition(const QRectF& bounds, const QPointF& a
                                           const QSizeF& size, double dx, double dy,
                                           Qt::AlignmentFlag alignment);
 
-// The union of the items' boundaries on the scene.
+// The union of the items' boundaries on the scene. Defined beside the items, whose boundary it
+// asks for.
 TALVIKCORE_EXPORT QRectF calcSceneBoundary(const QList<VGraphicsItem*>& items);
 
 // Moves the painter's origin onto a pixel centre, so odd-width lines are not smeared.

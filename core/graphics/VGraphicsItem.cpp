@@ -10,7 +10,7 @@
 #include "interaction/VGrip.h"
 #include "interaction/VGripFactoryAbstract.h"
 #include "interaction/VGripFactoryManager.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VGraphicsHistory.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"

@@ -4,7 +4,7 @@
 #include "VGraphicsItemEllipse.h"
 
 #include "foundation/VUtility.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VHitBand.h"
 
 #include <QPainter>

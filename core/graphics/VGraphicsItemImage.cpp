@@ -4,7 +4,7 @@
 #include "VGraphicsItemImage.h"
 
 #include "foundation/VUtility.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
 
 #include <QGraphicsPixmapItem>

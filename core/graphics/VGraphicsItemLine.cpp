@@ -4,7 +4,7 @@
 #include "VGraphicsItemLine.h"
 
 #include "data/VDataConvert.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VHitBand.h"
 

@@ -3,7 +3,7 @@
 
 #include "VGraphicsItemObfuscate.h"
 
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"

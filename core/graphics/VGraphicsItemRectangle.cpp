@@ -5,7 +5,7 @@
 
 #include "data/VDataConvert.h"
 #include "foundation/VUtility.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VHitBand.h"
 

@@ -4,7 +4,7 @@
 #include "VGraphicsItemText.h"
 
 #include "data/VDataConvert.h"
-#include "interaction/VRestorePainter.h"
+#include "foundation/VRestorePainter.h"
 #include "QTextEdit_P.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsLayer.h"

@@ -3,15 +3,14 @@
 
 #include "VGraphicsScene.h"
 
+#include "foundation/VRestorePainter.h"
 #include "foundation/VUtility.h"
 #include "interaction/VCreatePrompt.h"
-#include "interaction/VRestorePainter.h"
 #include "interaction/VRestorePenBrush.h"
 #include "VGraphicsBackgroundColor.h"
 #include "VGraphicsItem.h"
 #include "VGraphicsLayer.h"
 #include "VPixelGrid.h"
-#include "widgets/VCanvas.h"
 #include "widgets/VGraphicsView.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -183,10 +182,8 @@ void VGraphicsScene::onPersistentSelectionChanged(const VGraphicsLayer* layer)
 {
     m_gripManager.createGrips(layer, layer->selectedItems());
     emit persistentSelectionChanged(layer);
-    if (VGraphicsView* v = view()) {
+    if (VGraphicsView* v = view())
         v->replayMouseMoveEvent();
-        v->canvas()->onPersistentSelectionChanged(layer);
-    }
 }
 
 void VGraphicsScene::onLayerChanged(const QList<QRectF>& region)
@@ -372,8 +369,7 @@ void VGraphicsScene::onGripDragStarted()
     if (m_nDragCount++ == 0) {
         // A whole drag is one step, however many moves it applies.
         m_history.beginGroup(this);
-        if (VGraphicsView* v = view())
-            v->canvas()->onGripDragStarted();
+        emit gripDragStarted();
     }
 }
 
@@ -383,8 +379,7 @@ void VGraphicsScene::onGripDragEnded()
         return;
     if (--m_nDragCount == 0) {
         m_history.endGroup(this);
-        if (VGraphicsView* v = view())
-            v->canvas()->onGripDragEnded();
+        emit gripDragEnded();
     }
 }
 

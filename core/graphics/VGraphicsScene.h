@@ -102,6 +102,9 @@ signals:
     void persistentItemRemoving(const VGraphicsItem* pItem);
     void persistentItemChanged(const VGraphicsItem* pItem);
     void persistentSelectionChanged(const VGraphicsLayer* pLayer);
+    // Around a whole drag of grips, however many grips and moves it takes.
+    void gripDragStarted();
+    void gripDragEnded();
 
 protected slots:
     void onDynamicSelectionChanged() {}

@@ -7,8 +7,8 @@
 #include "graphics/VGraphicsScene.h"
 #include "VCursorGraphicsCross.h"
 #include "VGrip.h"
-#include "VPainterAntiScale.h"
-#include "VRestorePainter.h"
+#include "foundation/VPainterAntiScale.h"
+#include "foundation/VRestorePainter.h"
 #include "widgets/VGraphicsView.h"
 
 #include <QApplication>

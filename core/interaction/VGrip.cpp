@@ -8,7 +8,7 @@
 #include "graphics/VGraphicsScene.h"
 #include "VCursor.h"
 #include "VGripFactoryAbstract.h"
-#include "VPainterAntiScale.h"
+#include "foundation/VPainterAntiScale.h"
 
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>

@@ -40,6 +40,11 @@ VCanvas::VCanvas(QWidget* parent)
         connect(bar, &QScrollBar::valueChanged, m_pQuickEditor,
                 &VWidgetQuickEditor::keepBesideItem);
     setCanvasSize(600, 500);
+    VGraphicsScene* pScene = scene();
+    connect(pScene, &VGraphicsScene::persistentSelectionChanged, this,
+            &VCanvas::onPersistentSelectionChanged);
+    connect(pScene, &VGraphicsScene::gripDragStarted, this, &VCanvas::onGripDragStarted);
+    connect(pScene, &VGraphicsScene::gripDragEnded, this, &VCanvas::onGripDragEnded);
 }
 
 VCanvas::~VCanvas() = default;

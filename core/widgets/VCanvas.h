@@ -28,7 +28,6 @@ class VWidgetTools;
 class TALVIKCORE_EXPORT VCanvas : public QWidget
 {
     Q_OBJECT
-    friend class VGraphicsScene;
     friend class VGraphicsView;
 
 public:

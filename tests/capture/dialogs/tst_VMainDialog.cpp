@@ -4,7 +4,7 @@
 #include "TalvikTest.h"
 #include "TalvikTexts.h"
 
-#include "app/VCaptureController.h"
+#include "flow/VCaptureController.h"
 #include "app/VCaptureResources.h"
 #include "config/VConfigCapture.h"
 #include "dialogs/VMainDialog.h"

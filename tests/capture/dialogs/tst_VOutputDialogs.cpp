@@ -5,7 +5,7 @@
 
 #include "config/VConfigCapture.h"
 #include "dialogs/VDialogFileOptions.h"
-#include "dialogs/VDialogPromptTarget.h"
+#include "output/VDialogPromptTarget.h"
 #include "foundation/VV.h"
 #include "VVCapture.h"
 

@@ -6,9 +6,9 @@
 #include "TalvikTest.h"
 
 #include "app/VCaptureResources.h"
-#include "app/VScrollingCapture.h"
+#include "scrolling/VScrollingCapture.h"
 #include "config/VConfigCapture.h"
-#include "dialogs/VDialogPromptTarget.h"
+#include "output/VDialogPromptTarget.h"
 #include "grab/VScreenGrab.h"
 #include "grab/VWindowNode.h"
 #include "overlay/VFullScreenSelector.h"

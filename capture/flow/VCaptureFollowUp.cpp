@@ -4,7 +4,7 @@
 #include "VCaptureFollowUp.h"
 
 #include "config/VConfigCapture.h"
-#include "dialogs/VDialogPromptTarget.h"
+#include "output/VDialogPromptTarget.h"
 #include "grab/VWindowNode.h"
 #include "overlay/VFullScreenSelector.h"
 #include "VVCapture.h"
