@@ -523,6 +523,73 @@ dieses Feld automatisch aktualisiert. </translation>
     </message>
 </context>
 <context>
+    <name>VDrawingTool</name>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Polyline</source>
+        <translation>Linienzug</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Draw an ellipse in the dragged box</source>
+        <translation>Ellipse im aufgezogenen Rechteck zeichnen</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Draw freehand</source>
+        <translation>Freihand zeichnen</translation>
+    </message>
+    <message>
+        <source>Highlighter</source>
+        <translation>Textmarker</translation>
+    </message>
+    <message>
+        <source>Mark text and details with a marker stroke</source>
+        <translation>Text und Details mit einem Markerstrich hervorheben</translation>
+    </message>
+    <message>
+        <source>Obfuscate</source>
+        <translation>Verpixeln</translation>
+    </message>
+    <message>
+        <source>Pixelate or blur an area that must stay secret</source>
+        <translation>Vertraulichen Bereich verpixeln oder weichzeichnen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Place the next numbered step marker</source>
+        <translation>Nächste nummerierte Schrittmarke setzen</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+</context>
+<context>
     <name>VFileNameTemplate</name>
     <message>
         <source>A name cannot have a &quot;..&quot; part: it would point to the folder above.</source>
@@ -570,62 +637,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>Captures all or part of any window you specify. </source>
         <translation>Nimmt ein beliebiges Fenster ganz oder teilweise auf. </translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>Linie</translation>
-    </message>
-    <message>
-        <source>Arrow</source>
-        <translation>Pfeil</translation>
-    </message>
-    <message>
-        <source>Polyline</source>
-        <translation>Linienzug</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Draw an ellipse in the dragged box</source>
-        <translation>Ellipse im aufgezogenen Rechteck zeichnen</translation>
-    </message>
-    <message>
-        <source>Pen</source>
-        <translation>Stift</translation>
-    </message>
-    <message>
-        <source>Draw freehand</source>
-        <translation>Freihand zeichnen</translation>
-    </message>
-    <message>
-        <source>Highlighter</source>
-        <translation>Textmarker</translation>
-    </message>
-    <message>
-        <source>Mark text and details with a marker stroke</source>
-        <translation>Text und Details mit einem Markerstrich hervorheben</translation>
-    </message>
-    <message>
-        <source>Obfuscate</source>
-        <translation>Verpixeln</translation>
-    </message>
-    <message>
-        <source>Pixelate or blur an area that must stay secret</source>
-        <translation>Vertraulichen Bereich verpixeln oder weichzeichnen</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>Schritt</translation>
-    </message>
-    <message>
-        <source>Place the next numbered step marker</source>
-        <translation>Nächste nummerierte Schrittmarke setzen</translation>
     </message>
     <message>
         <source>Add more captured areas</source>
@@ -682,22 +693,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>Failed to Copy to Clipboard, please save to file!</source>
         <translation>Kopieren in die Zwischenablage fehlgeschlagen, bitte in eine Datei speichern!</translation>
-    </message>
-    <message>
-        <source>TalvikCapture - Scrolling Window</source>
-        <translation>TalvikCapture - Scrollfenster</translation>
-    </message>
-    <message>
-        <source>The content changed during scrolling!
-
- Still save the captured part?</source>
-        <translation>Der Inhalt hat sich beim Scrollen geändert!
-
- Den aufgenommenen Teil trotzdem speichern?</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>Scrollfenster</translation>
     </message>
     <message>
         <source>Screen</source>
@@ -1216,6 +1211,25 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>This desktop does not let a program scroll another program&apos;s window.</source>
         <translation>Dieser Desktop erlaubt keinem Programm, das Fenster eines anderen Programms zu scrollen.</translation>
+    </message>
+</context>
+<context>
+    <name>VScrollingWindow</name>
+    <message>
+        <source>TalvikCapture - Scrolling Window</source>
+        <translation>TalvikCapture - Scrollfenster</translation>
+    </message>
+    <message>
+        <source>The content changed during scrolling!
+
+ Still save the captured part?</source>
+        <translation>Der Inhalt hat sich beim Scrollen geändert!
+
+ Den aufgenommenen Teil trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>Scrollfenster</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,73 @@ ce champ se met à jour automatiquement. </translation>
     </message>
 </context>
 <context>
+    <name>VDrawingTool</name>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Polyline</source>
+        <translation>Polyligne</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygone</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Draw an ellipse in the dragged box</source>
+        <translation>Dessiner une ellipse dans le cadre tracé</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Draw freehand</source>
+        <translation>Dessiner à main levée</translation>
+    </message>
+    <message>
+        <source>Highlighter</source>
+        <translation>Surligneur</translation>
+    </message>
+    <message>
+        <source>Mark text and details with a marker stroke</source>
+        <translation>Faire ressortir du texte et des détails d&apos;un trait de surligneur</translation>
+    </message>
+    <message>
+        <source>Obfuscate</source>
+        <translation>Brouiller</translation>
+    </message>
+    <message>
+        <source>Pixelate or blur an area that must stay secret</source>
+        <translation>Pixeliser ou flouter une zone qui doit rester secrète</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Place the next numbered step marker</source>
+        <translation>Placer le repère d&apos;étape numéroté suivant</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+</context>
+<context>
     <name>VFileNameTemplate</name>
     <message>
         <source>A name cannot have a &quot;..&quot; part: it would point to the folder above.</source>
@@ -570,62 +637,6 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>Captures all or part of any window you specify. </source>
         <translation>Capture tout ou partie de la fenêtre de votre choix. </translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>Ligne</translation>
-    </message>
-    <message>
-        <source>Arrow</source>
-        <translation>Flèche</translation>
-    </message>
-    <message>
-        <source>Polyline</source>
-        <translation>Polyligne</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>Draw an ellipse in the dragged box</source>
-        <translation>Dessiner une ellipse dans le cadre tracé</translation>
-    </message>
-    <message>
-        <source>Pen</source>
-        <translation>Crayon</translation>
-    </message>
-    <message>
-        <source>Draw freehand</source>
-        <translation>Dessiner à main levée</translation>
-    </message>
-    <message>
-        <source>Highlighter</source>
-        <translation>Surligneur</translation>
-    </message>
-    <message>
-        <source>Mark text and details with a marker stroke</source>
-        <translation>Faire ressortir du texte et des détails d&apos;un trait de surligneur</translation>
-    </message>
-    <message>
-        <source>Obfuscate</source>
-        <translation>Brouiller</translation>
-    </message>
-    <message>
-        <source>Pixelate or blur an area that must stay secret</source>
-        <translation>Pixeliser ou flouter une zone qui doit rester secrète</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>Étape</translation>
-    </message>
-    <message>
-        <source>Place the next numbered step marker</source>
-        <translation>Placer le repère d&apos;étape numéroté suivant</translation>
     </message>
     <message>
         <source>Add more captured areas</source>
@@ -682,22 +693,6 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>Failed to Copy to Clipboard, please save to file!</source>
         <translation>Impossible de copier dans le presse-papiers, veuillez enregistrer dans un fichier !</translation>
-    </message>
-    <message>
-        <source>TalvikCapture - Scrolling Window</source>
-        <translation>TalvikCapture - Capture avec défilement</translation>
-    </message>
-    <message>
-        <source>The content changed during scrolling!
-
- Still save the captured part?</source>
-        <translation>Le contenu a changé pendant le défilement !
-
- Enregistrer quand même la partie capturée ?</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>Capture avec défilement</translation>
     </message>
     <message>
         <source>Screen</source>
@@ -1216,6 +1211,25 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>This desktop does not let a program scroll another program&apos;s window.</source>
         <translation>Ce bureau ne permet pas à un programme de faire défiler la fenêtre d&apos;un autre programme.</translation>
+    </message>
+</context>
+<context>
+    <name>VScrollingWindow</name>
+    <message>
+        <source>TalvikCapture - Scrolling Window</source>
+        <translation>TalvikCapture - Capture avec défilement</translation>
+    </message>
+    <message>
+        <source>The content changed during scrolling!
+
+ Still save the captured part?</source>
+        <translation>Le contenu a changé pendant le défilement !
+
+ Enregistrer quand même la partie capturée ?</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>Capture avec défilement</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,73 @@ automatically update for you. </source>
     </message>
 </context>
 <context>
+    <name>VDrawingTool</name>
+    <message>
+        <source>Line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Polyline</source>
+        <translation>折线</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>多边形</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>Draw an ellipse in the dragged box</source>
+        <translation>在拖出的方框内绘制椭圆</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>Draw freehand</source>
+        <translation>自由绘制</translation>
+    </message>
+    <message>
+        <source>Highlighter</source>
+        <translation>荧光笔</translation>
+    </message>
+    <message>
+        <source>Mark text and details with a marker stroke</source>
+        <translation>用荧光笔标记文字和细节</translation>
+    </message>
+    <message>
+        <source>Obfuscate</source>
+        <translation>马赛克</translation>
+    </message>
+    <message>
+        <source>Pixelate or blur an area that must stay secret</source>
+        <translation>对必须保密的区域打马赛克或进行模糊处理</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>步骤</translation>
+    </message>
+    <message>
+        <source>Place the next numbered step marker</source>
+        <translation>放置下一个步骤编号标记</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭头</translation>
+    </message>
+</context>
+<context>
     <name>VFileNameTemplate</name>
     <message>
         <source>A name cannot have a &quot;..&quot; part: it would point to the folder above.</source>
@@ -570,62 +637,6 @@ TalvikCapture can find.</source>
     <message>
         <source>Captures all or part of any window you specify. </source>
         <translation>截取您指定的任意窗口的全部或部分内容。</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>直线</translation>
-    </message>
-    <message>
-        <source>Arrow</source>
-        <translation>箭头</translation>
-    </message>
-    <message>
-        <source>Polyline</source>
-        <translation>折线</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>文本</translation>
-    </message>
-    <message>
-        <source>Ellipse</source>
-        <translation>椭圆</translation>
-    </message>
-    <message>
-        <source>Draw an ellipse in the dragged box</source>
-        <translation>在拖出的方框内绘制椭圆</translation>
-    </message>
-    <message>
-        <source>Pen</source>
-        <translation>画笔</translation>
-    </message>
-    <message>
-        <source>Draw freehand</source>
-        <translation>自由绘制</translation>
-    </message>
-    <message>
-        <source>Highlighter</source>
-        <translation>荧光笔</translation>
-    </message>
-    <message>
-        <source>Mark text and details with a marker stroke</source>
-        <translation>用荧光笔标记文字和细节</translation>
-    </message>
-    <message>
-        <source>Obfuscate</source>
-        <translation>马赛克</translation>
-    </message>
-    <message>
-        <source>Pixelate or blur an area that must stay secret</source>
-        <translation>对必须保密的区域打马赛克或进行模糊处理</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>步骤</translation>
-    </message>
-    <message>
-        <source>Place the next numbered step marker</source>
-        <translation>放置下一个步骤编号标记</translation>
     </message>
     <message>
         <source>Add more captured areas</source>
@@ -682,22 +693,6 @@ TalvikCapture can find.</source>
     <message>
         <source>Failed to Copy to Clipboard, please save to file!</source>
         <translation>复制到剪贴板失败，请保存到文件！</translation>
-    </message>
-    <message>
-        <source>TalvikCapture - Scrolling Window</source>
-        <translation>TalvikCapture - 滚动窗口</translation>
-    </message>
-    <message>
-        <source>The content changed during scrolling!
-
- Still save the captured part?</source>
-        <translation>滚动过程中内容发生了变化！
-
-仍要保存已截取的部分吗？</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>滚动窗口</translation>
     </message>
     <message>
         <source>Screen</source>
@@ -1216,6 +1211,25 @@ TalvikCapture can find.</source>
     <message>
         <source>This desktop does not let a program scroll another program&apos;s window.</source>
         <translation>此桌面环境不允许程序滚动其他程序的窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>VScrollingWindow</name>
+    <message>
+        <source>TalvikCapture - Scrolling Window</source>
+        <translation>TalvikCapture - 滚动窗口</translation>
+    </message>
+    <message>
+        <source>The content changed during scrolling!
+
+ Still save the captured part?</source>
+        <translation>滚动过程中内容发生了变化！
+
+仍要保存已截取的部分吗？</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>滚动窗口</translation>
     </message>
 </context>
 <context>

@@ -14,12 +14,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 class VCanvas;
 class VCreatePrompt;
 class VGraphicsItem;
 class VOverlayProperties;
+class VOverlayWindow;
+class VOverlayToolbars;
 
 namespace Ui {
 class VFullScreenSelector;
@@ -64,7 +67,6 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* pWatched, QEvent* event) override;
 
 private slots:
     void on_toolButtonDelete_clicked();
@@ -78,11 +80,6 @@ private slots:
     void on_toolButtonDrawRectangle_clicked();
     void on_toolButtonDrawPolyline_clicked();
     void on_toolButtonDrawLine_clicked();
-    void on_toolButtonDrawEllipse_clicked();
-    void on_toolButtonDrawPen_clicked();
-    void on_toolButtonDrawHighlighter_clicked();
-    void on_toolButtonDrawObfuscate_clicked();
-    void on_toolButtonDrawStepMarker_clicked();
     void on_toolButtonCaptureWindow_clicked();
     void on_toolButtonCapturePolygon_clicked();
     void on_toolButtonCaptureRectangle_clicked();
@@ -103,26 +100,20 @@ private:
     void showScreen(QImage screen);
     void applyTexts();
     void startPicker();
-    void startDrawing(VCreatePrompt* pPrompt);
-    // Scrolls the picked window (device pixels) and brings back its whole content.
-    // devicePoint: where the window was clicked.
-    QImage scrollingCapture(const QRect& deviceRect, const QPoint& devicePoint);
-    void toggleToolRow(bool on, bool otherChecked, QWidget* pOther);
-    void slide(QWidget* pWidget, const QPoint& to, bool in, void (VFullScreenSelector::*then)());
+    // Closes the overlay as accepted when the picture went somewhere.
+    void finishWith(const std::optional<VDelivery>& delivery);
     bool hasWork() const;
     bool isEditing() const;
-    // Back on top with the keyboard, as after any window of its own has closed.
-    void takeKeyboard();
 
     std::unique_ptr<Ui::VFullScreenSelector> m_pUi;
+    VOverlayToolbars* m_pToolbars = nullptr;
+    VOverlayWindow* m_pWindow = nullptr;
     QRect m_placement;
     // The one picture of the screen: the dimmed background while picking and every area share
     // it.
     QPixmap m_screen;
     VWindowNode m_windowTree;
     int m_captureMode = 0;
-    bool m_bSubToolShown = false;
-    bool m_bSliding = false;
     VOverlayProperties* m_pProperties = nullptr;
     VDelivery m_delivery;
     SaveTarget m_saveTarget;

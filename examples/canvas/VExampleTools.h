@@ -20,16 +20,6 @@ public:
     VWidgetTools* panel() const { return m_pPanel; }
 
 public slots:
-    void startLine();
-    void startPolyline();
-    void startPolygon();
-    void startRectangle();
-    void startText();
-    void startEllipse();
-    void startPen();
-    void startHighlighter();
-    void startObfuscate();
-    void startStepMarker();
     void deleteSelection();
 
 private:
