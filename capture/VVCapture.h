@@ -14,6 +14,20 @@ enum enumCaptureMode
     CaptureFullScreen = 3,
 };
 
+// Stored as an int in "RegionType": the shape the region mode picks.
+enum enumRegionType
+{
+    RegionRectangle = 0,
+    RegionPolygon = 1,
+};
+
+// Stored as an int in "NameMethod": how a file to write gets its name.
+enum enumNameMethod
+{
+    NameAsk = 0,
+    NameAutomatic = 1,
+};
+
 enum enumOutputTarget
 {
     OutputClipboard = 1,

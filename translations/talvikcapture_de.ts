@@ -61,6 +61,41 @@
     </message>
 </context>
 <context>
+    <name>VCaptureModes</name>
+    <message>
+        <source>Region</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Capture Region</source>
+        <translation>Bereich aufnehmen</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Capture Window</source>
+        <translation>Fenster aufnehmen</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Scrollen</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>Scrollfenster</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Capture Full Screen</source>
+        <translation>Vollbild aufnehmen</translation>
+    </message>
+</context>
+<context>
     <name>VCommandLine</name>
     <message>
         <source>Captures the screen, lets you annotate the picture and saves it.
@@ -720,22 +755,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
 <context>
     <name>VHotkeys</name>
     <message>
-        <source>Region</source>
-        <translation>Bereich</translation>
-    </message>
-    <message>
-        <source>Window</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Scrolling</source>
-        <translation>Scrollen</translation>
-    </message>
-    <message>
-        <source>Full Screen</source>
-        <translation>Vollbild</translation>
-    </message>
-    <message>
         <source>Hotkey setting is empty.</source>
         <translation>Kein Tastenkürzel festgelegt.</translation>
     </message>
@@ -940,22 +959,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>hide</source>
         <translation>ausblenden</translation>
-    </message>
-    <message>
-        <source>Capture Region</source>
-        <translation>Bereich aufnehmen</translation>
-    </message>
-    <message>
-        <source>Capture Window</source>
-        <translation>Fenster aufnehmen</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>Scrollfenster</translation>
-    </message>
-    <message>
-        <source>Capture Full Screen</source>
-        <translation>Vollbild aufnehmen</translation>
     </message>
     <message>
         <source>Email Support</source>

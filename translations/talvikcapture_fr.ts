@@ -61,6 +61,41 @@
     </message>
 </context>
 <context>
+    <name>VCaptureModes</name>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Capture Region</source>
+        <translation>Capturer une région</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Capture Window</source>
+        <translation>Capturer une fenêtre</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Défilement</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>Capture avec défilement</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Capture Full Screen</source>
+        <translation>Capturer tout l&apos;écran</translation>
+    </message>
+</context>
+<context>
     <name>VCommandLine</name>
     <message>
         <source>Captures the screen, lets you annotate the picture and saves it.
@@ -720,22 +755,6 @@ contours que TalvikCapture sait détecter.</translation>
 <context>
     <name>VHotkeys</name>
     <message>
-        <source>Region</source>
-        <translation>Région</translation>
-    </message>
-    <message>
-        <source>Window</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Scrolling</source>
-        <translation>Défilement</translation>
-    </message>
-    <message>
-        <source>Full Screen</source>
-        <translation>Plein écran</translation>
-    </message>
-    <message>
         <source>Hotkey setting is empty.</source>
         <translation>Aucun raccourci clavier n&apos;est défini.</translation>
     </message>
@@ -940,22 +959,6 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>hide</source>
         <translation>masquer</translation>
-    </message>
-    <message>
-        <source>Capture Region</source>
-        <translation>Capturer une région</translation>
-    </message>
-    <message>
-        <source>Capture Window</source>
-        <translation>Capturer une fenêtre</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>Capture avec défilement</translation>
-    </message>
-    <message>
-        <source>Capture Full Screen</source>
-        <translation>Capturer tout l&apos;écran</translation>
     </message>
     <message>
         <source>Email Support</source>

@@ -61,6 +61,41 @@
     </message>
 </context>
 <context>
+    <name>VCaptureModes</name>
+    <message>
+        <source>Region</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Capture Region</source>
+        <translation>区域截图</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Capture Window</source>
+        <translation>窗口截图</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>滚动窗口</translation>
+    </message>
+    <message>
+        <source>Scrolling Window</source>
+        <translation>滚动窗口截图</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Capture Full Screen</source>
+        <translation>全屏截图</translation>
+    </message>
+</context>
+<context>
     <name>VCommandLine</name>
     <message>
         <source>Captures the screen, lets you annotate the picture and saves it.
@@ -720,22 +755,6 @@ TalvikCapture can find.</source>
 <context>
     <name>VHotkeys</name>
     <message>
-        <source>Region</source>
-        <translation>区域</translation>
-    </message>
-    <message>
-        <source>Window</source>
-        <translation>窗口</translation>
-    </message>
-    <message>
-        <source>Scrolling</source>
-        <translation>滚动窗口</translation>
-    </message>
-    <message>
-        <source>Full Screen</source>
-        <translation>全屏</translation>
-    </message>
-    <message>
         <source>Hotkey setting is empty.</source>
         <translation>未设置快捷键。</translation>
     </message>
@@ -940,22 +959,6 @@ TalvikCapture can find.</source>
     <message>
         <source>hide</source>
         <translation>隐藏</translation>
-    </message>
-    <message>
-        <source>Capture Region</source>
-        <translation>区域截图</translation>
-    </message>
-    <message>
-        <source>Capture Window</source>
-        <translation>窗口截图</translation>
-    </message>
-    <message>
-        <source>Scrolling Window</source>
-        <translation>滚动窗口截图</translation>
-    </message>
-    <message>
-        <source>Capture Full Screen</source>
-        <translation>全屏截图</translation>
     </message>
     <message>
         <source>Email Support</source>

@@ -4,6 +4,7 @@
 #include "VConfigCapture.h"
 
 #include "VCaptureInfo.h"
+#include "VCaptureModes.h"
 #include "VVCapture.h"
 
 #include <QCoreApplication>
@@ -42,18 +43,8 @@ VConfigCapture::~VConfigCapture() = default;
 
 QString VConfigCapture::hotkeyKeyName(int mode)
 {
-    switch (mode) {
-    case VV::CaptureRegion:
-        return QStringLiteral("HotkeyRegion");
-    case VV::CaptureWindow:
-        return QStringLiteral("HotkeyWindow");
-    case VV::CaptureScrolling:
-        return QStringLiteral("HotkeyScrolling");
-    case VV::CaptureFullScreen:
-        return QStringLiteral("HotkeyFullScreen");
-    default:
-        return QStringLiteral("UnsupportedCaptuerMode");
-    }
+    const VCaptureModes::Row* pRow = VCaptureModes::find(mode);
+    return pRow ? QString::fromLatin1(pRow->settingsKey) : QStringLiteral("UnsupportedCaptuerMode");
 }
 
 VHotkey VConfigCapture::defaultHotkey(int mode)
@@ -74,7 +65,7 @@ VHotkey VConfigCapture::defaultHotkey(int mode)
 
 int VConfigCapture::regionType() const
 {
-    return readInt(kRegionType, 0);
+    return readInt(kRegionType, VV::RegionRectangle);
 }
 
 void VConfigCapture::setRegionType(int type)
@@ -114,7 +105,7 @@ void VConfigCapture::setShowTellFriend(bool on)
 
 int VConfigCapture::nameMethod() const
 {
-    return readInt(kNameMethod, 0);
+    return readInt(kNameMethod, VV::NameAsk);
 }
 
 void VConfigCapture::setNameMethod(int method)

@@ -17,6 +17,7 @@
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 #include "ui_VMainDialog.h"
+#include "VCaptureModes.h"
 #include "VDeliveryNotice.h"
 #include "VDialogFileOptions.h"
 #include "output/VDialogPromptTarget.h"
@@ -46,30 +47,6 @@
 #include <utility>
 
 namespace {
-// By mode number.
-QString trayModeText(int mode)
-{
-    static const char* const texts[] = {
-        QT_TRANSLATE_NOOP("VMainDialog", "Capture Region"),
-        QT_TRANSLATE_NOOP("VMainDialog", "Capture Window"),
-        QT_TRANSLATE_NOOP("VMainDialog", "Scrolling Window"),
-        QT_TRANSLATE_NOOP("VMainDialog", "Capture Full Screen"),
-    };
-    return VMainDialog::tr(texts[mode]);
-}
-
-QIcon regionIcon(int regionType)
-{
-    switch (regionType) {
-    case 0:
-        return QIcon(QStringLiteral(":/images/profile-region-rectangle.png"));
-    case 1:
-        return QIcon(QStringLiteral(":/images/profile-region-polygon.png"));
-    default:
-        return QIcon();
-    }
-}
-
 VConfigCapture* config()
 {
     return VConfigCapture::instance();
@@ -153,18 +130,14 @@ VMainDialog::VMainDialog(QWidget* parent)
     if (!config()->isShowTellFriend())
         hideTellFriend();
 
-    const QIcon icons[] = {regionIcon(config()->regionType()),
-                           QIcon(QStringLiteral(":/images/profile-window.png")),
-                           QIcon(QStringLiteral(":/images/profile-scrolling.png")),
-                           QIcon(QStringLiteral(":/images/profile-fullscreen.png"))};
     for (int number = VV::CaptureRegion; number <= VV::CaptureFullScreen; ++number) {
         // From the tray the user is wherever the pointer is, not where the hidden dialog was.
         const auto start = [this, number] { startCapture(number); };
-        const QString text = trayModeText(number);
-        QAction* pAction = m_pTrayIcon->addAction(icons[number], text, nullptr, nullptr);
+        const QString text = VCaptureModes::trayText(number);
+        const QIcon icon = VCaptureModes::icon(number, config()->regionType());
+        QAction* pAction = m_pTrayIcon->addAction(icon, text, nullptr, nullptr);
         connect(pAction, &QAction::triggered, this, start);
-        QToolButton* pButton =
-            m_pTrayIcon->panel()->addButton(icons[number], text, nullptr, nullptr);
+        QToolButton* pButton = m_pTrayIcon->panel()->addButton(icon, text, nullptr, nullptr);
         connect(pButton, &QToolButton::clicked, this, start);
         m_trayModeActions[number] = pAction;
         m_panelModeButtons[number] = pButton;
@@ -189,11 +162,10 @@ void VMainDialog::fillMenus()
                            this, &VMainDialog::onHelpTicket);
     m_pHelpMenu->addAction(QIcon(QStringLiteral(":/images/internet.png")), tr("Product Homepage"),
                            this, &VMainDialog::onHelpProductWebPage);
-    m_pRegionMenu->addAction(QIcon(QStringLiteral(":/images/profile-region-rectangle.png")),
-                             tr("Rectangle"), this,
+    m_pRegionMenu->addAction(VCaptureModes::regionIcon(VV::RegionRectangle), tr("Rectangle"), this,
                              &VMainDialog::onToolButtonModeRegionMenuRectangle);
-    m_pRegionMenu->addAction(QIcon(QStringLiteral(":/images/profile-region-polygon.png")),
-                             tr("Polyggon"), this, &VMainDialog::onToolButtonModeRegionMenuPolygon);
+    m_pRegionMenu->addAction(VCaptureModes::regionIcon(VV::RegionPolygon), tr("Polyggon"), this,
+                             &VMainDialog::onToolButtonModeRegionMenuPolygon);
 }
 
 // ---- dispatch ----
@@ -417,9 +389,10 @@ void VMainDialog::changeEvent(QEvent* event)
         applyTrayAvailability(m_bTrayAvailable);
         for (int mode = VV::CaptureRegion; mode <= VV::CaptureFullScreen; ++mode) {
             if (m_trayModeActions[mode])
-                m_trayModeActions[mode]->setText(trayModeText(mode));
+                m_trayModeActions[mode]->setText(VCaptureModes::trayText(mode));
             if (m_panelModeButtons[mode])
-                VShapedTrayPanel::setButtonText(m_panelModeButtons[mode], trayModeText(mode));
+                VShapedTrayPanel::setButtonText(m_panelModeButtons[mode],
+                                                VCaptureModes::trayText(mode));
         }
         showDesktopLimits();
         m_pHelpMenu->clear();
@@ -449,8 +422,8 @@ void VMainDialog::updateFromConfig()
     m_pUi->checkBoxSystemTray->setChecked(pConfig->hasSystemTray());
     m_pUi->checkBoxInstantSystemTrayMenu->setChecked(pConfig->isShowTrayInstantMenu());
     const int nameMethod = pConfig->nameMethod();
-    m_pUi->radioButtonAskForName->setChecked(nameMethod == 0);
-    m_pUi->radioButtonAutomaticName->setChecked(nameMethod == 1);
+    m_pUi->radioButtonAskForName->setChecked(nameMethod == VV::NameAsk);
+    m_pUi->radioButtonAutomaticName->setChecked(nameMethod == VV::NameAutomatic);
     m_pUi->lineEditAutomaticSaveFolder->setText(pConfig->automaticSaveFolder());
     showFolderEnd();
     updateNamePreview();
@@ -483,7 +456,7 @@ void VMainDialog::updateNamePreview()
 
 void VMainDialog::updateRegionIcons()
 {
-    const QIcon icon = regionIcon(config()->regionType());
+    const QIcon icon = VCaptureModes::regionIcon(config()->regionType());
     m_pUi->toolButtonModeRegion->setIcon(icon);
     if (m_trayModeActions[VV::CaptureRegion])
         m_trayModeActions[VV::CaptureRegion]->setIcon(icon);
@@ -643,13 +616,13 @@ void VMainDialog::on_toolButtonModeRegion_clicked()
 
 void VMainDialog::onToolButtonModeRegionMenuRectangle()
 {
-    config()->setRegionType(0);
+    config()->setRegionType(VV::RegionRectangle);
     startCaptureHere(VV::CaptureRegion);
 }
 
 void VMainDialog::onToolButtonModeRegionMenuPolygon()
 {
-    config()->setRegionType(1);
+    config()->setRegionType(VV::RegionPolygon);
     startCaptureHere(VV::CaptureRegion);
 }
 
@@ -760,7 +733,7 @@ void VMainDialog::showFolderEnd()
 void VMainDialog::on_radioButtonAutomaticName_toggled(bool on)
 {
     if (on)
-        config()->setNameMethod(1);
+        config()->setNameMethod(VV::NameAutomatic);
     else
         shrinkHeight(); // its options row went
 }
@@ -768,7 +741,7 @@ void VMainDialog::on_radioButtonAutomaticName_toggled(bool on)
 void VMainDialog::on_radioButtonAskForName_toggled(bool on)
 {
     if (on)
-        config()->setNameMethod(0);
+        config()->setNameMethod(VV::NameAsk);
 }
 
 void VMainDialog::on_checkBoxSystemTray_toggled(bool on)

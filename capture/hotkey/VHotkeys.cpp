@@ -9,6 +9,7 @@
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
+#include "VCaptureModes.h"
 #include "VVCapture.h"
 
 #include <QCoreApplication>
@@ -26,20 +27,6 @@ struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(VHotkeys)
 };
-
-QString modeName(int mode)
-{
-    switch (mode) {
-    case VV::CaptureRegion:
-        return Text::tr("Region");
-    case VV::CaptureWindow:
-        return Text::tr("Window");
-    case VV::CaptureScrolling:
-        return Text::tr("Scrolling");
-    default:
-        return Text::tr("Full Screen");
-    }
-}
 
 bool install(int mode, const VHotkey& hotkey)
 {
@@ -96,7 +83,7 @@ bool applyHotkey(int mode, const VHotkey& hotkey, QString& error)
     for (auto it = g_active.cbegin(); it != g_active.cend(); ++it) {
         if (it.value() == hotkey) {
             error = Text::tr("Failed to set hotkey: %1 is already the %2 hotkey")
-                        .arg(hotkey.toString(), modeName(it.key()));
+                        .arg(hotkey.toString(), VCaptureModes::shortName(it.key()));
             return false;
         }
     }

@@ -257,7 +257,7 @@ namespace {
 
 bool asksForName(bool alwaysAskName)
 {
-    return alwaysAskName || VConfigCapture::instance()->nameMethod() == 0;
+    return alwaysAskName || VConfigCapture::instance()->nameMethod() == VV::NameAsk;
 }
 
 QString askFileName()
@@ -289,7 +289,7 @@ QString outputFileName(bool alwaysAskName)
 {
     if (asksForName(alwaysAskName))
         return askFileName();
-    if (VConfigCapture::instance()->nameMethod() == 1)
+    if (VConfigCapture::instance()->nameMethod() == VV::NameAutomatic)
         return automaticFileName(QDateTime::currentDateTime());
     return QString();
 }
@@ -318,7 +318,7 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
         if (!writeImageFile(image, path, fromSuffix ? *fromSuffix : format, pConfig->jpgQuality(),
                             &error))
             path.clear();
-    } else if (pConfig->nameMethod() == 1) {
+    } else if (pConfig->nameMethod() == VV::NameAutomatic) {
         path = writeAutomaticImageFile(image, QDateTime::currentDateTime(), format,
                                        pConfig->jpgQuality(), &error);
     } else {

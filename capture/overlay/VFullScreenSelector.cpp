@@ -187,11 +187,11 @@ void VFullScreenSelector::startPicker()
     VCreatePrompt* pPicker = nullptr;
     if (m_captureMode == VV::CaptureRegion) {
         const int regionType = VConfigCapture::instance()->regionType();
-        if (regionType == 0) {
+        if (regionType == VV::RegionRectangle) {
             auto* pRectangle = new VCreatePromptRectangleWindow;
             pRectangle->setFillImage(m_screen);
             pPicker = pRectangle;
-        } else if (regionType == 1) {
+        } else if (regionType == VV::RegionPolygon) {
             auto* pPolygon = new VCreatePromptPolygon;
             pPolygon->setBackgroundImage(m_screen);
             pPicker = pPolygon;
@@ -329,14 +329,14 @@ void VFullScreenSelector::on_toolButtonCancel_clicked()
 
 void VFullScreenSelector::on_toolButtonCaptureRectangle_clicked()
 {
-    VConfigCapture::instance()->setRegionType(0);
+    VConfigCapture::instance()->setRegionType(VV::RegionRectangle);
     m_captureMode = VV::CaptureRegion;
     addCapture();
 }
 
 void VFullScreenSelector::on_toolButtonCapturePolygon_clicked()
 {
-    VConfigCapture::instance()->setRegionType(1);
+    VConfigCapture::instance()->setRegionType(VV::RegionPolygon);
     m_captureMode = VV::CaptureRegion;
     addCapture();
 }
