@@ -961,18 +961,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
         <translation>ausblenden</translation>
     </message>
     <message>
-        <source>Email Support</source>
-        <translation>Support per E-Mail</translation>
-    </message>
-    <message>
-        <source>Submit Issue Online</source>
-        <translation>Problem online melden</translation>
-    </message>
-    <message>
-        <source>Product Homepage</source>
-        <translation>Produkt-Website</translation>
-    </message>
-    <message>
         <source>Rectangle</source>
         <translation>Rechteck</translation>
     </message>
@@ -981,28 +969,8 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
         <translation>Polygon</translation>
     </message>
     <message>
-        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
-        <translation>Der Bildschirmfoto-Dienst des Desktops entscheidet, ob der Mauszeiger im Bild erscheint.</translation>
-    </message>
-    <message>
-        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation>Dieser Desktop lässt Programme keine Tasten sehen, die für andere Programme gedrückt werden, daher können diese Tastenkürzel nicht funktionieren. Legen Sie stattdessen in den Tastatureinstellungen des Desktops ein Tastenkürzel für &quot;TalvikCapture --capture region&quot; fest.</translation>
-    </message>
-    <message>
-        <source>Tell a Friend</source>
-        <translation>Weiterempfehlen</translation>
-    </message>
-    <message>
         <source>Select a directory</source>
         <translation>Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>About Morvane Screen Capture</source>
-        <translation>Über Morvane Screen Capture</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
@@ -1015,6 +983,44 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
         <translation>Geringere Qualität ergibt kleinere Dateien, höhere Qualität bewahrt mehr Details.</translation>
+    </message>
+</context>
+<context>
+    <name>VMainHelp</name>
+    <message>
+        <source>Email Support</source>
+        <translation>Support per E-Mail</translation>
+    </message>
+    <message>
+        <source>Submit Issue Online</source>
+        <translation>Problem online melden</translation>
+    </message>
+    <message>
+        <source>Product Homepage</source>
+        <translation>Produkt-Website</translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <translation>Weiterempfehlen</translation>
+    </message>
+    <message>
+        <source>About Morvane Screen Capture</source>
+        <translation>Über Morvane Screen Capture</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>VMainSettings</name>
+    <message>
+        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
+        <translation>Der Bildschirmfoto-Dienst des Desktops entscheidet, ob der Mauszeiger im Bild erscheint.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Dieser Desktop lässt Programme keine Tasten sehen, die für andere Programme gedrückt werden, daher können diese Tastenkürzel nicht funktionieren. Legen Sie stattdessen in den Tastatureinstellungen des Desktops ein Tastenkürzel für &quot;TalvikCapture --capture region&quot; fest.</translation>
     </message>
     <message>
         <source>This desktop shows no tray icons: closing the main window ends the program.</source>
@@ -1031,6 +1037,10 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>Default %1 hotkey</source>
         <translation>Standard-Tastenkürzel für %1</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>

@@ -961,18 +961,6 @@ contours que TalvikCapture sait détecter.</translation>
         <translation>masquer</translation>
     </message>
     <message>
-        <source>Email Support</source>
-        <translation>Assistance par e-mail</translation>
-    </message>
-    <message>
-        <source>Submit Issue Online</source>
-        <translation>Signaler un problème en ligne</translation>
-    </message>
-    <message>
-        <source>Product Homepage</source>
-        <translation>Site web du produit</translation>
-    </message>
-    <message>
         <source>Rectangle</source>
         <translation>Rectangle</translation>
     </message>
@@ -981,28 +969,8 @@ contours que TalvikCapture sait détecter.</translation>
         <translation>Polygone</translation>
     </message>
     <message>
-        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
-        <translation>Le service de capture d&apos;écran du bureau décide si le pointeur figure sur l&apos;image.</translation>
-    </message>
-    <message>
-        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation>Ce bureau ne permet pas à un programme de voir les touches pressées dans d&apos;autres programmes : ces raccourcis clavier ne peuvent donc pas fonctionner. Associez plutôt « TalvikCapture --capture region » à une touche dans les paramètres clavier du bureau.</translation>
-    </message>
-    <message>
-        <source>Tell a Friend</source>
-        <translation>Parlez-en à un ami</translation>
-    </message>
-    <message>
         <source>Select a directory</source>
         <translation>Choisir un dossier</translation>
-    </message>
-    <message>
-        <source>About Morvane Screen Capture</source>
-        <translation>À propos de Morvane Screen Capture</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
@@ -1015,6 +983,44 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
         <translation>Une qualité plus basse donne des fichiers plus petits ; une qualité plus haute garde plus de détails.</translation>
+    </message>
+</context>
+<context>
+    <name>VMainHelp</name>
+    <message>
+        <source>Email Support</source>
+        <translation>Assistance par e-mail</translation>
+    </message>
+    <message>
+        <source>Submit Issue Online</source>
+        <translation>Signaler un problème en ligne</translation>
+    </message>
+    <message>
+        <source>Product Homepage</source>
+        <translation>Site web du produit</translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <translation>Parlez-en à un ami</translation>
+    </message>
+    <message>
+        <source>About Morvane Screen Capture</source>
+        <translation>À propos de Morvane Screen Capture</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>VMainSettings</name>
+    <message>
+        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
+        <translation>Le service de capture d&apos;écran du bureau décide si le pointeur figure sur l&apos;image.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Ce bureau ne permet pas à un programme de voir les touches pressées dans d&apos;autres programmes : ces raccourcis clavier ne peuvent donc pas fonctionner. Associez plutôt « TalvikCapture --capture region » à une touche dans les paramètres clavier du bureau.</translation>
     </message>
     <message>
         <source>This desktop shows no tray icons: closing the main window ends the program.</source>
@@ -1031,6 +1037,10 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>Default %1 hotkey</source>
         <translation>Raccourci %1 par défaut</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>

@@ -961,18 +961,6 @@ TalvikCapture can find.</source>
         <translation>隐藏</translation>
     </message>
     <message>
-        <source>Email Support</source>
-        <translation>邮件支持</translation>
-    </message>
-    <message>
-        <source>Submit Issue Online</source>
-        <translation>在线提交问题</translation>
-    </message>
-    <message>
-        <source>Product Homepage</source>
-        <translation>产品主页</translation>
-    </message>
-    <message>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
@@ -981,28 +969,8 @@ TalvikCapture can find.</source>
         <translation>多边形</translation>
     </message>
     <message>
-        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
-        <translation>截图中是否包含鼠标指针由桌面的截图服务决定。</translation>
-    </message>
-    <message>
-        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation>此桌面环境不允许程序获取发给其他程序的按键，因此这些快捷键无法使用。请改为在桌面的键盘设置中将 &quot;TalvikCapture --capture region&quot; 绑定到某个按键。</translation>
-    </message>
-    <message>
-        <source>Tell a Friend</source>
-        <translation>推荐给朋友</translation>
-    </message>
-    <message>
         <source>Select a directory</source>
         <translation>选择文件夹</translation>
-    </message>
-    <message>
-        <source>About Morvane Screen Capture</source>
-        <translation>关于 Morvane Screen Capture</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;版本 %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>How long a scrolling capture waits after each scroll before it takes the next part, in milliseconds.</source>
@@ -1015,6 +983,44 @@ TalvikCapture can find.</source>
     <message>
         <source>Lower quality makes smaller files; higher quality keeps more detail.</source>
         <translation>质量越低文件越小；质量越高保留的细节越多。</translation>
+    </message>
+</context>
+<context>
+    <name>VMainHelp</name>
+    <message>
+        <source>Email Support</source>
+        <translation>邮件支持</translation>
+    </message>
+    <message>
+        <source>Submit Issue Online</source>
+        <translation>在线提交问题</translation>
+    </message>
+    <message>
+        <source>Product Homepage</source>
+        <translation>产品主页</translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <translation>推荐给朋友</translation>
+    </message>
+    <message>
+        <source>About Morvane Screen Capture</source>
+        <translation>关于 Morvane Screen Capture</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;版本 %2&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>VMainSettings</name>
+    <message>
+        <source>The desktop&apos;s screenshot service decides whether the pointer is in the picture.</source>
+        <translation>截图中是否包含鼠标指针由桌面的截图服务决定。</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program see keys pressed for other programs, so these hotkeys cannot work. Bind &quot;TalvikCapture --capture region&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>此桌面环境不允许程序获取发给其他程序的按键，因此这些快捷键无法使用。请改为在桌面的键盘设置中将 &quot;TalvikCapture --capture region&quot; 绑定到某个按键。</translation>
     </message>
     <message>
         <source>This desktop shows no tray icons: closing the main window ends the program.</source>
@@ -1031,6 +1037,10 @@ TalvikCapture can find.</source>
     <message>
         <source>Default %1 hotkey</source>
         <translation>默认“%1”快捷键</translation>
+    </message>
+    <message>
+        <source>Select a directory</source>
+        <translation>选择文件夹</translation>
     </message>
 </context>
 <context>

@@ -6,19 +6,17 @@
 #include "flow/VCaptureController.h"
 #include "grab/VScreenGrab.h"
 #include "output/VDelivery.h"
+#include "VMainHelp.h"
+#include "VMainSettings.h"
+#include "VVCapture.h"
 
 #include <QDialog>
 
-#include <array>
 #include <memory>
 
 class QMenu;
-class QTimer;
-class QAction;
-class QLabel;
-class QToolButton;
 class VDeliveryNotice;
-class VHotkeyEdit;
+class VMainTray;
 class VSystemTrayIcon;
 
 namespace Ui {
@@ -26,7 +24,9 @@ class VMainDialog;
 }
 
 // The application's window: the mode buttons, the settings tabs, the banner. It owns the tray
-// icon, the hotkeys and the capture controller. Every control writes its setting at once.
+// (VMainTray), the binding of its settings controls (VMainSettings, which installs the
+// hotkeys), the help menu (VMainHelp) and the capture controller. Every control writes its
+// setting at once.
 class VMainDialog : public QDialog
 {
     Q_OBJECT
@@ -50,8 +50,8 @@ public:
     // is no tray to bring it back from.
     void reject() override;
 
-    VSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
-    QMenu* helpMenu() const { return m_pHelpMenu; }
+    VSystemTrayIcon* trayIcon() const;
+    QMenu* helpMenu() const { return m_pHelp->menu(); }
     QMenu* regionMenu() const { return m_pRegionMenu; }
     VCaptureController* captureController() const { return m_pCapture; }
     VDeliveryNotice* deliveryNotice() const { return m_pNotice; }
@@ -80,40 +80,56 @@ protected:
     virtual bool trayAvailable() const;
 
 private slots:
-    void on_checkBoxInstantSystemTrayMenu_toggled(bool on);
-    void on_lineEditScorllingInterval_textEdited(const QString& text);
-    void on_toolButtonModeFullScreen_clicked();
-    void on_toolButtonModeWindow_clicked();
-    void on_toolButtonModeScrolling_clicked();
-    void on_toolButtonModeRegion_clicked();
-    void on_toolButtonDefaultHotkeyFullScreen_clicked();
-    void on_toolButtonDefaultHotkeyScrolling_clicked();
-    void on_toolButtonDefaultHotkeyWindow_clicked();
-    void on_toolButtonDefaultHotkeyRegion_clicked();
-    void on_checkBoxUseHotkeyFullScreen_toggled(bool on);
-    void on_checkBoxUseHotkeyWindow_toggled(bool on);
-    void on_checkBoxUseHotkeyScrolling_toggled(bool on);
-    void on_checkBoxUseHotkeyRegion_toggled(bool on);
-    void on_checkBoxAutoUpdate_toggled(bool on);
-    void on_horizontalSliderJpgQuality_valueChanged(int value);
-    void on_radioButtonPNG_toggled(bool on);
-    void on_radioButtonJPG_toggled(bool on);
-    void on_radioButtonBMP_toggled(bool on);
-    void on_pushButtonAutomaticOptions_clicked();
-    void on_toolButtonSelectAutomaticSaveFolder_clicked();
-    void on_lineEditAutomaticSaveFolder_textChanged(const QString& text);
-    void on_radioButtonAutomaticName_toggled(bool on);
-    void on_radioButtonAskForName_toggled(bool on);
-    void on_checkBoxSystemTray_toggled(bool on);
-    void on_checkBoxAutoRun_toggled(bool on);
-    void on_checkBoxIncludeCursor_toggled(bool on);
+    // A settings control's slot hands the control that changed to the binding.
+    void on_checkBoxInstantSystemTrayMenu_toggled(bool) { m_pSettings->store(sender()); }
+    void on_lineEditScorllingInterval_textEdited(const QString&) { m_pSettings->store(sender()); }
+    void on_toolButtonModeFullScreen_clicked() { startCaptureHere(VV::CaptureFullScreen); }
+    void on_toolButtonModeWindow_clicked() { startCaptureHere(VV::CaptureWindow); }
+    void on_toolButtonModeScrolling_clicked() { startCaptureHere(VV::CaptureScrolling); }
+    void on_toolButtonModeRegion_clicked() { startCaptureHere(VV::CaptureRegion); }
+    void on_toolButtonDefaultHotkeyFullScreen_clicked()
+    {
+        m_pSettings->chooseDefaultHotkey(VV::CaptureFullScreen);
+    }
+    void on_toolButtonDefaultHotkeyScrolling_clicked()
+    {
+        m_pSettings->chooseDefaultHotkey(VV::CaptureScrolling);
+    }
+    void on_toolButtonDefaultHotkeyWindow_clicked()
+    {
+        m_pSettings->chooseDefaultHotkey(VV::CaptureWindow);
+    }
+    void on_toolButtonDefaultHotkeyRegion_clicked()
+    {
+        m_pSettings->chooseDefaultHotkey(VV::CaptureRegion);
+    }
+    void on_checkBoxUseHotkeyFullScreen_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxUseHotkeyWindow_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxUseHotkeyScrolling_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxUseHotkeyRegion_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxAutoUpdate_toggled(bool) { m_pSettings->store(sender()); }
+    void on_horizontalSliderJpgQuality_valueChanged(int) { m_pSettings->store(sender()); }
+    void on_radioButtonPNG_toggled(bool) { m_pSettings->store(sender()); }
+    void on_radioButtonJPG_toggled(bool) { m_pSettings->store(sender()); }
+    void on_radioButtonBMP_toggled(bool) { m_pSettings->store(sender()); }
+    void on_pushButtonAutomaticOptions_clicked() { m_pSettings->editFileOptions(this); }
+    void on_toolButtonSelectAutomaticSaveFolder_clicked() { m_pSettings->chooseFolder(this); }
+    void on_lineEditAutomaticSaveFolder_textChanged(const QString&)
+    {
+        m_pSettings->store(sender());
+    }
+    void on_radioButtonAutomaticName_toggled(bool) { m_pSettings->store(sender()); }
+    void on_radioButtonAskForName_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxSystemTray_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxAutoRun_toggled(bool) { m_pSettings->store(sender()); }
+    void on_checkBoxIncludeCursor_toggled(bool) { m_pSettings->store(sender()); }
     void on_toolButtonAdvancedOptions_clicked();
-    void on_toolButtonAbout_clicked();
-    void on_toolButtonDontShowTellFriend_clicked();
-    void onHelpEmail();
-    void onHelpTicket();
-    void onHelpProductWebPage();
-    void onHelpTellFriend();
+    void on_toolButtonAbout_clicked() { VMainHelp::showAbout(this); }
+    void on_toolButtonDontShowTellFriend_clicked() { hideTellFriend(); }
+    void onHelpEmail() { VMainHelp::openSupportMail(); }
+    void onHelpTicket() { VMainHelp::openIssueForm(); }
+    void onHelpProductWebPage() { VMainHelp::openProductPage(); }
+    void onHelpTellFriend() { VMainHelp::openSharePage(); }
     void onToolButtonModeRegionMenuRectangle();
     void onToolButtonModeRegionMenuPolygon();
 
@@ -127,36 +143,25 @@ private:
     static QString cannotScrollText();
     // Why a capture mode cannot work on this desktop, or empty; such modes are disabled.
     static QString unavailableText(int mode);
-    // Disables the modes, and explains the hotkeys, that cannot work on this desktop.
+    // Disables the modes, and explains the settings, that cannot work on this desktop.
     void showDesktopLimits();
     void hideTellFriend();
     void shrinkHeight();
-    void showFolderEnd();
     void updateRegionIcons();
-    void toggleUseHotkey(int mode, bool on);
-    void chooseDefaultHotkey(int mode);
-    void nameHotkeyRows();
     void watchTray();
-    void applyTrayAvailability(bool available);
-    VHotkeyEdit* hotkeyEdit(int mode) const;
-    QToolButton* defaultHotkeyButton(int mode) const;
+    // What a look at the tray means for a window the tray should take over, or the program.
+    void followTray(bool available);
 
     std::unique_ptr<Ui::VMainDialog> m_pUi;
-    QMenu* m_pHelpMenu = nullptr;
+    VMainHelp* m_pHelp = nullptr;
     QMenu* m_pRegionMenu = nullptr;
-    QAction* m_pTellFriendAction = nullptr;
-    VSystemTrayIcon* m_pTrayIcon = nullptr;
-    // By mode number, in the tray menu and its instant panel.
-    std::array<QAction*, 4> m_trayModeActions{};
-    std::array<QToolButton*, 4> m_panelModeButtons{};
+    VMainTray* m_pTray = nullptr;
+    VMainSettings* m_pSettings = nullptr;
     VCaptureController* m_pCapture = nullptr;
     VDeliveryNotice* m_pNotice = nullptr;
     // What the capture under way became and where it was, for the word once it is over.
     VDelivery m_delivery;
     QRect m_deliveryPlace;
-    QLabel* m_pNoKeyGrabsLabel = nullptr;
-    QTimer* m_pTrayWatch = nullptr;
-    bool m_bTrayAvailable = true;
     bool m_bEndWhenIdle = false;
     bool m_bHideWhenTrayComes = false;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.

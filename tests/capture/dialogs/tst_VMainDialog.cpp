@@ -70,6 +70,8 @@ private slots:
     void freshStoreState();
     void controlsWriteTheirKeys_data();
     void controlsWriteTheirKeys();
+    void controlsShowTheirKeys_data();
+    void controlsShowTheirKeys();
     void intervalValidatorRefusesLetters();
     void polygonFromTheRegionMenu();
     void bannerHiddenForGood();
@@ -155,6 +157,43 @@ void tst_VMainDialog::controlsWriteTheirKeys()
     QVERIFY(pButton);
     pButton->click();
     QCOMPARE(rawStore()->value(key).toString(), expected.toString());
+}
+
+void tst_VMainDialog::controlsShowTheirKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QVariant>("shown"); // the control's user property
+    QTest::newRow("include cursor")
+        << "IncludeCursor" << QVariant(true) << "checkBoxIncludeCursor" << QVariant(true);
+    QTest::newRow("interval") << "ScrollingInterval" << QVariant(1200)
+                              << "lineEditScorllingInterval" << QVariant("1200");
+    QTest::newRow("system tray") << "SystemTray" << QVariant(false) << "checkBoxSystemTray"
+                                 << QVariant(false);
+    QTest::newRow("instant panel") << "ShowTrayInstantMenu" << QVariant(false)
+                                   << "checkBoxInstantSystemTrayMenu" << QVariant(false);
+    QTest::newRow("automatic name")
+        << "NameMethod" << QVariant(1) << "radioButtonAskForName" << QVariant(false);
+    QTest::newRow("bitmap") << "TargetFormat" << QVariant(2) << "radioButtonBMP" << QVariant(true);
+    QTest::newRow("jpeg quality") << "JpgQuality" << QVariant(40) << "horizontalSliderJpgQuality"
+                                  << QVariant(40);
+    QTest::newRow("window hotkey")
+        << "HotkeyWindow" << QVariant("Ctrl+F9") << "lineEditHotkeyWindow" << QVariant("Ctrl+F9");
+    QTest::newRow("auto update") << "AutoUpdate" << QVariant(false) << "checkBoxAutoUpdate"
+                                 << QVariant(false);
+}
+
+void tst_VMainDialog::controlsShowTheirKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, control);
+    QFETCH(QVariant, shown);
+    rawStore()->setValue(key, stored);
+    VMainDialog dialog;
+    QWidget* pControl = child<QWidget>(dialog, control.toLatin1().constData());
+    QCOMPARE(pControl->metaObject()->userProperty().read(pControl).toString(), shown.toString());
 }
 
 void tst_VMainDialog::intervalValidatorRefusesLetters()
