@@ -22,8 +22,6 @@
 #include "VVCapture.h"
 #include "widgets/VSystemTrayIcon.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
@@ -32,7 +30,6 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -60,10 +57,11 @@ VMainDialog::VMainDialog(QWidget* parent)
         pButton->setFocusPolicy(Qt::TabFocus);
     m_pHelp = new VMainHelp(this);
     m_pRegionMenu = new QMenu(this);
-    m_pTray = new VMainTray(this, config()->regionType(), [this] { return trayAvailable(); });
+    m_pTray = new VMainTray(
+        this, config()->regionType(), [this] { return trayAvailable(); },
+        [this] { return m_pCapture->isPending() || m_pCapture->isRunning(); });
     // From the tray the user is wherever the pointer is, not where the hidden dialog was.
     connect(m_pTray, &VMainTray::captureRequested, this, &VMainDialog::startCapture);
-    connect(m_pTray, &VMainTray::watched, this, &VMainDialog::followTray);
     m_pCapture = new VCaptureController(
         this, [this](int mode, VScreenGrab grab) { runCapture(mode, std::move(grab)); }, this);
     connect(m_pCapture, &VCaptureController::captureStarting, this, [this] { trayIcon()->hide(); });
@@ -126,22 +124,12 @@ void VMainDialog::fillMenus()
 
 // ---- dispatch ----
 
-bool VMainDialog::canScrollWindows()
-{
-    return VPlatform::backend().canScrollWindows();
-}
-
-QString VMainDialog::cannotScrollText()
-{
-    return VScrollingCapture::endText(VScrollingCapture::End::Unavailable);
-}
-
 QString VMainDialog::unavailableText(int mode)
 {
     if (mode == VV::CaptureWindow)
         return windowTreeUnavailableText();
-    if (mode == VV::CaptureScrolling && !canScrollWindows())
-        return cannotScrollText();
+    if (mode == VV::CaptureScrolling && !VPlatform::backend().canScrollWindows())
+        return VScrollingCapture::endText(VScrollingCapture::End::Unavailable);
     return QString();
 }
 
@@ -218,8 +206,7 @@ bool VMainDialog::trayAvailable() const
 
 void VMainDialog::endWhenIdleWithoutTray()
 {
-    m_bEndWhenIdle = true;
-    watchTray();
+    m_pTray->endWhenIdle();
 }
 
 void VMainDialog::startFromLogOn()
@@ -228,32 +215,9 @@ void VMainDialog::startFromLogOn()
         return;
     // Minimised once mapped: the desktop ignores a window that asks to start so. Hidden
     // again when the tray comes, as a log-on start with a tray would be.
-    m_bHideWhenTrayComes = true;
+    m_pTray->hideWhenTrayComes();
     show();
     QTimer::singleShot(0, this, &QWidget::showMinimized);
-}
-
-void VMainDialog::watchTray()
-{
-    m_pTray->watch();
-}
-
-void VMainDialog::followTray(bool available)
-{
-    if (available) {
-        // From now on the tray icon reaches the program.
-        m_bEndWhenIdle = false;
-        if (std::exchange(m_bHideWhenTrayComes, false) && isMinimized())
-            hide();
-        return;
-    }
-    if (!m_bEndWhenIdle || !isHidden() || m_pCapture->isPending() || m_pCapture->isRunning() ||
-        QGuiApplication::clipboard()->ownsClipboard())
-        return;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    if (std::none_of(windows.begin(), windows.end(),
-                     [](const QWidget* pWindow) { return pWindow->isVisible(); }))
-        QCoreApplication::quit();
 }
 
 void VMainDialog::reject()
@@ -264,7 +228,7 @@ void VMainDialog::reject()
 void VMainDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    watchTray();
+    m_pTray->watch();
     emit shown();
 }
 

@@ -138,9 +138,6 @@ private:
     // From the dialog's own buttons: the monitor the dialog is on.
     void startCaptureHere(int mode);
     void fillMenus();
-    // Whether this desktop lets the scrolling mode work, and what a user reads where it does not.
-    static bool canScrollWindows();
-    static QString cannotScrollText();
     // Why a capture mode cannot work on this desktop, or empty; such modes are disabled.
     static QString unavailableText(int mode);
     // Disables the modes, and explains the settings, that cannot work on this desktop.
@@ -148,9 +145,6 @@ private:
     void hideTellFriend();
     void shrinkHeight();
     void updateRegionIcons();
-    void watchTray();
-    // What a look at the tray means for a window the tray should take over, or the program.
-    void followTray(bool available);
 
     std::unique_ptr<Ui::VMainDialog> m_pUi;
     VMainHelp* m_pHelp = nullptr;
@@ -162,8 +156,6 @@ private:
     // What the capture under way became and where it was, for the word once it is over.
     VDelivery m_delivery;
     QRect m_deliveryPlace;
-    bool m_bEndWhenIdle = false;
-    bool m_bHideWhenTrayComes = false;
     // Where the pointer was when a capture ended, while it has not entered the dialog since.
     QPoint m_restingPointer;
     bool m_bPointerResting = false;

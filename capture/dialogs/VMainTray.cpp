@@ -8,16 +8,22 @@
 #include "widgets/VSystemTrayIcon.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QIcon>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 
-VMainTray::VMainTray(QWidget* pMainWindow, int regionType, std::function<bool()> isAvailable)
+VMainTray::VMainTray(QWidget* pMainWindow, int regionType, std::function<bool()> isAvailable,
+                     std::function<bool()> isBusy)
     : QObject(pMainWindow)
+    , m_pMainWindow(pMainWindow)
     , m_pIcon(new VSystemTrayIcon(pMainWindow, QIcon(QStringLiteral(":/images/App16.png"))))
     , m_isAvailable(std::move(isAvailable))
+    , m_isBusy(std::move(isBusy))
 {
     for (const VCaptureModes::Row& row : VCaptureModes::rows()) {
         const int mode = row.mode;
@@ -62,12 +68,23 @@ void VMainTray::watch()
         m_bAvailable = available;
         emit availabilityChanged(available);
     }
-    emit watched(available);
-    // Once a tray is there, its icon is what reaches the program.
     if (available) {
+        // From now on the tray icon reaches the program.
+        m_bEndWhenIdle = false;
+        if (std::exchange(m_bHideWhenTrayComes, false) && m_pMainWindow->isMinimized())
+            m_pMainWindow->hide();
         if (m_pWatch)
             m_pWatch->stop();
         return;
+    }
+    if (m_bEndWhenIdle && m_pMainWindow->isHidden() && !m_isBusy() &&
+        !QGuiApplication::clipboard()->ownsClipboard()) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::none_of(windows.begin(), windows.end(),
+                         [](const QWidget* pWindow) { return pWindow->isVisible(); })) {
+            QCoreApplication::quit();
+            return;
+        }
     }
     if (!m_pWatch) {
         m_pWatch = new QTimer(this);
@@ -75,4 +92,10 @@ void VMainTray::watch()
         connect(m_pWatch, &QTimer::timeout, this, &VMainTray::watch);
     }
     m_pWatch->start();
+}
+
+void VMainTray::endWhenIdle()
+{
+    m_bEndWhenIdle = true;
+    watch();
 }
