@@ -32,13 +32,6 @@
 
 #include <utility>
 
-namespace {
-VConfigCapture* config()
-{
-    return VConfigCapture::instance();
-}
-} // namespace
-
 VMainDialog::VMainDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
     , m_pUi(std::make_unique<Ui::VMainDialog>())
@@ -58,7 +51,7 @@ VMainDialog::VMainDialog(QWidget* parent)
     m_pHelp = new VMainHelp(this);
     m_pRegionMenu = new QMenu(this);
     m_pTray = new VMainTray(
-        this, config()->regionType(), [this] { return trayAvailable(); },
+        this, VConfigCapture::instance()->regionType(), [this] { return trayAvailable(); },
         [this] { return m_pCapture->isPending() || m_pCapture->isRunning(); });
     // From the tray the user is wherever the pointer is, not where the hidden dialog was.
     connect(m_pTray, &VMainTray::captureRequested, this, &VMainDialog::startCapture);
@@ -93,7 +86,7 @@ VMainDialog::VMainDialog(QWidget* parent)
     connect(m_pUi->labelTellFriend, &QLabel::linkActivated, this, &VMainDialog::onHelpTellFriend);
     // A distribution's own updates replace ours.
     m_pUi->checkBoxAutoUpdate->setVisible(hasUpdater());
-    if (!config()->isShowTellFriend())
+    if (!VConfigCapture::instance()->isShowTellFriend())
         hideTellFriend();
 
     showDesktopLimits();
@@ -191,7 +184,7 @@ void VMainDialog::runCapture(int mode, VScreenGrab grab)
 void VMainDialog::closeEvent(QCloseEvent* event)
 {
     // Without a tray to come back from, closing has to end the program.
-    if (!config()->hasSystemTray() || !trayAvailable()) {
+    if (!VConfigCapture::instance()->hasSystemTray() || !trayAvailable()) {
         QCoreApplication::quit();
         return;
     }
@@ -266,7 +259,7 @@ void VMainDialog::changeEvent(QEvent* event)
         showDesktopLimits();
         m_pRegionMenu->clear();
         fillMenus();
-        if (!config()->isShowTellFriend())
+        if (!VConfigCapture::instance()->isShowTellFriend())
             hideTellFriend();
         updateFromConfig();
     }
@@ -288,14 +281,14 @@ void VMainDialog::updateNamePreview()
 
 void VMainDialog::updateRegionIcons()
 {
-    const QIcon icon = VCaptureModes::regionIcon(config()->regionType());
+    const QIcon icon = VCaptureModes::regionIcon(VConfigCapture::instance()->regionType());
     m_pUi->toolButtonModeRegion->setIcon(icon);
     m_pTray->setRegionIcon(icon);
 }
 
 void VMainDialog::hideTellFriend()
 {
-    config()->setShowTellFriend(false);
+    VConfigCapture::instance()->setShowTellFriend(false);
     m_pUi->horizontalWidgetBottom->hide();
     m_pHelp->addTellFriend();
     shrinkHeight();
@@ -313,13 +306,13 @@ void VMainDialog::shrinkHeight()
 
 void VMainDialog::onToolButtonModeRegionMenuRectangle()
 {
-    config()->setRegionType(VV::RegionRectangle);
+    VConfigCapture::instance()->setRegionType(VV::RegionRectangle);
     startCaptureHere(VV::CaptureRegion);
 }
 
 void VMainDialog::onToolButtonModeRegionMenuPolygon()
 {
-    config()->setRegionType(VV::RegionPolygon);
+    VConfigCapture::instance()->setRegionType(VV::RegionPolygon);
     startCaptureHere(VV::CaptureRegion);
 }
 
