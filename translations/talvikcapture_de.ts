@@ -718,18 +718,6 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
         <translation>Zeichnen Sie mit den Werkzeugen unten darauf, dann&lt;br&gt;Strg+S speichert, Strg+C kopiert, Strg+P druckt.</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Failed to save the file: %1</source>
-        <translation>Die Datei konnte nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
-        <source>Failed to Copy to Clipboard, please save to file!</source>
-        <translation>Kopieren in die Zwischenablage fehlgeschlagen, bitte in eine Datei speichern!</translation>
-    </message>
-    <message>
         <source>Screen</source>
         <translation>Bildschirm</translation>
     </message>
@@ -1123,6 +1111,21 @@ begrenzt sind, die TalvikCapture erkennen kann.</translation>
     <message>
         <source>a new copy could not keep its owner and group (%1)</source>
         <translation>eine neue Kopie konnte Besitzer und Gruppe nicht beibehalten (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>VOverlayOutput</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to save the file: %1</source>
+        <translation>Die Datei konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to Copy to Clipboard, please save to file!</source>
+        <translation>Kopieren in die Zwischenablage fehlgeschlagen, bitte in eine Datei speichern!</translation>
     </message>
 </context>
 <context>

@@ -718,18 +718,6 @@ contours que TalvikCapture sait détecter.</translation>
         <translation>Annotez-la avec les outils ci-dessous, puis&lt;br&gt;Ctrl+S pour enregistrer, Ctrl+C pour copier, Ctrl+P pour imprimer.</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Failed to save the file: %1</source>
-        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
-    </message>
-    <message>
-        <source>Failed to Copy to Clipboard, please save to file!</source>
-        <translation>Impossible de copier dans le presse-papiers, veuillez enregistrer dans un fichier !</translation>
-    </message>
-    <message>
         <source>Screen</source>
         <translation>Écran</translation>
     </message>
@@ -1123,6 +1111,21 @@ contours que TalvikCapture sait détecter.</translation>
     <message>
         <source>a new copy could not keep its owner and group (%1)</source>
         <translation>la nouvelle copie n&apos;a pas pu conserver son propriétaire et son groupe (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>VOverlayOutput</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to save the file: %1</source>
+        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Failed to Copy to Clipboard, please save to file!</source>
+        <translation>Impossible de copier dans le presse-papiers, veuillez enregistrer dans un fichier !</translation>
     </message>
 </context>
 <context>

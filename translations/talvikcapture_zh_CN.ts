@@ -718,18 +718,6 @@ TalvikCapture can find.</source>
         <translation>可用下方工具在截图上绘制，然后&lt;br&gt;按 Ctrl+S 保存，Ctrl+C 复制，Ctrl+P 打印。</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Failed to save the file: %1</source>
-        <translation>保存文件失败：%1</translation>
-    </message>
-    <message>
-        <source>Failed to Copy to Clipboard, please save to file!</source>
-        <translation>复制到剪贴板失败，请保存到文件！</translation>
-    </message>
-    <message>
         <source>Screen</source>
         <translation>屏幕</translation>
     </message>
@@ -1123,6 +1111,21 @@ TalvikCapture can find.</source>
     <message>
         <source>a new copy could not keep its owner and group (%1)</source>
         <translation>新副本无法保留原文件的所有者和组（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>VOverlayOutput</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Failed to save the file: %1</source>
+        <translation>保存文件失败：%1</translation>
+    </message>
+    <message>
+        <source>Failed to Copy to Clipboard, please save to file!</source>
+        <translation>复制到剪贴板失败，请保存到文件！</translation>
     </message>
 </context>
 <context>
