@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QString>
 
 #include <functional>
 
@@ -19,5 +20,17 @@ inline QIcon drawnIcon(const std::function<void(QPainter&)>& draw)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(50, 60, 75), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     draw(painter);
+    return QIcon(pixmap);
+}
+
+// A toolbar picture, drawn for the overlay's dark row, inked in the same pen colour as the drawn
+// icons so that it shows on the light panel.
+inline QIcon inkedIcon(const QString& path)
+{
+    QPixmap pixmap = QIcon(path).pixmap(QSize(20, 20), 2.0);
+    QPainter painter(&pixmap);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(pixmap.rect(), QColor(50, 60, 75));
+    painter.end();
     return QIcon(pixmap);
 }

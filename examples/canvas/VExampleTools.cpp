@@ -25,8 +25,7 @@ VExampleTools::VExampleTools(VCanvas* canvas) : QObject(canvas), m_pCanvas(canva
 {
     VWidgetTools* panel = canvas->creatWidgetTools();
     for (const VDrawingTool& tool : VDrawingTool::coreTools()) {
-        // The toolbars' pictures, at the panel's size.
-        const QIcon icon(QIcon(tool.icon).pixmap(QSize(20, 20)));
+        const QIcon icon = inkedIcon(tool.icon);
         QToolButton* button =
             panel->addTool(icon, tool.translatedText(), nullptr, nullptr, tool.shortcut);
         connect(button, &QToolButton::clicked, this, [this, tool] { tool.start(m_pCanvas); });
