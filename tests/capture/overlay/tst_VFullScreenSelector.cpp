@@ -3,6 +3,7 @@
 
 #include "TalvikDesktop.h"
 #include "TalvikMouse.h"
+#include "TalvikOverlay.h"
 #include "TalvikTest.h"
 #include "TalvikTexts.h"
 
@@ -54,8 +55,11 @@ int runOverlay(VFullScreenSelector& overlay, int mode, const QImage& screen,
                const VWindowNode& tree, const std::function<void()>& user)
 {
     QTimer::singleShot(0, &overlay, [&overlay, user] {
-        QTest::qWait(50);
-        user();
+        // Its shortcuts need it to hold the keyboard.
+        if (QTest::qWaitForWindowActive(&overlay))
+            user();
+        else
+            QTest::qFail("the overlay never became the active window", __FILE__, __LINE__);
         // A user who stops leaves; the test ends what it did not end itself.
         if (overlay.isVisible())
             overlay.done(-1);
@@ -131,7 +135,7 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
                    VWindowNode::fromWindows({}, screenRect, {screenRect}), [&] {
                        TalvikTest::Mouse mouse(view(overlay));
                        mouse.drag(QPoint(10, 20), QPoint(60, 50));
-                       QTest::qWait(900); // the toolbars slide in
+                       TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::Main);
                        // F4 shows the properties panel over the picture, and hides it again.
                        QTest::keyClick(&overlay, Qt::Key_F4);
                        auto* pPanel =
@@ -140,11 +144,11 @@ void tst_VFullScreenSelector::twoAreasMakeOnePictureAndSave()
                        QTest::keyClick(&overlay, Qt::Key_F4);
                        QVERIFY(!pPanel->isVisible());
                        overlay.findChild<QToolButton*>("toolButtonCapture")->click();
-                       QTest::qWait(400);
+                       TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::MainAndSub);
                        overlay.findChild<QToolButton*>("toolButtonCaptureRectangle")->click();
-                       QTest::qWait(900); // and out again
+                       TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::None);
                        mouse.drag(QPoint(300, 200), QPoint(340, 230));
-                       QTest::qWait(900);
+                       TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::MainAndSub);
                        const QImage image = overlay.renderedImage();
                        QCOMPARE(image.size(), QSize(330, 210));
                        QCOMPARE(image.pixel(15, 12), screen.toImage().pixel(25, 32));
@@ -216,7 +220,7 @@ void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
     window.setMask(QRegion(0, 0, 160, 100, QRegion::Ellipse));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(200);
+    QTRY_COMPARE(TalvikTest::screenPixel(QPoint(280, 200)), qRgb(200, 30, 90));
 
     const VScreenGrab grab = grabScreen(QGuiApplication::primaryScreen());
     VFullScreenSelector overlay(nullptr);
@@ -224,7 +228,7 @@ void tst_VFullScreenSelector::shapedWindowIsPickedWithItsShape()
         TalvikTest::Mouse mouse(view(overlay), true);
         mouse.move(QPoint(280, 200));
         mouse.click(QPoint(280, 200));
-        QTest::qWait(900);
+        TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::Main);
         const QImage image = overlay.renderedImage();
         QCOMPARE(image.size(), QSize(160, 100));
         QCOMPARE(image.pixel(80, 50), qRgb(200, 30, 90));
@@ -296,7 +300,7 @@ void tst_VFullScreenSelector::anAreaIsTakenBackAndBroughtAgainWithTheKeys()
                    };
                    TalvikTest::Mouse mouse(view(overlay));
                    mouse.drag(QPoint(10, 20), QPoint(200, 150));
-                   QTest::qWait(900); // the toolbars slide in
+                   TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::Main);
                    auto* pUndo = overlay.findChild<QToolButton*>(QStringLiteral("toolButtonUndo"));
                    QVERIFY(pUndo->isVisible() && pUndo->isEnabled());
                    QVERIFY(pUndo->toolTip().contains(QStringLiteral("Ctrl+Z")));
@@ -331,13 +335,9 @@ void tst_VFullScreenSelector::aCaptureOnARealDesktop()
     VFullScreenSelector overlay(nullptr);
     const auto modal = [] { return QApplication::activeModalWidget(); };
     const auto layer = [&] { return overlay.canvas()->scene()->activeLayer(); };
-    auto* pTools = overlay.findChild<QWidget*>(QStringLiteral("widgetMainTool"));
-    const auto editing = [&] {
-        return pTools->isVisible() && pTools->y() == overlay.height() - pTools->height();
-    };
     const int result = runOverlay(overlay, VV::CaptureRegion, screen, VWindowNode(), [&] {
         QVERIFY(TalvikTest::dragOnScreen(QPoint(100, 100), QPoint(300, 250)));
-        QTRY_VERIFY(editing());
+        TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::Main);
         VGraphicsItem* pArea = layer()->items().value(0);
         QVERIFY(pArea);
         const QPointF picked = pArea->sceneBoundary().topLeft();

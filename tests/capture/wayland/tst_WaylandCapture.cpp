@@ -24,6 +24,13 @@ QByteArray output(const QString& program, const QStringList& arguments,
     return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
 }
 
+// What the compositor shows, as grim reads it: the screen a user sees, in device pixels.
+QImage screenShot()
+{
+    return QImage::fromData(output(QStringLiteral("grim"), {QStringLiteral("-")}))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // The program's exit code and standard error; the event loop runs meanwhile, for a fake portal.
 std::pair<int, QString> runCapture(const QString& file, const QProcessEnvironment& environment)
 {
@@ -118,13 +125,14 @@ void tst_WaylandCapture::fullScreenThroughThePortal()
     window.showFullScreen();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(window.size(), window.screen()->size());
-    QTest::qWait(300); // the compositor shows the last frame
+    const QImage shown = pattern(window.size() * window.devicePixelRatio());
+    QTRY_VERIFY_WITH_TIMEOUT(screenShot() == shown, 10000);
 
     const QString path = m_folder.filePath(QStringLiteral("full.png"));
     const auto [exitCode, err] = runCapture(path, QProcessEnvironment::systemEnvironment());
     QVERIFY2(exitCode == 0, qPrintable(err));
     const QImage shot = QImage(path).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shot, pattern(window.size() * window.devicePixelRatio()));
+    QCOMPARE(shot, shown);
     // xdg-desktop-portal-wlr hands its picture over in this file; it is ours to remove.
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/out.png")));
 }
@@ -188,7 +196,7 @@ void tst_WaylandCapture::regionDraggedThroughTheOverlay()
     window.showFullScreen();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(window.size(), window.screen()->size());
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(screenShot() == pattern(window.size()), 10000);
 
     const QString folder = m_folder.filePath(QStringLiteral("region"));
     QVERIFY(QDir().mkpath(m_folder.filePath(QStringLiteral("config/Morvane"))));
@@ -213,12 +221,20 @@ void tst_WaylandCapture::regionDraggedThroughTheOverlay()
         output(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
             .contains("Talvik is Capturing"),
         15000);
-    QTest::qWait(500);
+    // The overlay is up once the screen shows the pattern dimmed (red under 60 % black), away
+    // from the pointer's cross and the help balloon.
+    const auto screenAt = [] { return screenShot().pixel(300, 300); };
+    const auto dimmed = [&] {
+        const QRgb shown = screenAt();
+        return qAbs(qRed(shown) - 102) <= 2 && qGreen(shown) == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(dimmed(), 10000);
     output(QStringLiteral("xdotool"),
            {"mousemove", "560", "440", "mousedown", "1", "mousemove", "640", "500", "mousemove",
             "720", "580", "mouseup", "1"},
            x11);
-    QTest::qWait(1000); // the toolbars slide in
+    // The editor's white ground replaces the frozen screen once the rows have slid in.
+    QTRY_COMPARE_WITH_TIMEOUT(screenAt(), qRgb(255, 255, 255), 10000);
     output(QStringLiteral("xdotool"), {"key", "ctrl+s"}, x11);
     const QString path = folder + QStringLiteral("/region.png");
     QTRY_VERIFY_WITH_TIMEOUT(!QImage(path).isNull(), 10000);
