@@ -9,7 +9,9 @@
 #
 # renders every <file.svg> (relative to the calling CMakeLists.txt) at <size> and twice <size>
 # into <basename>.png and <basename>@2x.png, lists them in <name>.qrc under PREFIX and compiles
-# that into <target>. Q_INIT_RESOURCE(<name>) registers them from a static library.
+# that into <target>. Q_INIT_RESOURCE(<name>) registers them from a static library. Each one is
+# also noted as <resource path>:<size> in the global property TALVIK_PICTURES, so the tests
+# check every picture the build ships.
 #
 #   talvik_render_svg(<file.svg> <size>=<out.png> ...)
 #
@@ -60,6 +62,8 @@ function(talvik_add_pictures)
         get_filename_component(name ${svg} NAME_WE)
         talvik_render_svg(${svg} ${size}=${dir}/${name}.png ${size2x}=${dir}/${name}@2x.png)
         list(APPEND pngs ${dir}/${name}.png ${dir}/${name}@2x.png)
+        string(REGEX REPLACE "/$" "" folder "${ART_PREFIX}")
+        set_property(GLOBAL APPEND PROPERTY TALVIK_PICTURES ":${folder}/${name}.png:${size}")
         string(APPEND entries
             "        <file alias=\"${name}.png\">${ART_QRC_NAME}_pictures/${name}.png</file>\n"
             "        <file alias=\"${name}@2x.png\">${ART_QRC_NAME}_pictures/${name}@2x.png</file>\n")
