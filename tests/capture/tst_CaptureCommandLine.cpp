@@ -204,7 +204,8 @@ void tst_CaptureCommandLine::initTestCase()
     // Like a wallpaper: under a window manager the windows it manages stack above.
     m_pattern.lower();
     QVERIFY(QTest::qWaitForWindowExposed(&m_pattern));
-    QTest::qWait(200); // let the X server take the paint
+    // The captures read the screen, not the widget.
+    QTRY_VERIFY_WITH_TIMEOUT(TalvikTest::shownShare(&m_pattern) > 0.99, 10000);
 }
 
 void tst_CaptureCommandLine::init()
@@ -494,6 +495,7 @@ void tst_CaptureCommandLine::killedSaveLeavesNoPartialFile()
     for (int tenth = 3; tenth <= 9; ++tenth) {
         QProcess process;
         process.start(QStringLiteral(TALVIK_CAPTURE_BINARY), kAutoName);
+        // Real time on purpose: the kill lands at this share of a whole save.
         QTest::qWait(int(wholeMs * tenth / 10));
         process.kill();
         process.waitForFinished();
@@ -619,7 +621,7 @@ void tst_CaptureCommandLine::windowAtAPointKeepsItsShape()
     window.setMask(QRegion(0, 0, 120, 80, QRegion::Ellipse));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(200);
+    QTRY_COMPARE(TalvikTest::screenPixel(QPoint(360, 240)), qRgb(30, 160, 90));
     const QString path = m_dir.filePath(QStringLiteral("window.png"));
     const Run run = runCapture({"--capture", "window", "--at", "360,240", "--output", path});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));

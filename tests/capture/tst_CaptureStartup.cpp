@@ -2,11 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikCaptureSettings.h"
+#include "TalvikDesktop.h"
 #include "TalvikTest.h"
 
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
+
+#include <X11/keysym.h>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -41,6 +49,28 @@ int visibleWindows(const QString& title)
 int programWindows()
 {
     return countWindows({QStringLiteral("--classname"), QStringLiteral("TalvikCapture")});
+}
+
+// Whether another client holds the key with these modifiers as a hotkey: the X server then
+// refuses the same grab to us.
+bool keyGrabbedElsewhere(xcb_keysym_t keysym, uint16_t modifiers)
+{
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
+        xcb_key_symbols_alloc(connection.get()), &xcb_key_symbols_free);
+    const std::unique_ptr<xcb_keycode_t, decltype(&std::free)> codes(
+        xcb_key_symbols_get_keycode(symbols.get(), keysym), &std::free);
+    if (!codes || !codes.get()[0])
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection.get())).data->root;
+    const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+        xcb_request_check(connection.get(),
+                          xcb_grab_key_checked(connection.get(), 1, root, modifiers, codes.get()[0],
+                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
+        &std::free);
+    // Ours ends with the connection.
+    return error != nullptr;
 }
 
 // A tray host at the bottom right for as long as it lives, as the tray journeys need.
@@ -396,6 +426,7 @@ void tst_CaptureStartup::closing()
                               {QStringLiteral("key"), QStringLiteral("Escape")}) == 0);
     QTRY_COMPARE(visibleWindows(kDialogTitle), 0);
     if (keepsRunning) {
+        // A negative check: a program that ends with its dialog is gone by now.
         QTest::qWait(500);
         QCOMPARE(pProcess->state(), QProcess::Running);
     } else {
@@ -438,8 +469,11 @@ void tst_CaptureStartup::startFocused(const QByteArray& settings)
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(kDialogTitle), 1, 15000);
     QVERIFY(xdotool({"search", "--onlyvisible", "--name", '^' + kDialogTitle + '$', "windowfocus",
                      "--sync", "%1"}));
+    const QStringList dialog{"--onlyvisible", "--name", '^' + kDialogTitle + '$'};
+    const int closedHeight = TalvikTest::windowGeometry(dialog).height();
     QVERIFY(xdotool({"key", "alt+o"})); // the settings tabs
-    QTest::qWait(400);                  // a mnemonic clicks its button a moment later
+    // A mnemonic clicks its button a moment later; the dialog grows for the tabs.
+    QTRY_VERIFY_WITH_TIMEOUT(TalvikTest::windowGeometry(dialog).height() > closedHeight, 10000);
     // From the first mode button, which has the focus, past the title bar to the tabs' bar.
     QVERIFY(xdotool({"key", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"}));
 }
@@ -450,11 +484,13 @@ void tst_CaptureStartup::hotkeyFieldRecords()
 {
     startFocused("UseHotkeyFullScreen=true\nHotkeyFullScreen=Shift+F12\n"
                  "UseHotkeyRegion=true\nHotkeyRegion=Ctrl+F9\n");
+    QTRY_VERIFY_WITH_TIMEOUT(keyGrabbedElsewhere(XK_F12, XCB_MOD_MASK_SHIFT), 10000);
     QVERIFY(xdotool({"key", "Right", "Right", "Tab", "Tab", "Tab", "Tab", "Tab"}));
-    QTest::qWait(
-        500); // the keys are on their way; the field withdraws the hotkeys once it has them
+    // The field withdraws the hotkeys once it has the focus.
+    QTRY_VERIFY_WITH_TIMEOUT(!keyGrabbedElsewhere(XK_F12, XCB_MOD_MASK_SHIFT), 10000);
     QVERIFY(xdotool({"key", "shift+F12", "Escape", "a", "Tab", "a"}));
-    QTest::qWait(1500); // longer than a capture takes to take the dialog off the screen
+    // A negative check: longer than a capture takes to take the dialog off the screen.
+    QTest::qWait(1500);
     QCOMPARE(visibleWindows(QStringLiteral("Select Output Target")), 0);
     QCOMPARE(visibleWindows(kDialogTitle), 1);
     QCOMPARE(storedSetting("HotkeyRegion").toString(), QStringLiteral("Ctrl+F9"));

@@ -89,6 +89,16 @@ inline double shownShare(QWidget* pWindow)
     return double(same) / (qint64(own.width()) * own.height());
 }
 
+// The colour the screen shows at a global point, as a program reading the screen gets it:
+// polled until a window just shown has really reached the screen.
+inline QRgb screenPixel(const QPoint& global)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, global.x(), global.y(), 1, 1)
+        .toImage()
+        .pixel(0, 0);
+}
+
 // Runs check on the next modal dialog of class T once it shows, from inside the dialog's own
 // event loop (which holds up the code that opened it), then presses keys to end it. A failed
 // check ends the dialog all the same, so nothing waits for it forever. The flag turns true

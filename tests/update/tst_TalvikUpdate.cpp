@@ -169,6 +169,7 @@ private slots:
         start(arguments());
         QTRY_COMPARE_WITH_TIMEOUT(m_pServer->requestCount(kPath), 1, kWaitMs);
         // It now waits in the tray for the user; well past its own time-out it is still there.
+        // Real time on purpose: the updater measures that time-out.
         QTest::qWait(2 * kTimeoutMs);
         QCOMPARE(m_pProcess->state(), QProcess::Running);
     }

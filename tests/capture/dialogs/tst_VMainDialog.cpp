@@ -402,6 +402,7 @@ void tst_VMainDialog::secondRequestWhilePendingReplacesIt()
     dialog.startCapture(VV::CaptureRegion);
     dialog.startCapture(VV::CaptureWindow);
     QTRY_COMPARE(dialog.captures.size(), 1);
+    // A negative check: a second capture would follow the first at once.
     QTest::qWait(300);
     QCOMPARE(dialog.captures.size(), 1);
     QCOMPARE(dialog.captures.first().mode, int(VV::CaptureWindow));
@@ -415,6 +416,7 @@ void tst_VMainDialog::scrollingWaitsForADesktopThatScrolls()
     QVERIFY(!pButton->isEnabled());
     QVERIFY(!pButton->toolTip().isEmpty());
     dialog.startCapture(VV::CaptureScrolling); // as its hotkey would
+    // A negative check: a capture the dialog took would have arrived by now.
     QTest::qWait(300);
     QVERIFY(dialog.captures.isEmpty());
     // Asked from the command line, it says why nothing happens.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "TalvikCaptureSettings.h"
+#include "TalvikDesktop.h"
 #include "TalvikMouse.h"
 #include "TalvikTest.h"
 
@@ -109,7 +110,8 @@ private:
         m_pLabel->resize(image.size());
         m_pArea->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_pArea.get()));
-        QTest::qWait(200);
+        // The capture reads the screen, not the widget.
+        QTRY_VERIFY(TalvikTest::shownShare(m_pArea.get()) > 0.99);
     }
     QPoint inPage() const { return m_pArea->geometry().center(); }
 
@@ -259,7 +261,7 @@ void tst_ScrollingCapture::throughTheOverlayToTheClipboard()
     const VScreenGrab grab = grabScreen(QGuiApplication::primaryScreen());
     VFullScreenSelector overlay(nullptr);
     QTimer::singleShot(0, &overlay, [this, &overlay] {
-        QTest::qWait(200);
+        QVERIFY(QTest::qWaitForWindowExposed(&overlay));
         TalvikTest::Mouse mouse(overlay.canvas()->view()->viewport(), true);
         mouse.move(inPage());
         mouse.click(inPage());

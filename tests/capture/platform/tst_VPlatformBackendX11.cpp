@@ -302,6 +302,7 @@ void tst_VPlatformBackendX11::windowsVanishingMidway()
         for (const xcb_window_t window : windows) {
             xcb_destroy_window(x.connection(), window);
             xcb_flush(x.connection());
+            // Paced, not waiting for anything: the windows go while the reads run.
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         x.sync();

@@ -375,8 +375,8 @@ void tst_VGraphicsScene::removingPersistentItems()
     QVERIFY(!item->isPersistent());
     QVERIFY(!item->layer());
     QVERIFY(scene.activeLayer()->items().isEmpty());
-    // Kept for as long as an undo step can bring it back.
-    QTest::qWait(10);
+    // Kept for as long as an undo step can bring it back, also past a deferred delete.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(item);
     scene.history().clear();
     QTRY_VERIFY(!item);

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <utility>
 
 // The tray icon in a real tray host on the X server, driven with the real pointer.
 
@@ -115,6 +116,8 @@ void tst_VSystemTrayIconX11::restingOnTheIconOpensThePanelAboveIt()
     const QRect icon = m_pTray->geometry();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCursor::setPos(screen.center());
+    QTRY_COMPARE(QCursor::pos(), screen.center());
+    // A negative check: away from the icon, a poll or two open nothing.
     QTest::qWait(300);
     QVERIFY(panel->isHidden());
 
@@ -138,7 +141,10 @@ void tst_VSystemTrayIconX11::restingOnTheIconOpensThePanelAboveIt()
 
     // Into the panel, onto its first button: it stays.
     const auto* button = panel->findChild<QToolButton*>();
-    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+    const QPoint onButton = button->mapToGlobal(button->rect().center());
+    QCursor::setPos(onButton);
+    QTRY_COMPARE(QCursor::pos(), onButton);
+    // A negative check: a panel left wrongly would close at the next poll, within 200 ms.
     QTest::qWait(500);
     QVERIFY(panel->isVisible());
     saveScreenshot(QStringLiteral("panel-hover.png"));
@@ -161,10 +167,13 @@ void tst_VSystemTrayIconX11::clickClosesThePanelUntilThePointerComesBack()
     }
     QTRY_VERIFY_WITH_TIMEOUT(m_pWindow->isVisible(), 5000);
     QVERIFY(panel->isHidden());
+    // A negative check: with the pointer still on the icon, the next polls keep it shut.
     QTest::qWait(500);
     QVERIFY(panel->isHidden());
 
     QCursor::setPos(screen.center());
+    QTRY_COMPARE(QCursor::pos(), screen.center());
+    // Real time on purpose: the icon polls the pointer every 200 ms and must see it away once.
     QTest::qWait(500);
     QCursor::setPos(icon.center());
     QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
@@ -192,8 +201,16 @@ void tst_VSystemTrayIconX11::saveScreenshot(const QString& name) const
     if (folder.isEmpty()) {
         return;
     }
-    QTest::qWait(100);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
+    // Taken once the screen stands still, so the picture shows what was painted.
+    QScreen* pScreen = QGuiApplication::primaryScreen();
+    QImage shot = pScreen->grabWindow(0).toImage();
+    const bool bStill = QTest::qWaitFor([&] {
+        const QImage previous = std::exchange(shot, pScreen->grabWindow(0).toImage());
+        return previous == shot;
+    });
+    if (!bStill)
+        qWarning("%s: the screen kept changing", qPrintable(name));
+    shot.save(QDir(folder).filePath(name));
 }
 
 TALVIK_TEST_MAIN(tst_VSystemTrayIconX11)

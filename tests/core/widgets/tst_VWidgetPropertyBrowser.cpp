@@ -313,8 +313,7 @@ void tst_VWidgetPropertyBrowser::deletingWhileEditingClosesTheEditor()
     QCOMPARE(float(editor.r2->opacity()), 0.8f);
     QCOMPARE(editor.row("opacity")->text(1), "0.80");
     editor.canvas->scene()->removePersistenItem(editor.r2);
-    QTest::qWait(10);
-    QVERIFY(editor.rows().isEmpty());
+    QTRY_VERIFY(editor.rows().isEmpty());
 }
 
 TALVIK_TEST_MAIN(tst_VWidgetPropertyBrowser)
