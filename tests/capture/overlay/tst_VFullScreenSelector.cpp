@@ -336,6 +336,8 @@ void tst_VFullScreenSelector::aCaptureOnARealDesktop()
     const auto modal = [] { return QApplication::activeModalWidget(); };
     const auto layer = [&] { return overlay.canvas()->scene()->activeLayer(); };
     const int result = runOverlay(overlay, VV::CaptureRegion, screen, VWindowNode(), [&] {
+        // The real pointer reaches it only once the screen shows it, also under a window manager.
+        QTRY_VERIFY_WITH_TIMEOUT(TalvikTest::shownShare(&overlay) > 0.9, 10000);
         QVERIFY(TalvikTest::dragOnScreen(QPoint(100, 100), QPoint(300, 250)));
         TALVIK_WAIT_FOR_OVERLAY_ROWS(&overlay, TalvikTest::OverlayRows::Main);
         VGraphicsItem* pArea = layer()->items().value(0);
