@@ -583,6 +583,10 @@ void tst_CaptureCommandLine::regionDraggedAndSaved()
     QTRY_COMPARE_WITH_TIMEOUT(TalvikTest::windowGeometry({"--name", "^Talvik is Capturing$"}),
                               overlay, 15000);
     QTRY_VERIFY(TalvikTest::hasKeyboard({"--name", "^Talvik is Capturing$"}));
+    // The real pointer reaches the overlay once the screen shows it: the pattern dimmed.
+    const QPoint probe = overlay.topLeft() + QPoint(20, 20);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        TalvikTest::screenPixel(probe) != Pattern::expectedAt(probe, m_screen).rgb(), 10000);
     if (dragFrom.isNull()) {
         xdotool({"key", "Escape"});
         QVERIFY(app.waitForFinished(15000));
