@@ -4,6 +4,7 @@
 #include "VGraphicsItemRectangleWindow.h"
 
 #include "foundation/VRestorePainter.h"
+#include "graphics/VGraphicsItemCopy.h"
 
 #include <QPainter>
 
@@ -42,8 +43,5 @@ void VGraphicsItemRectangleWindow::paint(QPainter* painter, const QStyleOptionGr
 
 bool VGraphicsItemRectangleWindow::copy(const VGraphicsItem* other)
 {
-    if (!VGraphicsItemRectangle::copy(other))
-        return false;
-    m_outline = static_cast<const VGraphicsItemRectangleWindow*>(other)->m_outline;
-    return true;
+    return copyItem<VGraphicsItemRectangle>(this, other, &VGraphicsItemRectangleWindow::m_outline);
 }

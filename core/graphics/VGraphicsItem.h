@@ -136,6 +136,13 @@ protected:
     virtual QVector<QVector3D> snapPoints();
     // Takes over other's content; false (and nothing changed) for an item of another class.
     virtual bool copy(const VGraphicsItem* other);
+    // The whole of a class's copy(), in VGraphicsItemCopy.h: refuses an item of another class,
+    // makes the copy one change, lets Base (the class whose copy() this one builds on) copy its
+    // part, then takes parts in their order: a pointer to a data member is assigned from
+    // other's, a callable runs, for what follows from the members (a cache, a document). A
+    // Base other than VGraphicsItem befriends VGraphicsItem, which calls its copy() here.
+    template <class Base, class Self, class... Parts>
+    static bool copyItem(Self* self, const VGraphicsItem* other, Parts... parts);
     virtual void onChanged() {}
 
     // One message's share of encodedMessages(), its length first.

@@ -6,12 +6,11 @@
 #include "foundation/VUtility.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 
 #include <QGraphicsPixmapItem>
 #include <QImage>
 #include <QPainter>
-
-#include <typeinfo>
 
 VGraphicsItemImage::VGraphicsItemImage(VGraphicsItem* parent) : VGraphicsItem(parent) {}
 
@@ -59,17 +58,8 @@ QVector<QVector3D> VGraphicsItemImage::snapPoints()
 
 bool VGraphicsItemImage::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    const auto* source = static_cast<const VGraphicsItemImage*>(other);
-    m_imageData.CopyFrom(source->m_imageData);
-    m_pixmap = source->m_pixmap;
-    m_hitPath = source->m_hitPath;
-    return true;
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemImage::m_imageData,
+                                   &VGraphicsItemImage::m_pixmap, &VGraphicsItemImage::m_hitPath);
 }
 
 QByteArray VGraphicsItemImage::encodedMessages() const

@@ -6,11 +6,10 @@
 #include "data/VDataConvert.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VHitBand.h"
 
 #include <QPainter>
-
-#include <typeinfo>
 
 VGraphicsItemLine::VGraphicsItemLine(VGraphicsItem* parent) : VGraphicsItem(parent) {}
 
@@ -87,14 +86,7 @@ QVector<QVector3D> VGraphicsItemLine::snapPoints()
 
 bool VGraphicsItemLine::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    m_lineData.CopyFrom(static_cast<const VGraphicsItemLine*>(other)->m_lineData);
-    return true;
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemLine::m_lineData);
 }
 
 QByteArray VGraphicsItemLine::encodedMessages() const

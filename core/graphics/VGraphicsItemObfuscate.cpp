@@ -5,14 +5,13 @@
 
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
 
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QtMath>
-
-#include <typeinfo>
 
 namespace {
 constexpr int kSmallestCell = 2;
@@ -179,14 +178,7 @@ void VGraphicsItemObfuscate::paint(QPainter* painter, const QStyleOptionGraphics
 
 bool VGraphicsItemObfuscate::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItemRectangle::copy(other))
-        return false;
-    m_obfuscateData.CopyFrom(static_cast<const VGraphicsItemObfuscate*>(other)->m_obfuscateData);
-    return true;
+    return copyItem<VGraphicsItemRectangle>(this, other, &VGraphicsItemObfuscate::m_obfuscateData);
 }
 
 QByteArray VGraphicsItemObfuscate::encodedMessages() const

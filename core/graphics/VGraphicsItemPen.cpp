@@ -6,12 +6,11 @@
 #include "data/VDataConvert.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPathStroker>
-
-#include <typeinfo>
 
 namespace {
 // Pointer steps shorter than this add nothing a viewer could see.
@@ -233,19 +232,13 @@ QVector<QVector3D> VGraphicsItemPen::snapPoints()
 
 bool VGraphicsItemPen::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    const auto* source = static_cast<const VGraphicsItemPen*>(other);
-    m_penData.CopyFrom(source->m_penData);
-    m_path = source->m_path;
-    m_bounds = source->m_bounds;
-    m_merged.clear();
-    m_bHitPathValid = false;
-    return true;
+    const auto dropCaches = [this] {
+        m_merged.clear();
+        m_bHitPathValid = false;
+    };
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemPen::m_penData,
+                                   &VGraphicsItemPen::m_path, &VGraphicsItemPen::m_bounds,
+                                   dropCaches);
 }
 
 void VGraphicsItemPen::onChanged()

@@ -6,11 +6,10 @@
 #include "data/VDataConvert.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VHitBand.h"
 
 #include <QPainter>
-
-#include <typeinfo>
 
 VGraphicsItemPolyline::VGraphicsItemPolyline(VGraphicsItem* parent) : VGraphicsItem(parent) {}
 
@@ -130,17 +129,9 @@ QVector<QVector3D> VGraphicsItemPolyline::snapPoints()
 
 bool VGraphicsItemPolyline::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    const auto* source = static_cast<const VGraphicsItemPolyline*>(other);
-    m_polylineData.CopyFrom(source->m_polylineData);
-    m_drawingPath = source->m_drawingPath;
-    m_hitPath = source->m_hitPath;
-    return true;
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemPolyline::m_polylineData,
+                                   &VGraphicsItemPolyline::m_drawingPath,
+                                   &VGraphicsItemPolyline::m_hitPath);
 }
 
 QByteArray VGraphicsItemPolyline::encodedMessages() const

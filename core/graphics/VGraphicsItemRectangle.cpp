@@ -7,11 +7,10 @@
 #include "foundation/VUtility.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VHitBand.h"
 
 #include <QPainter>
-
-#include <typeinfo>
 
 VGraphicsItemRectangle::VGraphicsItemRectangle(VGraphicsItem* parent) : VGraphicsItem(parent) {}
 
@@ -130,14 +129,7 @@ QVector<QVector3D> VGraphicsItemRectangle::snapPoints()
 
 bool VGraphicsItemRectangle::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    m_rectData.CopyFrom(static_cast<const VGraphicsItemRectangle*>(other)->m_rectData);
-    return true;
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemRectangle::m_rectData);
 }
 
 QByteArray VGraphicsItemRectangle::encodedMessages() const

@@ -17,6 +17,8 @@ class TALVIKCORE_EXPORT VGraphicsItemRectangle : public VGraphicsItem
     Q_OBJECT
     Q_PROPERTY(qreal width READ width WRITE setWidth DESIGNABLE true SCRIPTABLE true STORED true)
     Q_PROPERTY(qreal height READ height WRITE setHeight DESIGNABLE true SCRIPTABLE true STORED true)
+    // Its subclasses' copy() calls this one's through VGraphicsItem::copyItem.
+    friend class VGraphicsItem;
 
 public:
     Q_INVOKABLE explicit VGraphicsItemRectangle(VGraphicsItem* parent);

@@ -6,13 +6,12 @@
 #include "data/VDataConvert.h"
 #include "foundation/VRestorePainter.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
 
 #include <QFont>
 #include <QPainter>
-
-#include <typeinfo>
 
 namespace {
 constexpr double kSmallestRadius = 4;
@@ -116,14 +115,7 @@ void VGraphicsItemStepMarker::paint(QPainter* painter, const QStyleOptionGraphic
 
 bool VGraphicsItemStepMarker::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItem::copy(other))
-        return false;
-    m_markerData.CopyFrom(static_cast<const VGraphicsItemStepMarker*>(other)->m_markerData);
-    return true;
+    return copyItem<VGraphicsItem>(this, other, &VGraphicsItemStepMarker::m_markerData);
 }
 
 QByteArray VGraphicsItemStepMarker::encodedMessages() const

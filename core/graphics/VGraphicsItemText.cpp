@@ -7,14 +7,13 @@
 #include "foundation/VRestorePainter.h"
 #include "QTextEdit_P.h"
 #include "VGraphicsItemChangeNotifier.h"
+#include "VGraphicsItemCopy.h"
 #include "VGraphicsLayer.h"
 #include "VGraphicsScene.h"
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
-
-#include <typeinfo>
 
 VGraphicsItemText::VGraphicsItemText(VGraphicsItem* parent)
     : VGraphicsItemRectangle(parent), m_pDocument(std::make_unique<QTextDocument>())
@@ -214,24 +213,18 @@ void VGraphicsItemText::stopEditing()
 
 bool VGraphicsItemText::copy(const VGraphicsItem* other)
 {
-    // A refused copy must not look like an edit to the layer.
-    if (!other || typeid(*other) != typeid(*this))
-        return false;
-    VGraphicsItemChangeNotifier notifier(this);
-    if (!VGraphicsItemRectangle::copy(other))
-        return false;
-    const auto* source = static_cast<const VGraphicsItemText*>(other);
-    m_textData.CopyFrom(source->m_textData);
-    m_autoWidth = source->m_autoWidth;
-    // Only a stored font is the text's own; without one the document keeps its default.
-    if (m_textData.has_font())
-        m_pDocument->setDefaultFont(font());
-    // A copy, such as a drag preview, shows its text at once.
-    if (isHtml())
-        m_pDocument->setHtml(plainText());
-    else
-        m_pDocument->setPlainText(plainText());
-    return true;
+    const auto showText = [this] {
+        // Only a stored font is the text's own; without one the document keeps its default.
+        if (m_textData.has_font())
+            m_pDocument->setDefaultFont(font());
+        // A copy, such as a drag preview, shows its text at once.
+        if (isHtml())
+            m_pDocument->setHtml(plainText());
+        else
+            m_pDocument->setPlainText(plainText());
+    };
+    return copyItem<VGraphicsItemRectangle>(this, other, &VGraphicsItemText::m_textData,
+                                            &VGraphicsItemText::m_autoWidth, showText);
 }
 
 void VGraphicsItemText::mousePressEvent(QGraphicsSceneMouseEvent* event)
