@@ -7,6 +7,9 @@
 #include "VCanvas.h"
 #include "VGraphicsView.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QScrollBar>
 
 #include <cmath>
@@ -119,4 +122,64 @@ bool VCanvasRuler::fitsAlong(int start, int length) const
 {
     const int end = m_orientation == Qt::Horizontal ? width() : height();
     return start >= 0 && start + length <= end;
+}
+
+void VCanvasRuler::paintEvent(QPaintEvent* event)
+{
+    const QRect r = event->rect();
+    if (r.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.fillRect(r, Qt::white);
+
+    // Drawn in the ruler's own terms, along it and across it; a vertical ruler swaps the two.
+    const bool horizontal = m_orientation == Qt::Horizontal;
+    const auto point = [horizontal](int along, int across) {
+        return horizontal ? QPoint(along, across) : QPoint(across, along);
+    };
+    const auto along = [horizontal](const QPointF& p) { return horizontal ? p.x() : p.y(); };
+
+    const QTransform toView = view()->viewportTransform();
+    const QRectF scene = toView.inverted().mapRect(QRectF(r));
+    const double low = along(scene.topLeft());
+    const double high = along(scene.bottomRight());
+    const double spacing = horizontal ? majorSpacing(scene.width(), r.width())
+                                      : majorSpacing(scene.height(), r.height());
+    // Where a scene coordinate along the ruler lands on it, truncated to its pixel.
+    const auto map = [&](double v) {
+        return int(along(toView.map(horizontal ? QPointF(v, 0) : QPointF(0, v))));
+    };
+
+    painter.setPen(Qt::gray);
+    for (const Tick& tick : ticks(low, high, spacing))
+        painter.drawLine(point(map(tick.position), tick.from),
+                         point(map(tick.position), Thickness - 1));
+
+    const QFont font = labelFont(painter.font());
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(QColor(60, 60, 60, 255));
+    // A vertical ruler's labels read upwards over the same stretch along it as a horizontal
+    // one's, which the rotation turns into the one from -start - width.
+    painter.save();
+    if (!horizontal)
+        painter.rotate(-90);
+    for (double p : labels(low, high, spacing)) {
+        const QString text = QString::number(p, 'g', 6);
+        const int width = metrics.horizontalAdvance(text);
+        const int start = map(p) + 2;
+        if (fitsAlong(start, width))
+            painter.drawText(horizontal ? start : -start - width, 8, text);
+    }
+    painter.restore();
+
+    painter.setPen(Qt::black);
+    const int first = horizontal ? r.left() : r.top();
+    const int last = horizontal ? r.right() : r.bottom();
+    painter.drawLine(point(first, Thickness - 1), point(last, Thickness - 1));
+
+    if (r.contains(point(m_nMarker, 1))) {
+        painter.setPen(QPen(Qt::blue, 0, Qt::DashLine));
+        painter.drawLine(point(m_nMarker, 0), point(m_nMarker, Thickness - 1));
+    }
 }

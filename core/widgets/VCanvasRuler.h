@@ -35,6 +35,9 @@ protected:
         int from;
     };
 
+    // One drawing for both orientations: ticks, labels, the inner edge and the marker.
+    void paintEvent(QPaintEvent* event) override;
+
     VGraphicsView* view() const;
     // The 3-pixel strip across the ruler centred on a marker position.
     QRect markerStrip(int position) const;

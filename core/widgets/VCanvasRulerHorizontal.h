@@ -13,7 +13,4 @@ public:
     explicit VCanvasRulerHorizontal(VCanvas* canvas);
 
     void setMarkerPosition(int position) override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };

@@ -13,7 +13,4 @@ public:
     explicit VCanvasRulerVertical(VCanvas* canvas);
 
     void setMarkerPosition(int position) override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
