@@ -4,6 +4,7 @@
 #include "VUpdateDialog.h"
 #include "ui_VUpdateDialog.h"
 
+#include "VLogUpdate.h"
 #include "VUpdateDescription.h"
 #include "VUpdateFolder.h"
 #include "VUpdateFormat.h"
@@ -92,6 +93,8 @@ VUpdateDialog::VUpdateDialog(const QString& productKey, const QString& displayNa
 
     applyTexts();
 
+    qCInfo(lcUpdate, "Update: asking %s about %s %s", qUtf8Printable(address),
+           qUtf8Printable(productKey), qUtf8Printable(currentVersion));
     QNetworkRequest request{QUrl(address)};
     request.setRawHeader("User-Agent", "Morvane-Update 1.0");
     m_pCheckReply = m_network.get(request);
@@ -141,6 +144,7 @@ VUpdateDialog::~VUpdateDialog()
 
 void VUpdateDialog::remindLater(int minutes)
 {
+    qCInfo(lcUpdate, "Update: remind in %d minutes", minutes);
     VUpdateSettings::setRemindUntil(QDateTime::currentDateTime().addSecs(qint64(minutes) * 60));
     if (minutes >= kMinutesPerDay) {
         emit quitRequested(0);
@@ -191,6 +195,8 @@ void VUpdateDialog::on_pushButtonInstall_clicked()
     if (m_pFolder)
         m_pFolder->setKept(true);
     m_bInstallerStarted = QProcess::startDetached(m_downloadPath, QStringList());
+    qCInfo(lcUpdate, "Update: the installer %s %s", qUtf8Printable(m_downloadPath),
+           m_bInstallerStarted ? "started" : "could not be started");
     if (m_pFolder)
         m_pFolder->setKept(m_bInstallerStarted);
     emit quitRequested(0);
@@ -239,6 +245,7 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
 
     m_pFolder = std::make_unique<VUpdateFolder>();
     if (m_pFolder->path().isEmpty()) {
+        qCInfo(lcUpdate, "Update: no download folder could be made");
         m_pFolder.reset();
         showDownloadFailed(tr("The download folder could not be created."));
         return;
@@ -250,11 +257,15 @@ void VUpdateDialog::on_pushButtonDownload_clicked()
     // everything that has arrived.
     if (!m_installer.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         const QString reason = m_installer.errorString();
+        qCInfo(lcUpdate, "Update: %s cannot be written: %s", qUtf8Printable(m_downloadPath),
+               qUtf8Printable(reason));
         discardDownload();
         showDownloadFailed(tr("The file could not be written: %1").arg(reason));
         return;
     }
 
+    qCInfo(lcUpdate, "Update: downloading %s to %s", qUtf8Printable(m_downloadLink),
+           qUtf8Printable(m_downloadPath));
     QNetworkRequest request{QUrl(m_downloadLink)};
     request.setTransferTimeout(m_networkTimeoutMs);
     m_pDownloadReply = m_network.get(request);
@@ -285,11 +296,14 @@ void VUpdateDialog::onCheckVersionFinished()
 
     // Every way this can go wrong means the same to the user: there is no update to offer.
     if (pReply->error() != QNetworkReply::NoError) {
+        qCInfo(lcUpdate, "Update: no description: %s", qUtf8Printable(pReply->errorString()));
         emit quitRequested(0);
         return;
     }
     const QByteArray body = pReply->read(kMaxDescriptionBytes + 1);
     if (body.size() > kMaxDescriptionBytes) {
+        qCInfo(lcUpdate, "Update: the description is longer than %lld bytes; ignored",
+               qint64(kMaxDescriptionBytes));
         emit quitRequested(0);
         return;
     }
@@ -300,9 +314,18 @@ void VUpdateDialog::onCheckVersionFinished()
     m_expectedSha256 = description.sha256();
     m_expectedSize = description.size();
 
-    if (m_latestVersion.isEmpty() || m_downloadLink.isEmpty() ||
-        !(toVersion(m_currentVersion) < toVersion(m_latestVersion)) ||
+    const bool bNewer = toVersion(m_currentVersion) < toVersion(m_latestVersion);
+    const QString size = m_expectedSize >= 0 ? QStringLiteral("%1 bytes").arg(m_expectedSize)
+                                             : QStringLiteral("no size");
+    qCInfo(lcUpdate, "Update: running %s, the description offers %s (%s), link %s, %s, %s",
+           qUtf8Printable(m_currentVersion),
+           m_latestVersion.isEmpty() ? "nothing" : qUtf8Printable(m_latestVersion),
+           bNewer ? "newer" : "not newer", qUtf8Printable(m_downloadLink), qUtf8Printable(size),
+           m_expectedSha256.isEmpty() ? "no sha256" : "a sha256");
+    if (m_latestVersion.isEmpty() || m_downloadLink.isEmpty() || !bNewer ||
         !isUsableLink(m_downloadLink)) {
+        if (bNewer && !m_downloadLink.isEmpty() && !isUsableLink(m_downloadLink))
+            qCInfo(lcUpdate, "Update: the link is not an http(s) address of a file; ignored");
         emit quitRequested(0);
         return;
     }
@@ -366,10 +389,14 @@ void VUpdateDialog::onDownloadFinished()
 
     const QString failure = downloadFailure(pReply);
     if (!failure.isEmpty()) {
+        qCInfo(lcUpdate, "Update: the download failed after %lld bytes: %s", m_received,
+               qUtf8Printable(failure));
         discardDownload();
         showDownloadFailed(failure);
         return;
     }
+    qCInfo(lcUpdate, "Update: downloaded %lld bytes, %s", m_received,
+           m_expectedSha256.isEmpty() ? "no checksum to compare" : "its sha256 matches");
 
     m_installer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                QFileDevice::ExeOwner);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Talvik Capture contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "VLogUpdate.h"
 #include "VTranslationLoader.h"
 #include "VUpdateDialog.h"
 #include "VUpdateFolder.h"
@@ -25,8 +26,11 @@ int main(int argc, char* argv[])
         return 1;
 
     // In milliseconds: whole seconds would let "61 s ahead", read a moment later, pass as 60.
-    if (QDateTime::currentDateTime().msecsTo(VUpdateSettings::remindUntil()) > 60000)
+    if (QDateTime::currentDateTime().msecsTo(VUpdateSettings::remindUntil()) > 60000) {
+        qCInfo(lcUpdate, "Update: not asked before %s, as the user wished",
+               qUtf8Printable(VUpdateSettings::remindUntil().toString(Qt::ISODate)));
         return 0;
+    }
 
     // Lets a test stand in a quick time-out for the long one a real network needs.
     bool bOk = false;

@@ -12,6 +12,7 @@
 #include "VCaptureInfo.h"
 #include "VCaptureResources.h"
 #include "VCommandLine.h"
+#include "VLogCapture.h"
 #include "VMessageDevice.h"
 #include "VOneShotCapture.h"
 #include "VSingleInstance.h"
@@ -81,6 +82,13 @@ int handedOver(bool delivered, const VCommandLine& commandLine, QTextStream& err
         return 0;
     err << Text::tr("the running instance did not answer") << Qt::endl;
     return 1;
+}
+
+// A command-line capture's exit code, told to the log on its way out.
+int oneShotEnded(int code)
+{
+    qCInfo(lcCapture, "Capture: the command-line capture ends with exit code %d", code);
+    return code;
 }
 
 // The raw arguments, read before any application object exists.
@@ -166,7 +174,9 @@ int runOneShot(int& argc, char* argv[], QTextStream& out, QTextStream& err)
     if (commandLine.action == VCommandLine::Action::ServeClipboard)
         return serveClipboard(commandLine.clipboardFile);
     VConfigCapture::instance();
-    return runOneShotCapture(commandLine, out, err);
+    qCInfo(lcCapture, "Capture: from the command line, under the toolkit (platform \"%s\")",
+           qUtf8Printable(QGuiApplication::platformName()));
+    return oneShotEnded(runOneShotCapture(commandLine, out, err));
 }
 
 } // namespace
@@ -209,6 +219,8 @@ int captureMain(int argc, char* argv[])
         err << VCommandLine::parse(rawArguments(argc, argv)).warnings();
         // An instance that died before it answered leaves its claim to this start.
         const bool delivered = handOver(instance, early);
+        qCInfo(lcCapture, "Start: another instance runs; the request %s",
+               delivered ? "went to it" : "did not reach it");
         if (delivered || !instance.claim())
             return handedOver(delivered, early, err);
     }
@@ -229,7 +241,8 @@ int captureMain(int argc, char* argv[])
             if (const auto pDesktop = VPlatform::openDirectDesktop()) {
                 QCoreApplication app(argc, argv);
                 translate();
-                return runOneShotCapture(early, *pDesktop, out, err);
+                qCInfo(lcCapture, "Capture: from the command line, without the toolkit's GUI");
+                return oneShotEnded(runOneShotCapture(early, *pDesktop, out, err));
             }
         }
         // The toolkit takes its own arguments out of what it is given: the interactive path
@@ -256,6 +269,6 @@ int captureMain(int argc, char* argv[])
     if (commandLine.action == VCommandLine::Action::ServeClipboard)
         return serveClipboard(commandLine.clipboardFile);
     if (commandLine.action == VCommandLine::Action::Capture && commandLine.isOneShot())
-        return runOneShotCapture(commandLine, out, err);
+        return oneShotEnded(runOneShotCapture(commandLine, out, err));
     return runInstance(app, commandLine, err);
 }

@@ -480,7 +480,9 @@ int runOneShotCapture(const VCommandLine& commandLine, VPlatformDirect& desktop,
     wait(commandLine.delayMs);
 
     const VPlatformRect monitor = monitorUnderPointer(desktop);
-    QImage image = wrapPlatformImage(desktop.backend().grabScreenImage(monitor));
+    // Without the toolkit's GUI, on a display connection of its own.
+    QImage image = grabThroughBackend(desktop.backend(),
+                                      QRect(monitor.x, monitor.y, monitor.width, monitor.height));
     if (image.isNull()) {
         err << Text::tr("the screen could not be grabbed") << Qt::endl;
         return 1;

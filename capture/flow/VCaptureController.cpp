@@ -6,6 +6,8 @@
 #include "grab/VScreenGrabLater.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
+#include "VCommandLine.h"
+#include "VLogCapture.h"
 #include "VVCapture.h"
 
 #include <QCursor>
@@ -20,14 +22,19 @@ VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObj
 
 void VCaptureController::startCapture(int mode, Target target)
 {
-    if (m_bRunning || m_bAbandoned || !m_pWindow)
+    const QByteArray name = VCommandLine::captureModeName(mode).toUtf8();
+    if (m_bRunning || m_bAbandoned || !m_pWindow) {
+        qCInfo(lcCapture, "Capture: %s asked while %s; ignored", name.constData(),
+               m_bRunning ? "another one runs" : "the program ends");
         return;
+    }
     m_mode = mode;
     m_target = target;
     // Where the pointer was when the user asked, not where it has gone by the grab.
     m_pPointerScreen = target == Target::PointerMonitor ? screenAt(QCursor::pos()) : nullptr;
     // A request still waiting for its tick is replaced, keeping the state it saved.
     if (m_timerId != 0) {
+        qCInfo(lcCapture, "Capture: %s asked, in place of the one waiting", name.constData());
         killTimer(m_timerId);
         m_timerId = startTimer(m_delay);
         return;
@@ -48,6 +55,9 @@ void VCaptureController::startCapture(int mode, Target target)
             m_delay = 500;
         }
     }
+    qCInfo(lcCapture, "Capture: %s asked, for the monitor %s; the grab follows in %d ms",
+           name.constData(),
+           target == Target::PointerMonitor ? "under the pointer" : "of the window", m_delay);
     m_timerId = startTimer(m_delay);
 }
 
@@ -94,6 +104,14 @@ QList<QScreen*> VCaptureController::screensToGrab() const
 
 void VCaptureController::onGrabbed(VScreenGrab grab, const QString& whyNot)
 {
+    if (!whyNot.isEmpty())
+        qCInfo(lcCapture, "Capture: no picture: %s", qUtf8Printable(whyNot));
+    else if (m_bAbandoned)
+        qCInfo(lcCapture, "Capture: the program ends; the picture is dropped");
+    else
+        qCInfo(lcCapture, "Capture: a %dx%d picture goes on to the %s follow-up",
+               grab.picture.width(), grab.picture.height(),
+               qUtf8Printable(VCommandLine::captureModeName(m_mode)));
     if (!m_bAbandoned && whyNot.isEmpty())
         m_followUp(m_mode, std::move(grab));
     VPlatform::backend().releaseGrabMemory();

@@ -5,6 +5,7 @@
 
 #include "foundation/VConfig.h"
 #include "VCaptureInfo.h"
+#include "VLogCapture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,5 +38,7 @@ void startUpdater()
     const VConfig* pConfig = VConfig::_instance();
     if (!hasUpdater() || !pConfig || !pConfig->isAutoUpdate())
         return;
-    QProcess::startDetached(updaterProgram(), updaterArguments());
+    const bool bStarted = QProcess::startDetached(updaterProgram(), updaterArguments());
+    qCInfo(lcCapture, "Start: the updater %s %s", qUtf8Printable(updaterProgram()),
+           bStarted ? "started" : "could not be started");
 }

@@ -3,10 +3,11 @@
 
 #include "VScreenGrab.h"
 
+#include "grab/VLogGrab.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
-#include <QDebug>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -59,18 +60,22 @@ QImage::Format imageFormat(VPlatformImage::Format format)
     return QImage::Format_Invalid;
 }
 
-// The backend's own grab of a screen, or null.
-QImage grabDevicePixels(const QRect& deviceRect)
+// WxH+X+Y, for the log.
+QByteArray loggedGeometry(const QRect& rect)
 {
-    VPlatformImage grabbed = VPlatform::backend().grabScreenImage(
+    return QString::asprintf("%dx%d%+d%+d", rect.width(), rect.height(), rect.x(), rect.y())
+        .toUtf8();
+}
+
+// The backend's own grab of an area, or null; why it did not share memory with the display
+// server goes to pWhyNotShared.
+QImage grabDevicePixels(VPlatformBackend& backend, const QRect& deviceRect,
+                        std::string* pWhyNotShared = nullptr)
+{
+    VPlatformImage grabbed = backend.grabScreenImage(
         {deviceRect.x(), deviceRect.y(), deviceRect.width(), deviceRect.height()});
-    if (grabbed.format != VPlatformImage::Format::None && !grabbed.whyNotShared.empty()) {
-        static bool bTold = false;
-        if (!bTold)
-            qInfo("Screen grab: no shared memory (%s), plain image requests instead",
-                  grabbed.whyNotShared.c_str());
-        bTold = true;
-    }
+    if (pWhyNotShared)
+        *pWhyNotShared = grabbed.whyNotShared;
     return wrapPlatformImage(std::move(grabbed));
 }
 
@@ -96,6 +101,24 @@ QImage grabThroughToolkit(const QList<QScreen*>& screens, const QRect& device)
 }
 
 } // namespace
+
+QImage grabThroughBackend(VPlatformBackend& backend, const QRect& deviceRect)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::string whyNotShared;
+    QImage picture = grabDevicePixels(backend, deviceRect, &whyNotShared);
+    if (picture.isNull())
+        qCInfo(lcGrab, "Screen grab: the %s backend grabs nothing itself", backend.name().c_str());
+    else if (whyNotShared.empty())
+        qCInfo(lcGrab, "Screen grab: %s by the %s backend through shared memory in %lld ms",
+               loggedGeometry(deviceRect).constData(), backend.name().c_str(), clock.elapsed());
+    else
+        qCInfo(lcGrab, "Screen grab: %s by the %s backend in plain requests (%s) in %lld ms",
+               loggedGeometry(deviceRect).constData(), backend.name().c_str(), whyNotShared.c_str(),
+               clock.elapsed());
+    return picture;
+}
 
 QImage wrapPlatformImage(VPlatformImage&& grabbed)
 {
@@ -141,9 +164,15 @@ VScreenGrab grabScreens(const QList<QScreen*>& screens)
     VScreenGrab grab = grabPlace(present);
     if (grab.deviceGeometry.isEmpty())
         return {};
-    grab.picture = grabDevicePixels(grab.deviceGeometry);
-    if (grab.picture.isNull())
+    grab.picture = grabThroughBackend(VPlatform::backend(), grab.deviceGeometry);
+    if (grab.picture.isNull()) {
+        QElapsedTimer clock;
+        clock.start();
         grab.picture = grabThroughToolkit(present, grab.deviceGeometry);
+        qCInfo(lcGrab, "Screen grab: %s by the toolkit's grab of %lld monitor(s) in %lld ms",
+               loggedGeometry(grab.deviceGeometry).constData(), qint64(present.size()),
+               clock.elapsed());
+    }
     grab.picture.setDevicePixelRatio(present.front()->devicePixelRatio());
     return grab;
 }
@@ -155,7 +184,8 @@ QImage grabDeviceArea(const QRect& deviceRect)
         if (!device.contains(deviceRect.center()))
             continue;
         const QRect area = deviceRect & device;
-        QImage picture = grabDevicePixels(area);
+        // Many of these a second in a scrolling capture: too many to log each.
+        QImage picture = grabDevicePixels(VPlatform::backend(), area);
         if (!picture.isNull())
             return picture;
         QImage screen = grabScreen(pScreen).picture;

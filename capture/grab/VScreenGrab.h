@@ -11,6 +11,7 @@
 
 class QScreen;
 class QWidget;
+class VPlatformBackend;
 struct VPlatformImage;
 
 struct VScreenGrab
@@ -33,6 +34,10 @@ VScreenGrab grabPlace(const QList<QScreen*>& screens);
 // An area of the desktop in device pixels, cut to the screen that holds its centre: only that
 // area where the backend can grab it, else cut from its screen's grab. Null off every screen.
 QImage grabDeviceArea(const QRect& deviceRect);
+
+// The backend's own grab of an area of one screen (device pixels); null where it grabs nothing
+// itself. How it went and its time go to talvik.grab.
+QImage grabThroughBackend(VPlatformBackend& backend, const QRect& deviceRect);
 
 // The backend's pixels as an image that owns them, without a copy; null for a picture with no
 // format (the backend grabs nothing itself).

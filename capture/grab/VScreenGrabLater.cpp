@@ -3,10 +3,12 @@
 
 #include "grab/VScreenGrabLater.h"
 
+#include "grab/VLogGrab.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QScreen>
 
@@ -69,14 +71,23 @@ void grabScreenLater(const QList<QScreen*>& screens, QObject* pContext, ScreenGr
     QList<QPointer<QScreen>> watched;
     for (QScreen* pScreen : screens)
         watched << pScreen;
+    QElapsedTimer clock;
+    clock.start();
     backend.requestDesktopGrab(
-        [context, watched, done = std::move(done)](VPlatformDesktopGrab answer) {
+        [context, watched, clock, done = std::move(done)](VPlatformDesktopGrab answer) {
             if (!context)
                 return;
             if (answer.end != VPlatformDesktopGrab::End::Taken) {
-                done({}, whyNot(answer));
+                const QString why = whyNot(answer);
+                qCInfo(lcGrab,
+                       "Screen grab: the desktop's screenshot service gave no picture "
+                       "after %lld ms: %s",
+                       clock.elapsed(), qUtf8Printable(why));
+                done({}, why);
                 return;
             }
+            qCInfo(lcGrab, "Screen grab: %dx%d by the desktop's screenshot service in %lld ms",
+                   answer.image.width, answer.image.height, clock.elapsed());
             QImage desktop = wrapPlatformImage(std::move(answer.image));
             QList<QScreen*> present;
             for (const QPointer<QScreen>& pScreen : watched) {

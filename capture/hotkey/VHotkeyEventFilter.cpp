@@ -4,6 +4,7 @@
 #include "hotkey/VHotkeyEventFilter.h"
 
 #include "hotkey/VHotkeys.h"
+#include "hotkey/VLogHotkey.h"
 #include "platform/VPlatformBackend.h"
 
 #include <QByteArray>
@@ -21,6 +22,7 @@ bool VHotkeyEventFilter::nativeEventFilter(const QByteArray& eventType, void* me
         return false; // not a hotkey, or not one of the capture modes'
     if (result)
         *result = 0;
+    qCInfo(lcHotkey, "Hotkey of mode %d pressed", id - kHotkeyIdBase);
     if (m_onHotkey)
         m_onHotkey(id - kHotkeyIdBase);
     return true;

@@ -6,6 +6,7 @@
 #include "config/VConfigCapture.h"
 #include "foundation/VHotkey.h"
 #include "hotkey/VHotkeyTable.h"
+#include "hotkey/VLogHotkey.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
 
@@ -31,8 +32,12 @@ struct Text
 bool install(int mode, const VHotkey& hotkey)
 {
     const int key = hotkey.key();
-    return hotkeyBackend().registerHotkey(hotkeyId(mode), VHotkeyTable::modifierFlags(key),
-                                          VHotkeyTable::virtualKey(key));
+    const bool bInstalled = hotkeyBackend().registerHotkey(
+        hotkeyId(mode), VHotkeyTable::modifierFlags(key), VHotkeyTable::virtualKey(key));
+    qCInfo(lcHotkey, "Hotkey %s of mode %d: %s by the %s backend",
+           qUtf8Printable(hotkey.toString()), mode, bInstalled ? "granted" : "refused",
+           hotkeyBackend().name().c_str());
+    return bInstalled;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "VBmpWriter.h"
 #include "VFileNameTemplate.h"
 #include "VJpegWriter.h"
+#include "VLogOutput.h"
 #include "VPngWriter.h"
 #include "VVCapture.h"
 
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,9 +53,17 @@ namespace {
 
 bool fail(QString* pError, const QString& reason)
 {
+    qCInfo(lcOutput, "Output: not written: %s", qUtf8Printable(reason));
     if (pError)
         *pError = reason;
     return false;
+}
+
+void logWritten(const QString& where, const QByteArray& format, const QImage& image,
+                const QElapsedTimer& clock)
+{
+    qCInfo(lcOutput, "Output: %s written, %dx%d as %s, in %lld ms", qUtf8Printable(where),
+           image.width(), image.height(), format.constData(), clock.elapsed());
 }
 
 // PNG and BMP follow the file's own suffix when Qt can write it, else the chosen format.
@@ -139,6 +149,8 @@ bool encodeInto(QFileDevice& file, const QImage& image, const QByteArray& format
 bool writeFile(const QImage& image, const QString& path, const QByteArray& format, int targetFormat,
                unsigned int quality, QString* pError)
 {
+    QElapsedTimer clock;
+    clock.start();
     if (const QString reason = unwritableReason(image, targetFormat, path); !reason.isEmpty())
         return fail(pError, reason);
     // Through a link, the file it points to is replaced, keeping its owner and permissions.
@@ -153,6 +165,7 @@ bool writeFile(const QImage& image, const QString& path, const QByteArray& forma
     }
     if (!file.commit())
         return fail(pError, cannotWrite(path, file.errorString()));
+    logWritten(path, format, image, clock);
     return true;
 }
 
@@ -174,6 +187,8 @@ bool writeImageFileAs(const QImage& image, const QString& path, int targetFormat
 bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned int quality,
                                 QString* pError)
 {
+    QElapsedTimer clock;
+    clock.start();
     const QString name = QStringLiteral("-");
     if (const QString reason = unwritableReason(image, targetFormat, name); !reason.isEmpty())
         return fail(pError, reason);
@@ -183,10 +198,11 @@ bool writeImageToStandardOutput(const QImage& image, int targetFormat, unsigned 
     if (!out.open(VPlatform::binaryStandardOutput(), QIODevice::WriteOnly,
                   QFileDevice::DontCloseHandle))
         return fail(pError, cannotWrite(name, out.errorString()));
-    if (!encodeInto(out, image, writerFormat(QString(), targetFormat), targetFormat, quality,
-                    &reason))
+    const QByteArray format = writerFormat(QString(), targetFormat);
+    if (!encodeInto(out, image, format, targetFormat, quality, &reason))
         return fail(pError,
                     cannotWrite(QCoreApplication::translate("VOutput", "standard output"), reason));
+    logWritten(QStringLiteral("standard output"), format, image, clock);
     return true;
 }
 
@@ -219,6 +235,8 @@ QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, in
 {
     // Another capture may take the free name between our look and our naming: the finished
     // file takes a name only where nothing is, else the next one.
+    QElapsedTimer clock;
+    clock.start();
     std::optional<VPlatform::VPendingFile> pending;
     constexpr int kAttempts = 1000;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -240,8 +258,10 @@ QString writeAutomaticImageFile(const QImage& image, const QDateTime& moment, in
         }
         switch (pending->placeAs(path)) {
         case VPlatform::VPendingFile::Placement::Placed:
+            logWritten(path, writerFormat(path, targetFormat), image, clock);
             return path;
         case VPlatform::VPendingFile::Placement::NameTaken:
+            qCDebug(lcOutput, "Output: %s is taken, the next name is tried", qUtf8Printable(path));
             continue;
         case VPlatform::VPendingFile::Placement::Failed:
             fail(pError, cannotWrite(path, pending->errorString()));
@@ -301,18 +321,23 @@ bool outputImage(const QImage& image, int target, bool alwaysAskName, QString* p
         return false;
     if (target == VV::OutputClipboard) {
         QApplication::clipboard()->setImage(image, QClipboard::Clipboard);
+        qCInfo(lcOutput, "Output: %dx%d to the clipboard", image.width(), image.height());
         return true;
     }
-    if (target != VV::OutputFile)
+    if (target != VV::OutputFile) {
+        qCInfo(lcOutput, "Output: not written: unknown target %d", target);
         return false;
+    }
     const VConfigCapture* pConfig = VConfigCapture::instance();
     const int format = pConfig->targetFormat();
     QString path;
     QString error;
     if (asksForName(alwaysAskName)) {
         path = askFileName();
-        if (path.isEmpty())
+        if (path.isEmpty()) {
+            qCInfo(lcOutput, "Output: no file name given, nothing written");
             return false;
+        }
         // A name the user typed with a known suffix is written in that format.
         const auto fromSuffix = targetFormatFromSuffix(QFileInfo(path).suffix());
         if (!writeImageFile(image, path, fromSuffix ? *fromSuffix : format, pConfig->jpgQuality(),

@@ -4,15 +4,16 @@
 #include "platform/VPlatformFactory.h"
 
 #include "platform/null/VPlatformBackendNull.h"
+#include "platform/VLogPlatform.h"
 #include "platform/VPlatformBackend.h"
 
 #include <QGuiApplication>
-#include <QLoggingCategory>
 
 namespace {
-// Quiet unless asked for (QT_LOGGING_RULES="talvik.platform.info=true"): a script's standard
-// error holds only what went wrong.
-Q_LOGGING_CATEGORY(lcPlatform, "talvik.platform", QtWarningMsg)
+const char* yesNo(bool b)
+{
+    return b ? "yes" : "no";
+}
 } // namespace
 
 namespace VPlatform {
@@ -24,10 +25,19 @@ VPlatformBackend& backend()
     static VPlatformBackend* const pBackend = [] {
         const std::string platform = QGuiApplication::platformName().toStdString();
         std::unique_ptr<VPlatformBackend> chosen = createNativeBackend(platform);
+        const bool bNative = bool(chosen);
         if (!chosen)
             chosen = std::make_unique<VPlatformBackendNull>();
-        qCInfo(lcPlatform, "Platform layer: %s backend (toolkit platform \"%s\")",
-               chosen->name().c_str(), platform.c_str());
+        // Quiet unless asked for: a script's standard error holds only what went wrong.
+        qCInfo(lcPlatform, "Platform layer: %s backend (toolkit platform \"%s\"%s)",
+               chosen->name().c_str(), platform.c_str(),
+               bNative ? "" : ", which no native backend serves");
+        qCInfo(lcPlatform,
+               "Platform layer can: window tree %s, cursor image %s, key grabs %s, scrolling "
+               "other windows %s, grabs only through a desktop service %s",
+               yesNo(chosen->hasWindowTree()), yesNo(chosen->hasCursorImage()),
+               yesNo(chosen->hasKeyGrabs()), yesNo(chosen->canScrollWindows()),
+               yesNo(chosen->grabsThroughService()));
         return chosen.release();
     }();
     return *pBackend;

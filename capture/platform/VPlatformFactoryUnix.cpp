@@ -3,6 +3,7 @@
 
 #include "platform/VPlatformFactory.h"
 
+#include "platform/VLogPlatform.h"
 #include "platform/wayland/VPlatformBackendWayland.h"
 #include "platform/x11/VPlatformBackendX11.h"
 
@@ -18,8 +19,10 @@ std::unique_ptr<VPlatformBackend> createNativeBackend(const std::string& toolkit
         return nullptr;
     const auto* pX11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!pX11 || !pX11->connection())
+    if (!pX11 || !pX11->connection()) {
+        qCInfo(lcPlatform, "Platform layer: the toolkit runs on X11 but shares no connection");
         return nullptr;
+    }
     return std::make_unique<VPlatformBackendX11>(pX11->connection());
 }
 

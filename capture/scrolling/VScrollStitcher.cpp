@@ -3,10 +3,31 @@
 
 #include "VScrollStitcher.h"
 
+#include "VLogScroll.h"
 #include "VShiftSearch.h"
 
 #include <algorithm>
 #include <utility>
+
+namespace {
+
+// A step that found no shift to check, with why, for talvik.scroll.
+VScrollStitcher::Step loggedStep(VScrollStitcher::Step step, const char* why)
+{
+    qCDebug(lcScroll, "Scroll match: %s, %s",
+            step == VScrollStitcher::Step::Unmoved ? "unmoved" : "uncertain", why);
+    return step;
+}
+
+// A step whose shift was checked: how far, and how well the band's rows agree there.
+void logShift(const VShift& shift, const QRect& band)
+{
+    qCDebug(lcScroll, "Scroll match: %s %d rows, %d of %d rows compared disagree, band %dx%d%+d%+d",
+            shift.bCertain ? "moved" : "uncertain, the best fit", shift.rows, shift.disagreeing,
+            shift.compared, band.width(), band.height(), band.x(), band.y());
+}
+
+} // namespace
 
 VScrollStitcher::VScrollStitcher(QImage first, qint64 rowLimit)
     : m_last(std::move(first)), m_rowLimit(std::max<qint64>(1, rowLimit))
@@ -15,12 +36,14 @@ VScrollStitcher::VScrollStitcher(QImage first, qint64 rowLimit)
 
 VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
 {
-    if (m_bFull || next.size() != m_last.size())
-        return Step::Uncertain;
+    if (m_bFull)
+        return loggedStep(Step::Uncertain, "the picture is full");
+    if (next.size() != m_last.size())
+        return loggedStep(Step::Uncertain, "the window changed its size");
     if (m_band.isEmpty())
         return firstStep(next);
     if (differingRows(m_last, next, m_last.rect()) == 0)
-        return Step::Unmoved;
+        return loggedStep(Step::Unmoved, "the window is unchanged");
     // The columns come from this step: the page may have grown wider than it was at the
     // first, and columns left out once (a scroll bar's, or text that happened to fit both
     // ways) must not stay out, or the band narrows step by step until its rows repeat. The
@@ -37,9 +60,12 @@ VScrollStitcher::Step VScrollStitcher::add(const QImage& next)
         voted = m_lastShift;
     // Unmoved, or without a single row to tell: the end when only a caret or the like changed.
     if (voted <= 0)
-        return standsStill(m_last, next, m_band) ? Step::Unmoved : Step::Uncertain;
+        return standsStill(m_last, next, m_band)
+                   ? loggedStep(Step::Unmoved, "only a small part changed")
+                   : loggedStep(Step::Uncertain, "no shift has the votes");
     const QRect band = bRepeating ? m_band : movingColumns(m_last, next, wide, voted);
     const VShift shift = checkShift(m_last, next, band, voted);
+    logShift(shift, band);
     if (!shift.bCertain)
         return Step::Uncertain;
     m_band = band;
@@ -52,15 +78,18 @@ VScrollStitcher::Step VScrollStitcher::firstStep(const QImage& next)
 {
     const QRect changed = changedBand(m_last, next);
     if (changed.isEmpty())
-        return Step::Unmoved;
+        return loggedStep(Step::Unmoved, "the window is unchanged");
     // Scroll bars in the changed columns follow the page no more than fixed parts do.
     const int rough = votedShift(shiftVotes(m_last, next, changed), -1);
     if (rough < 0)
-        return Step::Uncertain;
+        return loggedStep(Step::Uncertain, "no shift has the votes");
     if (rough == 0)
-        return standsStill(m_last, next, changed) ? Step::Unmoved : Step::Uncertain;
+        return standsStill(m_last, next, changed)
+                   ? loggedStep(Step::Unmoved, "only a small part changed")
+                   : loggedStep(Step::Uncertain, "no shift has the votes");
     QRect band = movingColumns(m_last, next, changed, rough);
     const VShift shift = checkShift(m_last, next, band, rough);
+    logShift(shift, band);
     if (!shift.bCertain)
         return Step::Uncertain;
     // A fixed header drawn anew stays with the fixed top: in the band it would hide the page

@@ -6,6 +6,7 @@
 #include "grab/VScreenGrab.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
+#include "scrolling/VLogScroll.h"
 #include "scrolling/VScrollStitcher.h"
 #include "scrolling/VShiftSearch.h"
 #include "VScrollProgress.h"
@@ -30,6 +31,9 @@ public:
     explicit VEscapeFilter(std::function<void()> onEscape) : m_onEscape(std::move(onEscape))
     {
         m_bGrabbed = VPlatform::backend().registerHotkey(kEscapeHotkeyId, 0, kVirtualKeyEscape);
+        if (!m_bGrabbed)
+            qCInfo(lcScroll,
+                   "Scrolling capture: Escape could not be grabbed, it will not stop the capture");
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
     ~VEscapeFilter() override
@@ -51,6 +55,25 @@ private:
     std::function<void()> m_onEscape;
     bool m_bGrabbed = false;
 };
+
+const char* endName(VScrollingCapture::End end)
+{
+    switch (end) {
+    case VScrollingCapture::End::Finished:
+        return "the page's end";
+    case VScrollingCapture::End::ContentChanged:
+        return "no certain shift, the part so far kept";
+    case VScrollingCapture::End::GaveUp:
+        return "no certain shift, nothing kept";
+    case VScrollingCapture::End::HeightLimit:
+        return "the size limit";
+    case VScrollingCapture::End::Stopped:
+        return "Escape";
+    case VScrollingCapture::End::Unavailable:
+        break;
+    }
+    return "no scrolling";
+}
 
 // Shows the pointer again however the capture ends.
 struct VHiddenPointer
@@ -121,28 +144,46 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
     m_end = End::Finished;
     VPlatformBackend& backend = VPlatform::backend();
     if (!backend.canScrollWindows() || deviceRect.isEmpty()) {
+        qCInfo(lcScroll, "Scrolling capture: %s",
+               deviceRect.isEmpty() ? "the window has no area"
+                                    : "the desktop does not let us scroll another window");
         m_end = End::Unavailable;
         return QImage();
     }
+    QElapsedTimer clock;
+    clock.start();
     const VEscapeFilter escape([this] { onEscape(); });
     QPoint wheel = deviceRect.contains(m_wheelPoint) ? m_wheelPoint : deviceRect.center();
+    qCInfo(lcScroll,
+           "Scrolling capture: window %dx%d%+d%+d, wheel at %d,%d, %d notches a step, each "
+           "waiting %s%d ms",
+           deviceRect.width(), deviceRect.height(), deviceRect.x(), deviceRect.y(), wheel.x(),
+           wheel.y(), kNotchesPerStep, m_bFixedPause ? "" : "at most ", m_stepPauseMs);
     backend.raiseWindow(backend.windowAt(wheel.x(), wheel.y()));
     backend.movePointer(wheel.x(), wheel.y());
     const VHiddenPointer hidden;
     VScrollProgress progress(deviceRect);
 
     if (!pause(m_settleMs, true)) {
+        qCInfo(lcScroll, "Scrolling capture: stopped with Escape before the first step");
         m_end = End::Stopped;
         return QImage();
     }
     QImage shown = grabArea(deviceRect);
     if (shown.isNull()) {
+        qCInfo(lcScroll, "Scrolling capture: the window could not be grabbed");
         m_end = End::Unavailable;
         return QImage();
     }
     const qint64 rowLimit = qMin<qint64>(m_rowLimit, kMaxPixels / qMax(1, shown.width()));
     VScrollStitcher stitcher(shown, rowLimit);
     bool bWheelPlaced = false;
+    int steps = 0;
+    const auto ended = [&](End end) {
+        m_end = end;
+        qCInfo(lcScroll, "Scrolling capture ended at %s after %d steps: %lld rows in %lld ms",
+               endName(end), steps, stitcher.rows(), clock.elapsed());
+    };
     for (;;) {
         progress.setRows(stitcher.rows());
         // The picked point may be on a scroll bar, which moves the page by other amounts.
@@ -155,30 +196,33 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
             bWheelPlaced = true;
         }
         backend.turnWheel(wheel.x(), wheel.y(), kNotchesPerStep);
+        ++steps;
         // Escape meanwhile still takes in what this step shows, then stops.
+        const qint64 turned = clock.elapsed();
         shown = settledGrab(deviceRect, shown);
+        qCDebug(lcScroll, "Scroll step %d: the wheel at %d,%d, grabbed after %lld ms", steps,
+                wheel.x(), wheel.y(), clock.elapsed() - turned);
         VScrollStitcher::Step step = stitcher.add(shown);
         // The page may still have been moving, or an end reached too early to tell.
         for (int retry = 0; retry < 1 && step != VScrollStitcher::Step::Moved; ++retry) {
+            qCDebug(lcScroll, "Scroll step %d: once more after %d ms", steps, m_stepPauseMs);
             pause(m_stepPauseMs, false);
             shown = grabArea(deviceRect);
             step = stitcher.add(shown);
         }
         if (step == VScrollStitcher::Step::Uncertain) {
             if (m_bStopped) {
-                m_end = End::Stopped;
+                ended(End::Stopped);
                 break;
             }
             const bool keep = !m_keepChangedContent || m_keepChangedContent();
-            m_end = keep ? End::ContentChanged : End::GaveUp;
+            ended(keep ? End::ContentChanged : End::GaveUp);
             if (!keep)
                 return QImage();
             break;
         }
         if (step == VScrollStitcher::Step::Unmoved || m_bStopped || stitcher.isFull()) {
-            m_end = stitcher.isFull() ? End::HeightLimit
-                    : m_bStopped      ? End::Stopped
-                                      : End::Finished;
+            ended(stitcher.isFull() ? End::HeightLimit : m_bStopped ? End::Stopped : End::Finished);
             break;
         }
     }
