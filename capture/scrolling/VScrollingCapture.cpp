@@ -197,8 +197,8 @@ QImage VScrollingCapture::capture(const QRect& deviceRect)
         }
         backend.turnWheel(wheel.x(), wheel.y(), kNotchesPerStep);
         ++steps;
-        // Escape meanwhile still takes in what this step shows, then stops.
         const qint64 turned = clock.elapsed();
+        // Escape meanwhile still takes in what this step shows, then stops.
         shown = settledGrab(deviceRect, shown);
         qCDebug(lcScroll, "Scroll step %d: the wheel at %d,%d, grabbed after %lld ms", steps,
                 wheel.x(), wheel.y(), clock.elapsed() - turned);

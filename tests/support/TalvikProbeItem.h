@@ -5,6 +5,7 @@
 
 #include "graphics/VGraphicsItem.h"
 #include "graphics/VGraphicsItemChangeNotifier.h"
+#include "graphics/VGraphicsItemCopy.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -53,11 +54,7 @@ public:
 
     bool copy(const VGraphicsItem* other) override
     {
-        VGraphicsItemChangeNotifier notifier(this);
-        if (!VGraphicsItem::copy(other))
-            return false;
-        m_rect = static_cast<const ProbeItem*>(other)->m_rect;
-        return true;
+        return copyItem<VGraphicsItem>(this, other, &ProbeItem::m_rect);
     }
 
 protected:
