@@ -23,7 +23,7 @@ constexpr std::uint32_t kKeysymNumLock = 0xff7f;
 constexpr std::uint32_t kKeysymF1 = 0xffbe;
 constexpr unsigned kVirtualKeyF1 = 0x70;
 constexpr unsigned kVirtualKeyF35 = kVirtualKeyF1 + 34;
-constexpr std::uint16_t kModifierBits = 0xff; // state bits above these are pointer buttons
+constexpr std::uint16_t kX11StateModifierBits = 0xff; // state bits above these are pointer buttons
 
 struct KeySymbolsDeleter
 {
@@ -273,7 +273,7 @@ int VPlatformBackendX11::hotkeyFromNativeEvent(const char* eventType, void* mess
         return -1;
     for (const auto& [id, grab] : m_grabs) {
         const std::uint16_t state =
-            pPress->state & kModifierBits & ~(XCB_MOD_MASK_LOCK | grab.numLock);
+            pPress->state & kX11StateModifierBits & ~(XCB_MOD_MASK_LOCK | grab.numLock);
         if (state == grab.modifiers && std::find(grab.keycodes.begin(), grab.keycodes.end(),
                                                  pPress->detail) != grab.keycodes.end())
             return id;
