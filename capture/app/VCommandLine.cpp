@@ -395,12 +395,6 @@ int VCommandLine::captureModeIndex(const QString& mode)
     return int(kCaptureModes.indexOf(mode));
 }
 
-QString VCommandLine::captureModeName(int mode)
-{
-    return mode >= 0 && mode < kCaptureModes.size() ? kCaptureModes.at(mode)
-                                                    : QStringLiteral("mode %1").arg(mode);
-}
-
 bool VCommandLine::asksForTextOnly(int argc, char* argv[])
 {
     static const char* const textOptions[] = {"-h",         "--help", "-?",

@@ -61,8 +61,6 @@ struct VCommandLine
 
     // 0 region, 1 window, 2 scrolling, 3 full screen; -1 for any other word.
     static int captureModeIndex(const QString& mode);
-    // The word for a mode index, as --capture takes it; "mode N" for any other number.
-    static QString captureModeName(int mode);
 
     // arguments includes the program path, as QCoreApplication::arguments() does.
     static VCommandLine parse(const QStringList& arguments);

@@ -6,7 +6,7 @@
 #include "grab/VScreenGrabLater.h"
 #include "platform/VPlatformBackend.h"
 #include "platform/VPlatformFactory.h"
-#include "VCommandLine.h"
+#include "VCaptureModes.h"
 #include "VLogCapture.h"
 #include "VVCapture.h"
 
@@ -15,6 +15,15 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+namespace {
+// In English, as the logs are.
+QByteArray modeName(int mode)
+{
+    const VCaptureModes::Row* pRow = VCaptureModes::find(mode);
+    return pRow ? QByteArray(pRow->shortName) : "mode " + QByteArray::number(mode);
+}
+} // namespace
+
 VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObject* pParent)
     : QObject(pParent), m_pWindow(pWindow), m_followUp(std::move(followUp))
 {
@@ -22,7 +31,7 @@ VCaptureController::VCaptureController(QWidget* pWindow, FollowUp followUp, QObj
 
 void VCaptureController::startCapture(int mode, Target target)
 {
-    const QByteArray name = VCommandLine::captureModeName(mode).toUtf8();
+    const QByteArray name = modeName(mode);
     if (m_bRunning || m_bAbandoned || !m_pWindow) {
         qCInfo(lcCapture, "Capture: %s asked while %s; ignored", name.constData(),
                m_bRunning ? "another one runs" : "the program ends");
@@ -110,8 +119,7 @@ void VCaptureController::onGrabbed(VScreenGrab grab, const QString& whyNot)
         qCInfo(lcCapture, "Capture: the program ends; the picture is dropped");
     else
         qCInfo(lcCapture, "Capture: a %dx%d picture goes on to the %s follow-up",
-               grab.picture.width(), grab.picture.height(),
-               qUtf8Printable(VCommandLine::captureModeName(m_mode)));
+               grab.picture.width(), grab.picture.height(), modeName(m_mode).constData());
     if (!m_bAbandoned && whyNot.isEmpty())
         m_followUp(m_mode, std::move(grab));
     VPlatform::backend().releaseGrabMemory();
