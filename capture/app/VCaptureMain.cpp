@@ -5,6 +5,7 @@
 
 #include "config/VConfigCapture.h"
 #include "dialogs/VMainDialog.h"
+#include "flow/VUpdaterLauncher.h"
 #include "hotkey/VHotkeyEventFilter.h"
 #include "platform/VPlatformDirect.h"
 #include "platform/VPlatformDisplay.h"
@@ -17,7 +18,6 @@
 #include "VOneShotCapture.h"
 #include "VSingleInstance.h"
 #include "VTranslationLoader.h"
-#include "flow/VUpdaterLauncher.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

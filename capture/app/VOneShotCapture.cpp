@@ -12,10 +12,10 @@
 #include "overlay/VFullScreenSelector.h"
 #include "platform/VPlatformDirect.h"
 #include "platform/VPlatformFactory.h"
+#include "scrolling/VScrollingCapture.h"
 #include "VApplication.h"
 #include "VCaptureInfo.h"
 #include "VCommandLine.h"
-#include "scrolling/VScrollingCapture.h"
 #include "VSingleInstance.h"
 
 #include <QClipboard>

@@ -4,8 +4,8 @@
 #include "VCaptureFollowUp.h"
 
 #include "config/VConfigCapture.h"
-#include "output/VDialogPromptTarget.h"
 #include "grab/VWindowNode.h"
+#include "output/VDialogPromptTarget.h"
 #include "overlay/VFullScreenSelector.h"
 #include "VVCapture.h"
 

@@ -3,8 +3,8 @@
 
 #include "VGraphicsItemEllipse.h"
 
-#include "foundation/VUtility.h"
 #include "foundation/VRestorePainter.h"
+#include "foundation/VUtility.h"
 #include "VHitBand.h"
 
 #include <QPainter>

@@ -3,8 +3,8 @@
 
 #include "VGraphicsItemImage.h"
 
-#include "foundation/VUtility.h"
 #include "foundation/VRestorePainter.h"
+#include "foundation/VUtility.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsItemCopy.h"
 

@@ -4,8 +4,8 @@
 #include "VGraphicsItemRectangle.h"
 
 #include "data/VDataConvert.h"
-#include "foundation/VUtility.h"
 #include "foundation/VRestorePainter.h"
+#include "foundation/VUtility.h"
 #include "VGraphicsItemChangeNotifier.h"
 #include "VGraphicsItemCopy.h"
 #include "VHitBand.h"

@@ -3,12 +3,12 @@
 
 #include "VCursor.h"
 
+#include "foundation/VPainterAntiScale.h"
+#include "foundation/VRestorePainter.h"
 #include "foundation/VUtility.h"
 #include "graphics/VGraphicsScene.h"
 #include "VCursorGraphicsCross.h"
 #include "VGrip.h"
-#include "foundation/VPainterAntiScale.h"
-#include "foundation/VRestorePainter.h"
 #include "widgets/VGraphicsView.h"
 
 #include <QApplication>
