@@ -5,6 +5,7 @@
 
 #include "grab/VWindowNode.h"
 #include "output/VDelivery.h"
+#include "VOverlayOutput.h"
 
 #include <QDialog>
 #include <QImage>
@@ -58,7 +59,7 @@ public:
 
     // Save hands the picture to this instead of asking for a name: a capture the command line
     // asked for, which knows its target. False with the reason keeps the overlay open.
-    using SaveTarget = std::function<bool(const QImage& picture, QString* pError)>;
+    using SaveTarget = VOverlayOutput::SaveTarget;
     void setSaveTarget(SaveTarget save) { m_saveTarget = std::move(save); }
 
 public slots:
