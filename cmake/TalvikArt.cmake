@@ -18,11 +18,22 @@
 # is the single rendering step, for pictures outside a resource (the desktop icons).
 include_guard(GLOBAL)
 
-if(NOT TARGET talvik_svg2png)
+# A cross build cannot run what it builds, so it renders with the host's tool (scripts/windows-build
+# passes the one of the host build).
+if(CMAKE_CROSSCOMPILING)
+    set(TALVIK_HOST_SVG2PNG "" CACHE FILEPATH "The host build's talvik_svg2png")
+    if(NOT EXISTS "${TALVIK_HOST_SVG2PNG}")
+        message(FATAL_ERROR "A cross build needs TALVIK_HOST_SVG2PNG, the host's talvik_svg2png")
+    endif()
+elseif(NOT TARGET talvik_svg2png)
     add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
 endif()
 
 function(talvik_render_svg svg)
+    set(renderer talvik_svg2png)
+    if(CMAKE_CROSSCOMPILING)
+        set(renderer ${TALVIK_HOST_SVG2PNG})
+    endif()
     set(outputs)
     foreach(request IN LISTS ARGN)
         string(REGEX REPLACE "^[0-9]+=" "" out "${request}")
@@ -34,8 +45,8 @@ function(talvik_render_svg svg)
     file(RELATIVE_PATH shown ${PROJECT_SOURCE_DIR} ${svg})
     add_custom_command(
         OUTPUT ${outputs}
-        COMMAND talvik_svg2png ${svg} ${ARGN}
-        DEPENDS ${svg} talvik_svg2png
+        COMMAND ${renderer} ${svg} ${ARGN}
+        DEPENDS ${svg} ${renderer}
         COMMENT "Rendering ${shown}"
         VERBATIM)
 endfunction()

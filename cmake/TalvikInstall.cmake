@@ -7,9 +7,15 @@
 include(GNUInstallDirs)
 include(${PROJECT_SOURCE_DIR}/cmake/TalvikArt.cmake)
 
+if(WIN32)
+    include(${PROJECT_SOURCE_DIR}/cmake/TalvikInstallWindows.cmake)
+    return()
+endif()
+
 set(TALVIK_APP_ID example.morvane.TalvikCapture)
 set(TALVIK_INSTALL_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/talvikcapture)
 set(TALVIK_INSTALL_HELPERDIR ${CMAKE_INSTALL_LIBEXECDIR}/talvikcapture)
+set(TALVIK_INSTALL_TRANSLATIONSDIR ${CMAKE_INSTALL_DATADIR}/talvikcapture/translations)
 
 # The programs find the library relative to themselves, so any prefix (or DESTDIR) works.
 function(talvik_runpath target from)

@@ -11,6 +11,10 @@
 #include <QHash>
 #include <QUuid>
 
+class VGlobalResource;
+// Instantiated once, inside the library.
+extern template class TALVIKCORE_EXPORT VSingleton<VGlobalResource>;
+
 // The process-wide table from id to named image; turns a stored id back into its picture.
 class TALVIKCORE_EXPORT VGlobalResource : public VSingleton<VGlobalResource>
 {
@@ -32,5 +36,3 @@ private:
     // Not owned: each image adds and removes itself.
     QHash<QUuid, VNamedImage*> m_images;
 };
-
-extern template class VSingleton<VGlobalResource>;

@@ -13,9 +13,11 @@ class VSingletonRepository;
 // T befriends VSingleton<T> when its constructor is not public.
 //
 // A singleton used on both sides of the shared library must be instantiated once inside it
-// (an extern template declaration beside the class), or each module gets its own instance.
+// (an exported extern template declaration beside the class), or each module gets its own
+// instance. The template itself is not exported: on Windows that would import every
+// instantiation, also those of the programs' own singletons, from the library.
 template <typename T>
-class TALVIKCORE_EXPORT VSingleton : public VSingletonBase
+class VSingleton : public VSingletonBase
 {
 public:
     static T* instance();

@@ -11,6 +11,10 @@
 
 struct QMetaObject;
 
+class VGripFactoryManager;
+// Instantiated once, inside the library.
+extern template class TALVIKCORE_EXPORT VSingleton<VGripFactoryManager>;
+
 // The grip factories of every item class, found for a class and its bases.
 class TALVIKCORE_EXPORT VGripFactoryManager : public VSingleton<VGripFactoryManager>
 {
@@ -29,5 +33,3 @@ private:
 
     VExtensionManager m_extensions;
 };
-
-extern template class VSingleton<VGripFactoryManager>;

@@ -17,7 +17,7 @@ TALVIK_PACKAGES=(
     libxcb-randr0-dev
     libbenchmark-dev
     xvfb xauth xdotool trayer procps openbox x11-apps x11-xserver-utils xclip
-    g++-mingw-w64-x86-64-posix wine64 doctest-dev
+    g++-mingw-w64-x86-64-posix wine64 doctest-dev nsis
     sway grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland dbus-daemon dbus-bin libglib2.0-bin fuse3
     scdoc desktop-file-utils appstream lintian dpkg-dev file man-db reuse
@@ -57,10 +57,14 @@ talvik_ensure_packages() {
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-talvik_build() {
-    talvik_log "configuring and building in $TALVIK_BUILD"
+talvik_configure() {
     cmake -S "$TALVIK_ROOT" -B "$TALVIK_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTALVIK_WERROR=ON >/dev/null
+}
+
+talvik_build() {
+    talvik_log "configuring and building in $TALVIK_BUILD"
+    talvik_configure
     cmake --build "$TALVIK_BUILD" --parallel "$(nproc)"
 }
 

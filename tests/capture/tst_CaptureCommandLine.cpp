@@ -3,6 +3,7 @@
 
 #include "TalvikCaptureSettings.h"
 #include "TalvikDesktop.h"
+#include "TalvikPatterns.h"
 #include "TalvikTest.h"
 
 #include <QElapsedTimer>
@@ -123,32 +124,6 @@ protected:
         painter.fillRect(0, h / 2, w / 2, h - h / 2, QColor(0, 0, 255));
         painter.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, QColor(255, 255, 0));
         painter.fillRect(w / 2 - 50, h / 2 - 50, 100, 100, Qt::white);
-    }
-};
-
-// A window no two places of which look alike: each pixel's colour tells its position.
-class PositionPattern : public QWidget
-{
-public:
-    explicit PositionPattern(const QRect& geometry)
-        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
-    {
-        setGeometry(geometry);
-    }
-
-    static QRgb expectedAt(const QPoint& p)
-    {
-        return qRgb(p.x() % 256, p.y() % 256, p.x() / 256 * 60);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QImage image(size(), QImage::Format_RGB32);
-        for (int y = 0; y < height(); ++y)
-            for (int x = 0; x < width(); ++x)
-                image.setPixel(x, y, expectedAt(QPoint(x, y)));
-        QPainter(this).drawImage(0, 0, image);
     }
 };
 
@@ -653,7 +628,7 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
                                       : m_dir.filePath(QStringLiteral("across.png"));
     const auto restoreMonitors = qScopeGuard(&removeTwoMonitors);
     QVERIFY(addTwoMonitors(m_screen));
-    PositionPattern window(QRect(420, 300, 606, 300));
+    TalvikTest::PositionPattern window(QRect(420, 300, 606, 300));
     window.show();
     // On the wallpaper, under what a window manager manages.
     window.lower();
@@ -661,7 +636,7 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Until the X server shows what the window painted.
     QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage().pixel(605, 299),
-                 PositionPattern::expectedAt(QPoint(605, 299)));
+                 TalvikTest::PositionPattern::expectedAt(QPoint(605, 299)));
 
     const QString x = QString::number(at.x());
     const QString y = QString::number(at.y());
@@ -689,7 +664,7 @@ void tst_CaptureCommandLine::windowAcrossTwoMonitorsIsWhole()
     QCOMPARE(image.size(), window.size());
     for (const int px : {0, 219, 220, 300, 385, 386, 605})
         for (const int py : {0, 150, 299})
-            QCOMPARE(image.pixel(px, py), PositionPattern::expectedAt(QPoint(px, py)));
+            QCOMPARE(image.pixel(px, py), TalvikTest::PositionPattern::expectedAt(QPoint(px, py)));
 }
 
 // Two monitors: listed, taken by index, by name or all at once, and a region across both,

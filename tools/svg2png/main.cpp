@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // talvik_svg2png <picture.svg> <size>=<out.png> [<size>=<out.png> ...]
-// Renders one SVG into square PNGs of the given pixel sizes. Fails loudly (exit 1) on an
+// Renders one SVG into square PNGs of the given pixel sizes (a Windows icon for an out.ico). Fails loudly (exit 1) on an
 // unreadable or empty picture, so broken art stops the build instead of shipping blank icons.
 
 #include <QImage>
@@ -82,9 +82,10 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("%1: renders nothing at %2 px").arg(source).arg(size));
 
         // Written whole or not at all, so an interrupted build never leaves a truncated PNG.
+        const char* format = target.endsWith(QLatin1String(".ico")) ? "ICO" : "PNG";
         QSaveFile file(target);
         if (!file.open(QIODevice::WriteOnly) ||
-            !image.convertToFormat(QImage::Format_ARGB32).save(&file, "PNG") || !file.commit())
+            !image.convertToFormat(QImage::Format_ARGB32).save(&file, format) || !file.commit())
             return fail(QStringLiteral("%1: cannot write (%2)").arg(target, file.errorString()));
     }
     return 0;

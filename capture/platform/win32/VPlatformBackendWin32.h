@@ -25,6 +25,8 @@ public:
     bool registerHotkey(int id, unsigned modifiers, unsigned virtualKey) override;
     void unregisterHotkey(int id) override;
     int hotkeyFromNativeEvent(const char* eventType, void* message) override;
+    // RegisterHotKey is system-wide: its keys arrive whichever program has the focus.
+    bool hasKeyGrabs() const override { return true; }
     bool hasWindowTree() const override { return true; }
     bool hasCursorImage() const override { return true; }
     std::vector<VPlatformWindow> visibleWindows(const VPlatformRect& area) override;
