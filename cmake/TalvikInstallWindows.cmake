@@ -31,15 +31,21 @@ foreach(entry ${_talvik_qt_plugins})
     install(FILES $<TARGET_FILE:Qt6::${plugin}> DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
 endforeach()
 
-# mingw-w64's C++ runtime, which the toolkit's libraries link against too.
-foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-        OUTPUT_VARIABLE _talvik_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${_talvik_runtime}")
-        message(FATAL_ERROR "The compiler does not know where ${runtime} is")
-    endif()
-    install(FILES ${_talvik_runtime} DESTINATION ${CMAKE_INSTALL_BINDIR})
-endforeach()
+# The compiler's runtime, which the toolkit's libraries link against too: mingw-w64's libraries,
+# or Microsoft's through CMake's own list.
+if(MINGW)
+    foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+            OUTPUT_VARIABLE _talvik_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${_talvik_runtime}")
+            message(FATAL_ERROR "The compiler does not know where ${runtime} is")
+        endif()
+        install(FILES ${_talvik_runtime} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endforeach()
+else()
+    set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION ${CMAKE_INSTALL_BINDIR})
+    include(InstallRequiredSystemLibraries)
+endif()
 
 # The program's icon, for Explorer, the Start menu and the installer.
 set(TALVIK_WINDOWS_ICON ${PROJECT_BINARY_DIR}/desktop-icons/TalvikCapture.ico)
