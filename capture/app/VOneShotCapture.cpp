@@ -261,7 +261,8 @@ int writeResult(const QImage& image, const VCommandLine& commandLine, int format
         err << error << Qt::endl;
         return 1;
     }
-    out << path << Qt::endl;
+    // As the system writes paths: with backslashes on Windows.
+    out << QDir::toNativeSeparators(path) << Qt::endl;
     return 0;
 }
 
