@@ -9,6 +9,7 @@
 #include "hotkey/VHotkeyEventFilter.h"
 #include "platform/VPlatformDirect.h"
 #include "platform/VPlatformDisplay.h"
+#include "platform/VPlatformFiles.h"
 #include "VApplication.h"
 #include "VCaptureInfo.h"
 #include "VCaptureResources.h"
@@ -187,6 +188,9 @@ int captureMain(int argc, char* argv[])
     QCoreApplication::setOrganizationName(VCaptureInfo::organizationName());
     QCoreApplication::setApplicationVersion(VCaptureInfo::version());
 
+    // A windowed program on Windows: answers to a command typed in a console go there.
+    if (argc > 1)
+        VPlatform::useParentConsole();
     QTextStream out(stdout);
     VMessageDevice messages(stderr, VCaptureInfo::applicationName());
     QTextStream err(&messages);

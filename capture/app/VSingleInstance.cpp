@@ -3,6 +3,7 @@
 
 #include "VSingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -10,6 +11,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 
 namespace {
@@ -23,6 +25,21 @@ QString userKey(const QString& id)
 }
 
 constexpr int kRetryPauseMs = 50;
+
+// A lock naming this very process was left by a dead one whose number the system gave to us
+// (Windows reuses process numbers soon, Wine at once): it would otherwise look alive for good.
+bool tryLock(QLockFile& lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &application) ||
+        pid != QCoreApplication::applicationPid() || host != QSysInfo::machineHostName())
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
+}
 } // namespace
 
 VSingleInstance::VSingleInstance(const QString& id) : m_id(id) {}
@@ -37,7 +54,7 @@ bool VSingleInstance::claim()
         return true;
     if (m_pLock) {
         // Asked again after the instance did not answer: it may have died since.
-        m_bPrimary = m_pLock->tryLock(0);
+        m_bPrimary = tryLock(*m_pLock);
         return m_bPrimary;
     }
     QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -47,7 +64,7 @@ bool VSingleInstance::claim()
                                           QStringLiteral(".lock"));
     // Only a lock of a process that no longer runs is stale; it is taken over.
     m_pLock->setStaleLockTime(0);
-    m_bPrimary = m_pLock->tryLock(0);
+    m_bPrimary = tryLock(*m_pLock);
     return m_bPrimary;
 }
 

@@ -47,4 +47,8 @@ bool keepOwnership(int fd, const QString& target, QString* pReason);
 // Standard output's descriptor, made to pass bytes unchanged (a picture piped on).
 int binaryStandardOutput();
 
+// A windowed program started from a console writes its answers there, as a console program
+// would; standard output and error that already lead somewhere (a pipe, a file) stay.
+void useParentConsole();
+
 } // namespace VPlatform

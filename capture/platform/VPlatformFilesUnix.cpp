@@ -123,4 +123,7 @@ int binaryStandardOutput()
     return STDOUT_FILENO;
 }
 
+// Programs here always have the standard streams they were started with.
+void useParentConsole() {}
+
 } // namespace VPlatform

@@ -128,6 +128,21 @@ void tst_WindowsJourneys::initTestCase()
     QCOMPARE(runWine({"reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d",
                       "N", "/f"}),
              0);
+    // Ctrl+S saves under an automatic name in a folder of this test's; no update check.
+    QDirIterator users(m_prefix.path() + QStringLiteral("/drive_c/users"),
+                       QDir::Dirs | QDir::NoDotAndDotDot);
+    QString roaming;
+    while (users.hasNext()) {
+        const QString folder = users.next() + QStringLiteral("/AppData/Roaming");
+        if (QFileInfo::exists(folder) && !folder.contains(QLatin1String("/Public/")))
+            roaming = folder;
+    }
+    QVERIFY(!roaming.isEmpty());
+    QSettings settings(roaming + QStringLiteral("/Morvane/TalvikCapture.ini"),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("NameMethod"), 1);
+    settings.setValue(QStringLiteral("AutomaticSaveFolder"), windowsPath(m_files.path()));
+    settings.setValue(QStringLiteral("AutoUpdate"), false);
     m_trayer.start(QStringLiteral("trayer"),
                    {"--edge", "bottom", "--align", "right", "--widthtype", "request"});
     QVERIFY(m_trayer.waitForStarted());
@@ -161,21 +176,6 @@ void tst_WindowsJourneys::installsSilently()
              "no Start-menu entry");
     QCOMPARE(registryValue(kUninstallKey, QStringLiteral("DisplayVersion")),
              qEnvironmentVariable("TALVIK_WINDOWS_VERSION"));
-
-    // Ctrl+S saves under an automatic name in a folder of this test's; no update check.
-    QDirIterator users(m_prefix.path() + QStringLiteral("/drive_c/users"), QDir::Dirs);
-    QString roaming;
-    while (users.hasNext()) {
-        const QString folder = users.next() + QStringLiteral("/AppData/Roaming");
-        if (QFileInfo::exists(folder) && !folder.contains(QLatin1String("/Public/")))
-            roaming = folder;
-    }
-    QVERIFY(!roaming.isEmpty());
-    QSettings settings(roaming + QStringLiteral("/Morvane/TalvikCapture.ini"),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("NameMethod"), 1);
-    settings.setValue(QStringLiteral("AutomaticSaveFolder"), windowsPath(m_files.path()));
-    settings.setValue(QStringLiteral("AutoUpdate"), false);
 }
 
 void tst_WindowsJourneys::startsHiddenAndASecondStartShowsIt()
@@ -265,7 +265,12 @@ void tst_WindowsJourneys::commandLineWritesTheScreenAndAWindow()
              0);
     const QImage picked = QImage(windowFile).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(picked.size(), window.size());
-    QCOMPARE(picked, reference);
+    // All but Notepad's blinking text cursor.
+    int differing = 0;
+    for (int y = 0; y < picked.height(); ++y)
+        for (int x = 0; x < picked.width(); ++x)
+            differing += picked.pixel(x, y) != reference.pixel(x, y);
+    QVERIFY2(differing <= 64, qPrintable(QString::number(differing)));
 }
 
 void tst_WindowsJourneys::updaterInstallsTheNewerVersion()

@@ -11,6 +11,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace VPlatform {
@@ -71,6 +72,24 @@ int binaryStandardOutput()
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     return fileno(stdout);
+}
+
+void useParentConsole()
+{
+#ifdef _WIN32
+    const auto missing = [](DWORD stream) {
+        const HANDLE handle = GetStdHandle(stream);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool bOutput = missing(STD_OUTPUT_HANDLE);
+    const bool bError = missing(STD_ERROR_HANDLE);
+    if ((!bOutput && !bError) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (bOutput)
+        (void)std::freopen("CONOUT$", "w", stdout);
+    if (bError)
+        (void)std::freopen("CONOUT$", "w", stderr);
+#endif
 }
 
 } // namespace VPlatform
