@@ -35,8 +35,9 @@ bool tryLock(QLockFile& lock)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &application) ||
-        pid != QCoreApplication::applicationPid() || host != QSysInfo::machineHostName())
+    if (lock.error() != QLockFile::LockFailedError ||
+        !lock.getLockInfo(&pid, &host, &application) || pid != QCoreApplication::applicationPid() ||
+        host != QSysInfo::machineHostName())
         return false;
     return lock.removeStaleLockFile() && lock.tryLock(0);
 }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // talvik_svg2png <picture.svg> <size>=<out.png> [<size>=<out.png> ...]
-// Renders one SVG into square PNGs of the given pixel sizes (a Windows icon for an out.ico). Fails loudly (exit 1) on an
-// unreadable or empty picture, so broken art stops the build instead of shipping blank icons.
+// Renders one SVG into square PNGs of the given pixel sizes (a Windows icon for an out.ico). Fails
+// loudly (exit 1) on an unreadable or empty picture, so broken art stops the build instead of
+// shipping blank icons.
 
 #include <QImage>
 #include <QPainter>
